@@ -1,0 +1,82 @@
+#pragma once
+// The shared state of the open design and the program-wide settings. One object is made in
+// main.cpp and handed by reference to every window that reads or writes it.
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct RgbColour {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const RgbColour &o) const { return red == o.red && green == o.green && blue == o.blue; }
+    bool operator!=(const RgbColour &o) const { return !(*this == o); }
+};
+
+// The editable texts of one board square.
+struct BoardSquare {
+    QString Street;  // "Straatnaam": street, or the station's name
+    QString City;    // "Plaats"
+    QString Amount;  // "Huur Onbebouwd", e.g. "€ 220,-", stored as entered
+};
+
+constexpr int SquareSlots = 37;  // 0..36, squares 1..36
+constexpr int CardSlots = 17;    // 0..16, cards 1..16
+constexpr int FactorSlots = 13;  // 0..12, factors 1..12
+constexpr int StationPictures = 30;
+
+using CardDeck = std::array<QString, CardSlots>;
+
+// What a saved project holds (besides the two pictures, which live in DesignPictures).
+struct Project {
+    QString ProjectName;                        // empty while a new design has not been saved
+    std::array<BoardSquare, SquareSlots> Board; // slot 0 exists and is saved, never shown
+    CardDeck KansDeck;
+    CardDeck FondsDeck;
+    quint8 StationImage = 0;                    // 0..29
+};
+
+// The pictures that belong to the design, held for the main window.
+struct DesignPictures {
+    QImage Speelbord;     // the finished board, 2180 x 2180
+    QImage EigenDomsPic;  // the deed sheet of 28 slots
+    QImage TreinPic;      // strip of 30 station pictures, 160 x 135 each
+    QImage Overview;      // the clickable board overview, 400 x 400
+};
+
+struct Algemeen {
+    Project project;
+
+    // Fixed board facts, set by LoadDefaultContent, never saved.
+    std::array<RgbColour, SquareSlots> squareColour{};
+    std::array<QPoint, SquareSlots> squarePosition{};
+
+    // Program-wide settings, kept in the settings file.
+    RgbColour WindowColour{220, 220, 190};
+    std::array<qint32, FactorSlots> RentFactors{};
+
+    // Transient selection and view state.
+    qint32 CurrentSquare = 0;
+    bool CurrentIsStreet = false;
+    quint8 CurrentSide = 1;
+    quint8 ActiveSubject = 0;
+    float DeedBaseRent = 0.0f;
+    RgbColour CardBorderColour{200, 250, 200};
+    bool UnsavedChanges = false;
+
+    DesignPictures pictures;
+
+    // The folder of the executable: Data/, Help/, Projecten/ and the settings file live there.
+    QString ProgramFolder;
+
+    QString dataPath(const QString &fileName) const;     // ProgramFolder/Data/fileName
+    QString settingsPath() const;                         // ProgramFolder/Vastgoed.ini
+};
+
+// The default rent factors 1..12 (slot 0 is 0).
+std::array<qint32, FactorSlots> DefaultRentFactors();
+
+constexpr RgbColour DefaultWindowColour{220, 220, 190};

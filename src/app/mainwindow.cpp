@@ -1,0 +1,325 @@
+#include "app/mainwindow.h"
+
+#include "app/dateline.h"
+#include "app/settingsfile.h"
+#include "app/startup.h"
+#include "board/artwork.h"
+#include "fonts.h"
+#include "platform/dialogs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+
+namespace {
+constexpr int Twips = 15;  // twips to a screen pixel
+
+void placeTwips(QWidget *w, int left, int top, int width = 0, int height = 0)
+{
+    if (width > 0 && height > 0)
+        w->setGeometry(left / Twips, top / Twips, width / Twips, height / Twips);
+    else
+        w->move(left / Twips, top / Twips);
+}
+
+void setBackground(QWidget *w, const QColor &colour, QPalette::ColorRole role = QPalette::Window)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, colour);
+    w->setPalette(pal);
+    if (role == QPalette::Window)
+        w->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    w->setPalette(pal);
+}
+
+QLabel *autoLabel(QWidget *parent, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    placeTwips(label, left, top);
+    label->adjustSize();
+    return label;
+}
+
+QLabel *panel(QWidget *parent, const QColor &colour, int left, int top, int width, int height)
+{
+    auto *label = new QLabel(parent);
+    placeTwips(label, left, top, width, height);
+    setBackground(label, colour);
+    return label;
+}
+
+const QColor TemplateBackground(225, 239, 217);
+const QColor EditorBackground(230, 230, 170);
+const QColor FrameColour(110, 150, 100);
+const QColor InfoText(20, 60, 0);
+
+const char16_t *const instructions[7] = {
+    u"1. Selecteer èèn van de genummerde vakjes (1..36) voor bewerking",
+    u"2. Wijzig eventueel de Straatnaam, Plaats en Huur Onbebouwd",
+    u"3. Klik dan op de button 'Save' om de kaart op het Speelbord te plaatsen",
+    u"4. Klik daarna op de button 'Kaart' om het Eigendomsbewijs te ontwerpen",
+    u"5. Na het ontwerpen van het Eigendomsbewijs, klik op de button 'Ok'",
+    u"6. Na alle kaartjes te hebben ontworpen en opgeslagen, klikt u op het",
+    u"7. Menu-item 'Bestand / Project Opslaan' om het Project te saven.",
+};
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent *event)
+{
+    emit pressed(event->button(), event->position().toPoint());
+}
+
+Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_dialogs(dialogs)
+{
+    // Steps 1 and 2: the default colour and the window's size.
+    m_state.WindowColour = DefaultWindowColour;
+    setWindowTitle(ProgramTitle());
+    setFont(ArialFont(8.25));
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    setBackground(client, QColor(220, 220, 190));
+    buildMenu();
+    setFixedSize(13500 / Twips, 8400 / Twips);
+
+    // Step 3: the controls; the clock runs from the moment the window exists.
+    layOutControls();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, &Main::tick);
+    Timer1->start();
+
+    // Steps 4 to 9 need no window.
+    const bool settingsRead = LoadStartState(m_state);
+    showBoard();
+    Pic->setPixmap(QPixmap::fromImage(m_state.pictures.Overview));
+    ShowDateLine();
+
+    // Step 6: the placeholder with its frame.
+    templateImage = DrawPlaceholder();
+    {
+        QPainter p(&templateImage);
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, 179, 279);
+    }
+    showTemplate();
+
+    // Step 10, only when the settings file was read whole.
+    if (settingsRead)
+        ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green,
+                          m_state.WindowColour.blue);
+}
+
+void Main::layOutControls()
+{
+    QWidget *client = centralWidget();
+
+    // The information bar.
+    auto *menuPic = new QWidget(client);
+    placeTwips(menuPic, 105, 90, 13230, 450);
+    setBackground(menuPic, QColor(130, 170, 0));
+    const QFont barFont = ArialFont(12, true);
+    InfoRegel = autoLabel(menuPic, QStringLiteral("Datum"), 90, 60);
+    Label9 = autoLabel(menuPic, QStringLiteral("Projectnaam :"), 4500, 60);
+    KlokLabel = autoLabel(menuPic, QStringLiteral("00:00:00"), 12090, 60);
+    for (QLabel *l : {InfoRegel, Label9, KlokLabel}) {
+        l->setFont(barFont);
+        setTextColour(l, InfoText);
+        l->adjustSize();
+    }
+
+    // The board overview, its frame and the number strips.
+    panel(client, FrameColour, 495, 990, 6180, 6180);
+    Pic = new PictureLabel(client);
+    placeTwips(Pic, 585, 1080, 6000, 6000);
+    Image1 = new PictureLabel(client);
+    placeTwips(Image1, 585, 1080, 6000, 6000);
+    Image1->setToolTip(QStringLiteral(" Klik voor het vorige scherm "));
+    Image1->hide();
+    connect(Image1, &PictureLabel::pressed, this, [this] { toggleBoardView(); });
+
+    const int stripPlaces[4][4] = {{510, 690, 6180, 300}, {6720, 990, 315, 6180},
+                                   {510, 7200, 6180, 300}, {150, 990, 315, 6180}};
+    for (int i = 0; i < 4; ++i) {
+        numberStrips[i] = new QLabel(client);
+        placeTwips(numberStrips[i], stripPlaces[i][0], stripPlaces[i][1], stripPlaces[i][2],
+                   stripPlaces[i][3]);
+        numberStrips[i]->setPixmap(QPixmap::fromImage(
+            DrawNumberStrip(NumberStrip(i), m_state.WindowColour)));
+    }
+
+    // The square preview and its editor.
+    Label4 = autoLabel(client, QStringLiteral("Kaart : 0"), 7230, 720);
+    panel(client, FrameColour, 7200, 990, 2895, 4395);
+    Orgineel = new QLabel(client);
+    placeTwips(Orgineel, 7290, 1080, 2700, 4200);
+    setBackground(Orgineel, TemplateBackground);
+    Orgineel->setFont(ArialFont(14.25, true));
+
+    SaveKnop = new QPushButton(QStringLiteral("Save"), client);
+    placeTwips(SaveKnop, 10350, 1320, 750, 300);
+    autoLabel(client, QStringLiteral("Plaatsen op Speelbord"), 11190, 1365);
+    autoLabel(client, QStringLiteral("Straatnaam"), 10365, 1950);
+    Text1 = new QLineEdit(client);
+    placeTwips(Text1, 10350, 2190, 2400, 300);
+    autoLabel(client, QStringLiteral("Plaats"), 10365, 2730);
+    Text2 = new QLineEdit(client);
+    placeTwips(Text2, 10350, 2970, 2400, 300);
+    autoLabel(client, QStringLiteral("Huur Onbebouwd"), 10365, 3510);
+    Combo1 = new QComboBox(client);
+    Combo1->setEditable(true);
+    Combo1->move(10350 / Twips, 3750 / Twips);
+    Combo1->resize(1350 / Twips, Combo1->sizeHint().height());
+    for (int amount = 10; amount <= 990; amount += 10)
+        Combo1->addItem(QStringLiteral("€ %1,-").arg(amount));
+    Combo1->setCurrentIndex(10);
+    for (QWidget *w : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
+                       static_cast<QWidget *>(Combo1)}) {
+        setBackground(w, EditorBackground, QPalette::Base);
+        w->setEnabled(false);
+    }
+    KaartKnop = new QPushButton(QStringLiteral("Kaart"), client);
+    placeTwips(KaartKnop, 10350, 4500, 750, 300);
+    autoLabel(client, QStringLiteral("Eigendomsbewijs maken"), 11190, 4545);
+    SaveKnop->setEnabled(false);
+    KaartKnop->setEnabled(false);
+
+    // The instructions.
+    QStringList lines;
+    for (const char16_t *line : instructions)
+        lines << QString::fromUtf16(line);
+    Label10 = new QLabel(lines.join(QLatin1Char('\n')), client);
+    placeTwips(Label10, 7380, 5700, 5790, 1800);
+    Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(Label10, QColor(60, 60, 0));
+}
+
+void Main::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *file = bar->addMenu(QStringLiteral("Bestand"));
+    file->addAction(QStringLiteral("Nieuw Project"));
+    file->addAction(QStringLiteral("Open Project"));
+    file->addAction(QStringLiteral("Project Opslaan"));
+    file->addSeparator();
+    QMenu *print = file->addMenu(QStringLiteral("Afdrukken"));
+    print->addAction(QStringLiteral("Speelbord"));
+    print->addAction(QStringLiteral("Eigendomsbewijzen"));
+    print->addSeparator();
+    print->addAction(QStringLiteral("Setup Printer"));
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu *cards = bar->addMenu(QStringLiteral("Kaarten"));
+    cards->addAction(QStringLiteral("Kans Kaarten"));
+    cards->addAction(QStringLiteral("Algemeen Fonds"));
+    cards->addAction(QStringLiteral("Speelgeld"));
+
+    QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
+    tools->addAction(QStringLiteral("Instellingen"));
+    tools->addAction(QStringLiteral("Vermenigvuldigingsfactor"));
+
+    QMenu *show = bar->addMenu(QStringLiteral("Show"));
+    show->addAction(QStringLiteral("Speelbord Groot"));
+    ShowBordKlein = show->addAction(QStringLiteral("Speelbord Klein"));
+    ShowBordKlein->setCheckable(true);
+    connect(ShowBordKlein, &QAction::triggered, this, [this] { toggleBoardView(); });
+    show->addAction(QStringLiteral("Eigendomsbewijzen"));
+
+    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    help->addAction(QStringLiteral("Help (Pdf)"));
+    help->addSeparator();
+    QMenu *rules = help->addMenu(QStringLiteral("Spelregels"));
+    rules->addAction(QStringLiteral("Orgineel"));
+    rules->addAction(QStringLiteral("Junior"));
+    rules->addAction(QStringLiteral("Thema"));
+    help->addAction(QStringLiteral("Meer Software"));
+}
+
+QAction *Main::menuAction(const QString &path) const
+{
+    const QStringList parts = path.split(QLatin1Char('/'));
+    QList<QAction *> actions = menuBar()->actions();
+    QAction *found = nullptr;
+    for (const QString &part : parts) {
+        found = nullptr;
+        for (QAction *a : actions) {
+            if (a->text() == part) {
+                found = a;
+                break;
+            }
+        }
+        if (!found)
+            return nullptr;
+        actions = found->menu() ? found->menu()->actions() : QList<QAction *>();
+    }
+    return found;
+}
+
+void Main::ApplyWindowColour(int red, int green, int blue)
+{
+    const RgbColour colour{qBound(0, red, 255), qBound(0, green, 255), qBound(0, blue, 255)};
+    setBackground(centralWidget(), QColor(colour.red, colour.green, colour.blue));
+    for (int i = 0; i < 4; ++i)
+        numberStrips[i]->setPixmap(QPixmap::fromImage(DrawNumberStrip(NumberStrip(i), colour)));
+}
+
+void Main::ShowDateLine()
+{
+    InfoRegel->setText(DateLine(QDate::currentDate()));
+    InfoRegel->adjustSize();
+}
+
+void Main::toggleBoardView()
+{
+    const bool showBoardNow = Pic->isVisible() || !Image1->isVisible();
+    Pic->setVisible(!showBoardNow);
+    Image1->setVisible(showBoardNow);
+    ShowBordKlein->setChecked(showBoardNow);
+}
+
+void Main::showTemplate()
+{
+    Orgineel->setPixmap(QPixmap::fromImage(templateImage));
+    Orgineel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Main::showBoard()
+{
+    const QImage &board = m_state.pictures.Speelbord;
+    Image1->setPixmap(board.isNull() ? QPixmap()
+                                     : QPixmap::fromImage(board.scaled(
+                                           400, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void Main::tick()
+{
+    KlokLabel->setText(ClockText(QTime::currentTime()));
+    KlokLabel->adjustSize();
+}
+
+void Main::closeEvent(QCloseEvent *event)
+{
+    if (m_state.UnsavedChanges
+        && !m_dialogs.askYesNo(this,
+                               QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\n"
+                                              "wilt u het programma toch sluiten?"),
+                               QStringLiteral(" Sluiten"))) {
+        event->ignore();
+        return;
+    }
+    WriteSettingsFile(m_state.settingsPath(), m_state);
+    event->accept();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The main window: the board overview with its number strips, the square editor, the
+// information bar, the instructions and the menu that reaches every other window.
+
+#include "app/algemeen.h"
+#include "app/numberstrips.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <array>
+
+class Dialogs;
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+// A picture label that reports mouse presses (button and position in pixels).
+class PictureLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void pressed(Qt::MouseButton button, QPoint position);
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};
+
+class Main : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Runs the whole start-up sequence; `state.ProgramFolder` must be set.
+    Main(Algemeen &state, Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // Gives the window this background and redraws the four number strips in it.
+    void ApplyWindowColour(int red, int green, int blue);
+    // Sets the information bar's date line to today.
+    void ShowDateLine();
+    // Switches between the clickable overview and the small finished board.
+    void toggleBoardView();
+
+    // Controls, by their names, for the windows and tests that work with them.
+    QLabel *InfoRegel = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *KlokLabel = nullptr;
+    PictureLabel *Pic = nullptr;
+    PictureLabel *Image1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Orgineel = nullptr;
+    QPushButton *SaveKnop = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *KaartKnop = nullptr;
+    QLabel *Label10 = nullptr;
+    std::array<QLabel *, 4> numberStrips{};  // PicB, PicR, PicO, PicL
+    QAction *ShowBordKlein = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    // The square template shown in Orgineel, 180 x 280.
+    QImage templateImage;
+
+    QAction *menuAction(const QString &path) const;  // e.g. "Bestand/Afdrukken/Speelbord"
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void layOutControls();
+    void buildMenu();
+    void showTemplate();
+    void showBoard();
+    void tick();
+
+    Algemeen &m_state;
+    Dialogs &m_dialogs;
+};

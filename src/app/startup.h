@@ -1,0 +1,14 @@
+#pragma once
+
+struct Algemeen;
+
+// The part of start-up that needs no window: the Data pictures, the default content, the
+// default factors and station picture, then the settings file. Returns true when the settings
+// file was read whole (the caller then applies the window colour); otherwise the settings file
+// has been written anew from the values held now.
+bool LoadStartState(Algemeen &state);
+
+// Loads a picture file as Format_RGB32; a missing or unreadable file gives a null image.
+#include <QImage>
+#include <QString>
+QImage LoadPicture(const QString &path);

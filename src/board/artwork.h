@@ -1,0 +1,26 @@
+#pragma once
+// The artwork delivered in Data/ and the placeholder picture of the square template.
+// tools/datagen writes these pictures; the program itself only draws the placeholder.
+
+#include <QImage>
+
+constexpr int BoardSize = 2180;       // the board picture is BoardSize x BoardSize
+constexpr int OverviewSize = 400;     // the clickable overview is 400 x 400
+constexpr int DeedSheetWidth = 1476;  // the blank deed sheet
+constexpr int DeedSheetHeight = 1176;
+constexpr int StationWidth = 160;     // one station picture; 30 of them one below the other
+constexpr int StationHeight = 135;
+constexpr int TemplateWidth = 180;    // the square template
+constexpr int TemplateHeight = 280;
+
+QImage DrawBoardTemplate();    // Data-1: the board with its four corners and centre
+QImage DrawBlankDeedSheet();   // Data-2: the sheet with 28 empty deed slots
+QImage DrawBoardOverview();    // Data-3: the numbered overview the user clicks
+QImage DrawStationStrip();     // Data-4: 30 station pictures, 160 x 4050
+QImage DrawPlaceholder();      // Image2: 180 x 280, invites the user to click a square
+
+// The small pictures of the special squares, on a white background.
+QImage DrawWaterWorks();       // Data-5: 160 x 135, a water tap
+QImage DrawExtraTax();         // Data-6: 133 x 107, a diamond ring
+QImage DrawIncomeTax();        // Data-7: 150 x 150, a money bag with coins
+QImage DrawElectricity();      // Data-8: 135 x 160, a glowing light bulb

@@ -1,0 +1,44 @@
+#include "platform/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon boxIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Warning: return QMessageBox::Warning;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString titleOr(const QString &title) { return title.isEmpty() ? ProgramTitle() : title; }
+}
+
+bool QtDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(boxIcon(icon), titleOr(title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &prompt,
+                                          const QString &title, const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal,
+                                               initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}

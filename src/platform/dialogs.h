@@ -1,0 +1,36 @@
+#pragma once
+// Questions, messages and the input box. Windows ask through this interface, so a test can
+// answer with a scripted stand-in.
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class Dialogs
+{
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+    virtual ~Dialogs() = default;
+    // Yes/No question; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title,
+                          Icon icon = Icon::Question) = 0;
+    virtual void showMessage(QWidget *parent, const QString &text, const QString &title,
+                             Icon icon = Icon::None) = 0;
+    // Input box; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &prompt,
+                                           const QString &title, const QString &initial) = 0;
+};
+
+// The desktop's own message boxes and input box.
+class QtDialogs : public Dialogs
+{
+public:
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
+                                   const QString &initial) override;
+};
+
+// The title of every message box that names none of its own.
+inline QString ProgramTitle() { return QStringLiteral("Vastgoed Atelier"); }

@@ -1,0 +1,149 @@
+#include "app/algemeen.h"
+#include "app/settingsfile.h"
+#include "app/startup.h"
+
+#include <QtTest>
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+const QByteArray defaultFactorLines("5\r\n15\r\n30\r\n60\r\n75\r\n10\r\n10\r\n7\r\n2\r\n4\r\n8\r\n4\r\n");
+}
+
+Q_DECLARE_METATYPE(RgbColour)
+
+class TestSettingsFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void firstStartWritesTheDefaults();
+    void fileEndingAfterLineFourKeepsWhatItHad();
+    void soundFileIsTakenWhole();
+    void damagedFilesGiveDefaultsOrClampedValues_data();
+    void damagedFilesGiveDefaultsOrClampedValues();
+    void writeLeavesOldFileWhenItCannotWrite();
+
+private:
+    QTemporaryDir m_dir;
+    Algemeen m_state;
+};
+
+void TestSettingsFile::init()
+{
+    QVERIFY(m_dir.isValid());
+    QFile::remove(m_dir.filePath("Vastgoed.ini"));
+    m_state = Algemeen();
+    m_state.ProgramFolder = m_dir.path();
+}
+
+void TestSettingsFile::firstStartWritesTheDefaults()
+{
+    QVERIFY(!LoadStartState(m_state));
+    const QList<QByteArray> lines = readAll(m_state.settingsPath()).split('\n');
+    QCOMPARE(lines.size(), 18);  // 17 records and nothing after the last CR LF
+    QCOMPARE(lines[1], QByteArray("\"--------------------------\"\r"));
+    QCOMPARE(lines[2], QByteArray("220,220,190\r"));
+    QCOMPARE(lines[3], QByteArray("0\r"));
+    QCOMPARE(lines[4], QByteArray("\"--------------------------\"\r"));
+    QVERIFY(readAll(m_state.settingsPath()).endsWith(defaultFactorLines));
+    // The next start reads it whole.
+    Algemeen again;
+    again.ProgramFolder = m_dir.path();
+    QVERIFY(LoadStartState(again));
+}
+
+void TestSettingsFile::fileEndingAfterLineFourKeepsWhatItHad()
+{
+    writeAll(m_state.settingsPath(), "\"x\"\r\n\"--\"\r\n10,20,30\r\n7\r\n");
+    QVERIFY(!LoadStartState(m_state));
+    QCOMPARE(m_state.WindowColour, (RgbColour{10, 20, 30}));
+    QCOMPARE(m_state.project.StationImage, quint8(7));
+    QCOMPARE(m_state.RentFactors, DefaultRentFactors());
+    const QByteArray rewritten = readAll(m_state.settingsPath());
+    QVERIFY(rewritten.contains("\r\n10,20,30\r\n7\r\n"));
+    QVERIFY(rewritten.endsWith(defaultFactorLines));
+}
+
+void TestSettingsFile::soundFileIsTakenWhole()
+{
+    writeAll(m_state.settingsPath(),
+             "\"banner\"\r\n\"-\"\r\n1,2,3\r\n29\r\n\"-\"\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n-12\r\n");
+    QVERIFY(LoadStartState(m_state));
+    QCOMPARE(m_state.WindowColour, (RgbColour{1, 2, 3}));
+    QCOMPARE(m_state.project.StationImage, quint8(29));
+    QCOMPARE(m_state.RentFactors[1], 1);
+    QCOMPARE(m_state.RentFactors[12], -12);
+    QCOMPARE(m_state.RentFactors[0], 0);
+}
+
+void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<RgbColour>("colour");
+    QTest::addColumn<int>("station");
+    QTest::addColumn<int>("factor1");
+
+    const QByteArray tail("\"-\"\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n");
+    QTest::newRow("empty") << QByteArray() << DefaultWindowColour << 0 << 5;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x13\x80\"\x01", 6) << DefaultWindowColour << 0 << 5;
+    QTest::newRow("colour 999") << ("\"b\"\r\n\"-\"\r\n999,-4,3\r\n2\r\n" + tail)
+                                << RgbColour{255, 220, 190} << 0 << 5;
+    QTest::newRow("station 77") << ("\"b\"\r\n\"-\"\r\n1,2,3\r\n77\r\n" + tail)
+                                << RgbColour{1, 2, 3} << 29 << 5;
+    QTest::newRow("factor beyond 32 bits")
+        << QByteArray("\"b\"\r\n\"-\"\r\n1,2,3\r\n4\r\n\"-\"\r\n99999999999\r\n")
+        << RgbColour{1, 2, 3} << 4 << 5;
+    QTest::newRow("text for a number") << QByteArray("\"b\"\r\n\"-\"\r\nrood,2,3\r\n")
+                                       << DefaultWindowColour << 0 << 5;
+}
+
+void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(RgbColour, colour);
+    QFETCH(int, station);
+    QFETCH(int, factor1);
+    writeAll(m_state.settingsPath(), content);
+    QVERIFY(!LoadStartState(m_state));
+    QCOMPARE(m_state.WindowColour, colour);
+    QCOMPARE(int(m_state.project.StationImage), station);
+    QCOMPARE(m_state.RentFactors[1], factor1);
+
+    // The file is rewritten complete, and reads back whole.
+    Algemeen again;
+    QVERIFY(ReadSettingsFile(m_state.settingsPath(), again));
+    QCOMPARE(again.WindowColour, colour);
+    QCOMPARE(SettingsFileBytes(again), readAll(m_state.settingsPath()));
+}
+
+void TestSettingsFile::writeLeavesOldFileWhenItCannotWrite()
+{
+    QString error;
+    QVERIFY(!WriteSettingsFile(m_dir.filePath("no/such/folder/Vastgoed.ini"), m_state, &error));
+    QVERIFY(!error.isEmpty());
+
+    // A file that cannot be replaced stays exactly as it was.
+    const QString path = m_state.settingsPath();
+    writeAll(path, "old");
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = WriteSettingsFile(path, m_state);
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (written)
+        QSKIP("running as a user who may write anywhere");
+    QCOMPARE(readAll(path), QByteArray("old"));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "test_settingsfile.moc"
