@@ -6,6 +6,7 @@
 #include "board/artwork.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/printers.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -121,6 +122,8 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
         ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green,
                           m_state.WindowColour.blue);
 }
+
+Main::~Main() = default;
 
 void Main::layOutControls()
 {
@@ -246,6 +249,8 @@ void Main::buildMenu()
     rules->addAction(QStringLiteral("Junior"));
     rules->addAction(QStringLiteral("Thema"));
     help->addAction(QStringLiteral("Meer Software"));
+
+    connectPrintMenu();
 }
 
 QAction *Main::menuAction(const QString &path) const

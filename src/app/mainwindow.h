@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class Dialogs;
 class QAction;
@@ -15,6 +16,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class SystemPrinters;
 
 // A picture label that reports mouse presses (button and position in pixels).
 class PictureLabel : public QLabel
@@ -34,6 +36,7 @@ class Main : public QMainWindow
 public:
     // Runs the whole start-up sequence; `state.ProgramFolder` must be set.
     Main(Algemeen &state, Dialogs &dialogs, QWidget *parent = nullptr);
+    ~Main() override;
 
     // Gives the window this background and redraws the four number strips in it.
     void ApplyWindowColour(int red, int green, int blue);
@@ -64,6 +67,9 @@ public:
     QImage templateImage;
 
     QAction *menuAction(const QString &path) const;  // e.g. "Bestand/Afdrukken/Speelbord"
+    // The current printer of every sheet printer, made when first needed.
+    SystemPrinters &printers();
+    void printDeedSheets();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,7 +80,9 @@ private:
     void showTemplate();
     void showBoard();
     void tick();
+    void connectPrintMenu();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
+    std::unique_ptr<SystemPrinters> m_printers;
 };

@@ -1,0 +1,35 @@
+// The main window's print menu: the deed sheets and the printer set-up.
+#include "app/mainwindow.h"
+
+#include "deeds/deedprinting.h"
+#include "platform/dialogs.h"
+#include "platform/printers.h"
+#include "printing/sheetprint.h"
+
+#include <QAction>
+
+SystemPrinters &Main::printers()
+{
+    if (!m_printers)
+        m_printers = std::make_unique<SystemPrinters>();
+    return *m_printers;
+}
+
+void Main::connectPrintMenu()
+{
+    connect(menuAction(QStringLiteral("Bestand/Afdrukken/Eigendomsbewijzen")), &QAction::triggered,
+            this, &Main::printDeedSheets);
+    connect(menuAction(QStringLiteral("Bestand/Afdrukken/Setup Printer")), &QAction::triggered, this,
+            [this] { printers().SetupPrinter(this); });
+}
+
+void Main::printDeedSheets()
+{
+    if (!m_dialogs.askYesNo(this, QStringLiteral("Print 28 Eigendomsbewijzen op 3 pagina's (A4)"),
+                            QStringLiteral("Print"), Dialogs::Icon::None))
+        return;
+    RunSheetPrinter(this, m_dialogs, printers(), QStringLiteral("Eigendomsbewijzen"),
+                    SheetPrintFailure(), [this](PrinterPage &page) {
+        return PrintDeedSheets(page, m_state.pictures.EigenDomsPic);
+    });
+}

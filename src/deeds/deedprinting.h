@@ -1,0 +1,22 @@
+#pragma once
+// The deed sheet on three landscape pages: five columns by two rows on pages 1 and 2, the last
+// two columns of all four rows on page 3, printed a little larger than on screen.
+
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <vector>
+
+class PrinterPage;
+
+struct DeedPlacement {
+    int page;             // 1..3
+    QRect sourcePixels;   // of the deed sheet
+    QRectF destination;   // twips of the printable area
+};
+
+// The page plan, in printing order.
+const std::vector<DeedPlacement> &DeedPagePlan();
+
+// Prints the whole deed sheet; false as soon as a printer operation fails.
+bool PrintDeedSheets(PrinterPage &page, const QImage &deedSheet);

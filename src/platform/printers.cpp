@@ -1,0 +1,41 @@
+#include "platform/printers.h"
+
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+SystemPrinters::SystemPrinters() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_printer->setFullPage(false);
+}
+
+SystemPrinters::~SystemPrinters() = default;
+
+QStringList SystemPrinters::installedPrinters() const
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+bool SystemPrinters::currentIsUsable() const
+{
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        return !m_printer->outputFileName().isEmpty();
+    const QString name = m_printer->printerName();
+    return !name.isEmpty() && installedPrinters().contains(name) && m_printer->isValid();
+}
+
+bool SystemPrinters::selectPrinter(const QString &name)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return false;
+    m_printer->setPrinterName(info.printerName());
+    return true;
+}
+
+bool SystemPrinters::SetupPrinter(QWidget *owner)
+{
+    QPrintDialog dialog(m_printer.get(), owner);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // The dialog writes the chosen printer and its settings into the current printer.
+    return dialog.exec() == QDialog::Accepted;
+}

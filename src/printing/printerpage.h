@@ -1,0 +1,51 @@
+#pragma once
+// The page model the sheet printers draw on: twips (1440 to the inch) from the top-left corner
+// of the printable area, pictures placed by destination and source rectangle, pages ended
+// explicitly. It paints on any paged device: a system printer or a PDF writer.
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+class QPagedPaintDevice;
+
+class PrinterPage
+{
+public:
+    static constexpr double TwipsPerInch = 1440.0;
+    static constexpr double TwipsPerPixel = 15.0;  // a screen pixel of a source picture
+
+    // `device` must outlive the page model. `ready` false means the device cannot print
+    // (no printer installed): every operation then fails.
+    explicit PrinterPage(QPagedPaintDevice *device, bool ready = true);
+    ~PrinterPage();
+
+    // Sets the orientation of the following sheets.
+    bool setOrientation(QPageLayout::Orientation orientation);
+    // Copies `source` (twips of the picture, 15 to a pixel) of `picture` into `destination`
+    // (twips of the page), scaled separately in x and y; the pixels replace what is below.
+    bool placePicture(const QImage &picture, const QRectF &destination, const QRectF &source);
+    // The whole picture into `destination`.
+    bool placePicture(const QImage &picture, const QRectF &destination);
+    // Ends the current sheet; an end of page directly before the end of the document makes
+    // no empty sheet.
+    bool endPage();
+    // Ends the job and hands it to the spooler.
+    bool endDocument();
+
+    int pagesStarted() const { return m_pages; }
+    bool failed() const { return m_failed; }
+
+private:
+    bool begin();
+    bool fail();
+
+    QPagedPaintDevice *m_device;
+    QPainter m_painter;
+    bool m_ready;
+    bool m_failed = false;
+    bool m_pageEnded = false;  // an end of page waits for more output
+    int m_pages = 0;
+};

@@ -1,0 +1,22 @@
+#include "printing/sheetprint.h"
+
+#include "platform/dialogs.h"
+#include "platform/printers.h"
+#include "printing/printerpage.h"
+
+bool RunSheetPrinter(QWidget *owner, Dialogs &dialogs, SystemPrinters &printers,
+                     const QString &jobName, const QString &failureText, const std::function<bool(PrinterPage &)> &print)
+{
+    bool ok = false;
+    {
+        QPrinter &printer = printers.current();
+        printer.setDocName(jobName);
+        PrinterPage page(&printer, printers.currentIsUsable());
+        ok = print(page);
+        if (!ok && page.pagesStarted() > 0)
+            printer.abort();  // a job that failed half-way is cancelled, not left dangling
+    }
+    if (!ok)
+        dialogs.showMessage(owner, failureText, QStringLiteral(" Error"), Dialogs::Icon::Critical);
+    return ok;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Dialogs;
+class PrinterPage;
+class QWidget;
+class SystemPrinters;
+
+// Runs one sheet printer on the current printer as a job named `jobName`. Any failure of a printer operation stops
+// the job at once (it is cancelled) and shows `failureText` with the stop icon and the title
+// " Error". Returns true when the job went out whole.
+bool RunSheetPrinter(QWidget *owner, Dialogs &dialogs, SystemPrinters &printers,
+                     const QString &jobName, const QString &failureText, const std::function<bool(PrinterPage &)> &print);
+
+// The failure texts of the sheet printers.
+inline QString CardPrintFailure() { return QStringLiteral("Geen printer aanwezig of printer offline"); }
+inline QString SheetPrintFailure() { return QStringLiteral("Geen printer aanwezig of offline"); }
