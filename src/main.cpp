@@ -1,13 +1,38 @@
 #include "app/algemeen.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+
+namespace {
+int runHeadless(int argc, char *argv[])
+{
+    // No window and no display needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const CommandLine command = ParseCommandLine(app.arguments());
+    if (!command.error.isEmpty()) {
+        std::fprintf(stderr, "vastgoed-atelier: %s\n\n%s", qPrintable(command.error),
+                     qPrintable(CommandLineHelp()));
+        return 2;
+    }
+    if (command.help) {
+        std::printf("%s", qPrintable(CommandLineHelp()));
+        return 0;
+    }
+    return RunExport(command, QCoreApplication::applicationDirPath());
+}
+}
 
 int main(int argc, char *argv[])
 {
+    if (WantsHeadless(argc, argv))
+        return runHeadless(argc, argv);
+
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Vastgoed Atelier"));
 

@@ -70,6 +70,13 @@ bool PrinterPage::placePicture(const QImage &picture, const QRectF &destination)
                         QRectF(0, 0, picture.width() * TwipsPerPixel, picture.height() * TwipsPerPixel));
 }
 
+QSizeF PrinterPage::printableAreaTwips() const
+{
+    const QPageLayout layout = m_device->pageLayout();
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    return area.size() * (TwipsPerInch / 72.0);
+}
+
 bool PrinterPage::endPage()
 {
     if (!m_ready || m_failed)

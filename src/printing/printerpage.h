@@ -35,6 +35,9 @@ public:
     // Ends the job and hands it to the spooler.
     bool endDocument();
 
+    // The size of the printable area of the current sheet, in twips.
+    QSizeF printableAreaTwips() const;
+
     int pagesStarted() const { return m_pages; }
     bool failed() const { return m_failed; }
 

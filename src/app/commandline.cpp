@@ -1,0 +1,79 @@
+#include "app/commandline.h"
+
+#include "app/algemeen.h"
+#include "app/startup.h"
+#include "printing/pdfexport.h"
+
+#include <QDir>
+#include <cstdio>
+#include <cstring>
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    CommandLine c;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            c.help = true;
+        } else if (a == QLatin1String("--export-pdf") || a == QLatin1String("--project")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                c.error = QStringLiteral("%1 needs a value").arg(a);
+                return c;
+            }
+            (a == QLatin1String("--export-pdf") ? c.exportFolder : c.projectName) = arguments[++i];
+        } else {
+            c.error = QStringLiteral("unknown option: %1").arg(a);
+            return c;
+        }
+    }
+    if (!c.projectName.isEmpty() && c.exportFolder.isEmpty())
+        c.error = QStringLiteral("--project goes with --export-pdf");
+    return c;
+}
+
+bool WantsHeadless(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--export-pdf") == 0 || std::strcmp(argv[i], "--help") == 0
+            || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    return false;
+}
+
+QString CommandLineHelp()
+{
+    return QStringLiteral(
+        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME]]\n"
+        "\n"
+        "Without options the designer starts.\n"
+        "\n"
+        "  --export-pdf DIR   write the whole print set as PDF files into DIR (created when\n"
+        "                     missing), without a window: Speelbord.pdf, Eigendomsbewijzen.pdf,\n"
+        "                     Kans.pdf, AlgemeenFonds.pdf and Speelgeld.pdf. Print them at\n"
+        "                     100% (actual size), not \"fit to page\".\n"
+        "  --project NAME     export the saved project NAME from the Projecten folder instead\n"
+        "                     of the default design\n"
+        "  --help             show this text\n");
+}
+
+int RunExport(const CommandLine &command, const QString &programFolder)
+{
+    Algemeen state;
+    state.ProgramFolder = programFolder;
+    LoadStartState(state);
+    if (!command.projectName.isEmpty()) {
+        std::fprintf(stderr, "vastgoed-atelier: cannot open project %s\n", qPrintable(command.projectName));
+        return 2;
+    }
+    QString error;
+    const bool ok = ExportDocuments(PrintSetDocuments(state), command.exportFolder, &error,
+                                    [&](const QString &name) {
+                                        std::printf("%s\n", qPrintable(QDir(command.exportFolder).filePath(name)));
+                                        std::fflush(stdout);
+                                    });
+    if (!ok) {
+        std::fprintf(stderr, "vastgoed-atelier: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The program without a window: `--export-pdf DIR [--project NAME]` writes the print set of
+// the default design (or of a saved project) as PDF files; `--help` lists the options.
+
+#include <QStringList>
+#include <optional>
+
+struct CommandLine {
+    bool help = false;
+    QString exportFolder;   // empty: start the designer
+    QString projectName;    // empty: the default design
+    QString error;          // set when the arguments are not understood
+};
+
+CommandLine ParseCommandLine(const QStringList &arguments);
+bool WantsHeadless(int argc, char **argv);
+QString CommandLineHelp();
+// Runs the export; returns the process exit code. Needs a QGuiApplication.
+int RunExport(const CommandLine &command, const QString &programFolder);

@@ -1,0 +1,62 @@
+#include "printing/pdfexport.h"
+
+#include "app/algemeen.h"
+#include "deeds/deedprinting.h"
+#include "printing/printerpage.h"
+
+#include <QDir>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state)
+{
+    std::vector<ExportedDocument> docs;
+    docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
+                        return PrintDeedSheets(page, state.pictures.EigenDomsPic);
+                    }});
+    return docs;
+}
+
+bool ExportDocuments(const std::vector<ExportedDocument> &documents, const QString &folder,
+                     QString *error, const std::function<void(const QString &)> &progress)
+{
+    auto failWith = [error](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    QDir dir(folder);
+    if (!dir.exists() && !QDir().mkpath(folder))
+        return failWith(QStringLiteral("De map %1 kan niet worden aangemaakt.").arg(QDir::toNativeSeparators(folder)));
+
+    for (const ExportedDocument &doc : documents) {
+        const QString path = dir.filePath(doc.fileName);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return failWith(QStringLiteral("%1 kan niet worden geschreven: %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        bool printed = false;
+        {
+            QPdfWriter writer(&file);
+            writer.setCreator(QStringLiteral("Vastgoed Atelier"));
+            writer.setTitle(doc.fileName.chopped(4));
+            writer.setResolution(600);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(ExportMarginMillimetres, ExportMarginMillimetres,
+                                            ExportMarginMillimetres, ExportMarginMillimetres),
+                                  QPageLayout::Millimeter);
+            PrinterPage page(&writer);
+            printed = doc.print(page);
+        }
+        if (!printed) {
+            file.cancelWriting();
+            return failWith(QStringLiteral("%1 kon niet worden opgemaakt.").arg(QDir::toNativeSeparators(path)));
+        }
+        if (!file.commit())
+            return failWith(QStringLiteral("%1 kan niet worden geschreven: %2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+        if (progress)
+            progress(doc.fileName);
+    }
+    return true;
+}
