@@ -1,0 +1,80 @@
+#pragma once
+// Small painting helpers shared by the artwork files.
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+
+namespace artwork {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// Colours shared by the board, the overview and the small pictures.
+const QColor SquareFill(246, 248, 239);      // an empty square, a corner
+const QColor CentreLight(222, 240, 220);     // the middle of the board's centre
+const QColor CentreDark(188, 221, 192);      // the rim of the board's centre
+const QColor BannerRed(200, 28, 42);
+const QColor BannerDarkRed(128, 14, 24);
+const QColor Gold(236, 190, 60);
+const QColor Ink(28, 32, 36);
+
+
+// Arial at a pixel size; Liberation Sans stands in for it on Linux.
+inline QFont ArtFont(int pixelSize, bool bold = true)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The largest font of at most maxPixelSize in which text fits maxWidth pixels.
+inline QFont FittedFont(const QString &text, int maxPixelSize, qreal maxWidth, bool bold = true)
+{
+    QFont font = ArtFont(maxPixelSize, bold);
+    for (int size = maxPixelSize; size > 6; --size) {
+        font.setPixelSize(size);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= maxWidth)
+            break;
+    }
+    return font;
+}
+
+inline QImage BlankImage(int width, int height, const QColor &fill)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(fill);
+    return image;
+}
+
+inline void SmoothPainter(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+// Text centred on a point (horizontally and on its capital height), filled and outlined.
+inline void OutlinedText(QPainter &p, const QString &text, const QFont &font, QPointF centre,
+                         const QColor &fill, const QColor &outline, qreal outlineWidth)
+{
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(text);
+    const qreal capHeight = metrics.capHeight();
+    QPainterPath path;
+    path.addText(centre.x() - width / 2, centre.y() + capHeight / 2, font, text);
+    p.save();
+    p.setPen(QPen(outline, outlineWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.restore();
+}
+
+} // namespace artwork

@@ -1,0 +1,283 @@
+// The artwork pictures: their sizes and the places the rest of the program relies on —
+// the overview's squares lie on the click rectangles, the deed slots and the board's
+// squares sit where the later drawing puts its work, and the stations all differ.
+
+#include "board/artwork.h"
+#include "board/geometry.h"
+
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QRect PixelRect(int n)
+{
+    const HitRect h = OverviewHitRect(n);
+    return QRect(QPoint(h.left / 15, h.top / 15), QPoint(h.right / 15 - 1, h.bottom / 15 - 1));
+}
+
+int DistinctColours(const QImage &image, const QRect &area)
+{
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+int DarkPixels(const QImage &image, const QRect &area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y).lightness() < 90) ++dark;
+    return dark;
+}
+
+} // namespace
+
+class TestArtwork : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sizesAndFormat_data();
+    void sizesAndFormat();
+
+    void overviewSquaresLieOnTheirClickRectangles();
+    void overviewSquaresAreNumberedAndMarked();
+    void overviewStreetsShowTheirGroupColourTowardsTheCentre();
+    void overviewCornersAndCentreAreDrawn();
+
+    void deedSlotsStandOutFromTheSheet();
+    void boardSquaresAreOutlinedEmptyPlaces();
+    void boardCornersAreDecorated();
+
+    void stationPicturesAreAllDifferent();
+    void placeholderKeepsItsMarginAndShowsText();
+};
+
+void TestArtwork::sizesAndFormat_data()
+{
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("board") << DrawBoardTemplate() << QSize(2180, 2180);
+    QTest::newRow("deed sheet") << DrawBlankDeedSheet() << QSize(1476, 1176);
+    QTest::newRow("overview") << DrawBoardOverview() << QSize(400, 400);
+    QTest::newRow("stations") << DrawStationStrip() << QSize(160, 4050);
+    QTest::newRow("placeholder") << DrawPlaceholder() << QSize(180, 280);
+    QTest::newRow("water works") << DrawWaterWorks() << QSize(160, 135);
+    QTest::newRow("extra tax") << DrawExtraTax() << QSize(133, 107);
+    QTest::newRow("income tax") << DrawIncomeTax() << QSize(150, 150);
+    QTest::newRow("electricity") << DrawElectricity() << QSize(135, 160);
+}
+
+void TestArtwork::sizesAndFormat()
+{
+    QFETCH(QImage, image);
+    QFETCH(QSize, size);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.format(), QImage::Format_RGB32);
+    // A real picture, not an empty canvas.
+    QVERIFY(DistinctColours(image, image.rect()) > 20);
+}
+
+void TestArtwork::overviewSquaresLieOnTheirClickRectangles()
+{
+    const QImage overview = DrawBoardOverview();
+    const QRgb background = overview.pixel(0, 0);
+    QCOMPARE(overview.pixel(399, 399), background);
+    for (int n = 1; n <= 36; ++n) {
+        const QRect r = PixelRect(n);
+        // Every pixel of the square, up to its very edge, belongs to the square...
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                QVERIFY2(overview.pixel(x, y) != background,
+                         qPrintable(QStringLiteral("square %1 has a hole at %2,%3").arg(n).arg(x).arg(y)));
+        // ...and the ring of pixels around it is the background showing through the gaps.
+        const QRect ring = r.adjusted(-1, -1, 1, 1);
+        for (int x = ring.left(); x <= ring.right(); ++x) {
+            QCOMPARE(overview.pixel(x, ring.top()), background);
+            QCOMPARE(overview.pixel(x, ring.bottom()), background);
+        }
+        for (int y = ring.top(); y <= ring.bottom(); ++y) {
+            QCOMPARE(overview.pixel(ring.left(), y), background);
+            QCOMPARE(overview.pixel(ring.right(), y), background);
+        }
+    }
+    // The documented example: square 1 covers x 56..86, and 87 is the gap before square 2.
+    QVERIFY(overview.pixel(56, 30) != background);
+    QVERIFY(overview.pixel(86, 30) != background);
+    QCOMPARE(overview.pixel(87, 30), background);
+    QVERIFY(overview.pixel(88, 30) != background);
+
+    // A press in the middle of any drawn pixel of a clickable square hits that square.
+    for (int n = 1; n <= 36; ++n) {
+        if (IsCardSquare(n)) continue;
+        const QRect r = PixelRect(n);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                QCOMPARE(HitSquare(15 * x + 7, 15 * y + 7), n);
+    }
+}
+
+void TestArtwork::overviewSquaresAreNumberedAndMarked()
+{
+    const QImage overview = DrawBoardOverview();
+    for (int n = 1; n <= 36; ++n) {
+        const QRect r = PixelRect(n);
+        QVERIFY2(DarkPixels(overview, r) >= 12,
+                 qPrintable(QStringLiteral("square %1 shows no number").arg(n)));
+    }
+    // The card squares are not plain: they wear a different face from the other squares.
+    const QRgb plainStreet = overview.pixel(PixelRect(1).topLeft() + QPoint(1, 1));
+    for (int n : {2, 12, 15, 20, 25, 34}) {
+        const QRect r = PixelRect(n);
+        QVERIFY(overview.pixel(r.topLeft() + QPoint(1, 1)) != plainStreet);
+        int orange = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c = overview.pixelColor(x, y);
+                if (c.red() > 200 && c.green() > 80 && c.green() < 170 && c.blue() < 80) ++orange;
+            }
+        QVERIFY2(orange > 10, qPrintable(QStringLiteral("card square %1 has no mark").arg(n)));
+    }
+}
+
+void TestArtwork::overviewStreetsShowTheirGroupColourTowardsTheCentre()
+{
+    const QImage overview = DrawBoardOverview();
+    const struct { QList<int> squares; QColor colour; } groups[] = {
+        {{1, 3, 4}, {255, 0, 0}},      {{6, 7, 9}, {255, 255, 0}},     {{10, 11, 13}, {0, 136, 0}},
+        {{16, 18}, {0, 0, 196}},       {{19, 21}, {105, 0, 61}},       {{24, 26, 27}, {17, 207, 255}},
+        {{28, 30, 31}, {206, 47, 202}}, {{33, 35, 36}, {183, 119, 13}},
+    };
+    for (const auto &group : groups) {
+        for (int n : group.squares) {
+            const QRect r = PixelRect(n);
+            QPoint inner, outer;
+            switch (SideOfSquare(n)) {
+            case 1: inner = {r.center().x(), r.bottom() - 3}; outer = {r.center().x(), r.top() + 3}; break;
+            case 2: inner = {r.left() + 3, r.center().y()}; outer = {r.right() - 3, r.center().y()}; break;
+            case 3: inner = {r.center().x(), r.top() + 3}; outer = {r.center().x(), r.bottom() - 3}; break;
+            default: inner = {r.right() - 3, r.center().y()}; outer = {r.left() + 3, r.center().y()}; break;
+            }
+            QCOMPARE(overview.pixelColor(inner), group.colour);
+            QVERIFY(overview.pixelColor(outer) != group.colour);
+        }
+    }
+    // Stations, utilities and taxes have no band.
+    for (int n : {5, 8, 14, 17, 22, 23, 29, 32}) {
+        const QRect r = PixelRect(n);
+        QCOMPARE(overview.pixel(r.left() + 1, r.top() + 1), overview.pixel(r.right() - 1, r.bottom() - 1));
+    }
+}
+
+void TestArtwork::overviewCornersAndCentreAreDrawn()
+{
+    const QImage overview = DrawBoardOverview();
+    const QRgb background = overview.pixel(0, 0);
+    const QRect corners[] = {QRect(0, 0, 55, 54), QRect(346, 0, 54, 55), QRect(346, 346, 54, 54),
+                             QRect(0, 346, 55, 54)};
+    for (const QRect &corner : corners) {
+        int covered = 0;
+        for (int y = corner.top(); y <= corner.bottom(); ++y)
+            for (int x = corner.left(); x <= corner.right(); ++x)
+                covered += overview.pixel(x, y) != background;
+        QVERIFY(covered > corner.width() * corner.height() / 2);
+        QVERIFY(DarkPixels(overview, corner) > 30);  // a word or an icon
+        QVERIFY(DistinctColours(overview, corner) > 10);
+    }
+    // The centre carries the game's name on a banner.
+    QVERIFY(DistinctColours(overview, QRect(60, 60, 280, 280)) > 50);
+    QCOMPARE(overview.pixel(200, 200) == background, false);
+}
+
+void TestArtwork::deedSlotsStandOutFromTheSheet()
+{
+    const QImage sheet = DrawBlankDeedSheet();
+    const QRgb paper = sheet.pixel(1, 1);
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            const QRect slot(9 + 210 * c, 9 + 290 * r, 200, 280);
+            const QPoint corners[] = {slot.topLeft(), slot.topRight(), slot.bottomLeft(), slot.bottomRight()};
+            const QPoint outward[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+            for (int k = 0; k < 4; ++k) {
+                QVERIFY(sheet.pixel(corners[k]) != paper);
+                QCOMPARE(sheet.pixel(corners[k] + outward[k]), paper);
+                QCOMPARE(sheet.pixel(corners[k] + QPoint(outward[k].x(), 0)), paper);
+                QCOMPARE(sheet.pixel(corners[k] + QPoint(0, outward[k].y())), paper);
+                // Just inside the outline the card is light.
+                QVERIFY(sheet.pixelColor(corners[k] - outward[k] * 2).lightness() > 240);
+            }
+        }
+    }
+}
+
+void TestArtwork::boardSquaresAreOutlinedEmptyPlaces()
+{
+    const QImage board = DrawBoardTemplate();
+    for (int n = 1; n <= 36; ++n) {
+        const int side = SideOfSquare(n);
+        const QRect r(DefaultSquarePosition(n), (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180));
+        const QColor inside = board.pixelColor(r.center());
+        QVERIFY(inside.lightness() > 220);
+        // A thin black outline, and nothing drawn inside it.
+        QCOMPARE(board.pixelColor(r.center().x(), r.top() + 10), inside);
+        QCOMPARE(board.pixelColor(r.left() + 10, r.center().y()), inside);
+        QCOMPARE(board.pixelColor(r.right() - 10, r.center().y()), inside);
+        QCOMPARE(board.pixelColor(r.center().x(), r.bottom() - 10), inside);
+        QCOMPARE(board.pixelColor(r.left() + 10, r.top() + 10), inside);
+        QCOMPARE(board.pixelColor(r.right() - 10, r.bottom() - 10), inside);
+        QVERIFY(board.pixelColor(r.left(), r.center().y()).lightness() < 40);
+        QVERIFY(board.pixelColor(r.center().x(), r.top()).lightness() < 40);
+        QVERIFY(board.pixelColor(r.center().x(), r.bottom()).lightness() < 40);
+        QVERIFY(board.pixelColor(r.right(), r.center().y()).lightness() < 40);
+    }
+}
+
+void TestArtwork::boardCornersAreDecorated()
+{
+    const QImage board = DrawBoardTemplate();
+    for (const QPoint &corner : {QPoint(0, 0), QPoint(1900, 0), QPoint(1900, 1900), QPoint(0, 1900)}) {
+        const QRect r(corner, QSize(280, 280));
+        QVERIFY(DistinctColours(board, r) > 100);
+        QVERIFY(DarkPixels(board, r.adjusted(8, 8, -8, -8)) > 500);
+    }
+    QVERIFY(DistinctColours(board, QRect(280, 280, 1620, 1620)) > 500);
+}
+
+void TestArtwork::stationPicturesAreAllDifferent()
+{
+    const QImage strip = DrawStationStrip();
+    QList<QImage> pictures;
+    for (int i = 0; i < 30; ++i)
+        pictures.append(strip.copy(0, 135 * i, 160, 135));
+    for (int i = 0; i < 30; ++i) {
+        QVERIFY(DistinctColours(pictures[i], pictures[i].rect()) > 200);
+        for (int j = i + 1; j < 30; ++j) {
+            // Not merely a pixel apart: at least a fifth of the picture differs.
+            int differing = 0;
+            for (int y = 0; y < 135; ++y)
+                for (int x = 0; x < 160; ++x)
+                    differing += pictures[i].pixel(x, y) != pictures[j].pixel(x, y);
+            QVERIFY2(differing > 160 * 135 / 5,
+                     qPrintable(QStringLiteral("stations %1 and %2 look alike").arg(i).arg(j)));
+        }
+    }
+}
+
+void TestArtwork::placeholderKeepsItsMarginAndShowsText()
+{
+    const QImage placeholder = DrawPlaceholder();
+    const QColor background(225, 239, 217);
+    for (int x = 0; x < 180; ++x)
+        for (int y : {0, 1, 278, 279}) QCOMPARE(placeholder.pixelColor(x, y), background);
+    for (int y = 0; y < 280; ++y)
+        for (int x : {0, 1, 178, 179}) QCOMPARE(placeholder.pixelColor(x, y), background);
+    // The invitation is written in the lower part, the picture sits above it.
+    QVERIFY(DarkPixels(placeholder, QRect(2, 170, 176, 100)) > 300);
+    QVERIFY(DistinctColours(placeholder, QRect(2, 2, 176, 160)) > 40);
+}
+
+QTEST_MAIN(TestArtwork)
+#include "test_artwork.moc"
