@@ -32,7 +32,12 @@ bool ReadSettingsFile(const QString &path, Algemeen &state)
     // A settings file is a few hundred bytes; anything far larger is not ours.
     if (file.size() > 64 * 1024)
         return false;
-    RecordReader reader(file.readAll());
+    return ReadSettings(file.readAll(), state);
+}
+
+bool ReadSettings(const QByteArray &bytes, Algemeen &state)
+{
+    RecordReader reader(bytes);
 
     if (!reader.field() || !reader.field())  // banner and hyphen line
         return false;

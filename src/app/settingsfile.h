@@ -13,5 +13,6 @@ struct Algemeen;
 // failure, so the caller rewrites the file complete. Returns true when the file was whole
 // and sound.
 bool ReadSettingsFile(const QString &path, Algemeen &state);
+bool ReadSettings(const QByteArray &bytes, Algemeen &state);
 QByteArray SettingsFileBytes(const Algemeen &state);
 bool WriteSettingsFile(const QString &path, const Algemeen &state, QString *error = nullptr);
