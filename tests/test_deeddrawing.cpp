@@ -307,10 +307,6 @@ void TestDeedDrawing::stationAmountColumnOnly()
     DrawStationDeed(fresh, "Station Oost", stripOfColours(), 1, 40.0f, defaults());
     DrawDeedAmounts(deed, DeedMode::Station, 40.0f, defaults());
     QCOMPARE(deed, fresh);
-    for (int y : {180, 196, 212, 228, 250}) {
-        const auto [left, right] = inkColumns(deed, QRect(115, y, 83, 15), background);
-        QVERIFY(right >= 185 && right <= 190);
-    }
 }
 
 void TestDeedDrawing::utilityDeeds()
