@@ -97,6 +97,7 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
 
     // Step 3: the controls; the clock runs from the moment the window exists.
     layOutControls();
+    connectDeedWindows();
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &Main::tick);

@@ -44,6 +44,9 @@ public:
     void ShowDateLine();
     // Switches between the clickable overview and the small finished board.
     void toggleBoardView();
+    // The deed designer for the selected square and the rent factor window (mainwindow_deeds.cpp).
+    void openDeedDesigner();
+    void openRentFactors();
 
     // Controls, by their names, for the windows and tests that work with them.
     QLabel *InfoRegel = nullptr;
@@ -76,6 +79,7 @@ protected:
 
 private:
     void layOutControls();
+    void connectDeedWindows();
     void buildMenu();
     void showTemplate();
     void showBoard();

@@ -1,0 +1,40 @@
+// The main window's doors to the title deeds: "Kaart" opens the deed designer for the selected
+// square, "Tools/Vermenigvuldigingsfactor" the rent factor window.
+#include "app/mainwindow.h"
+
+#include "app/startup.h"
+#include "deeds/configform.h"
+#include "deeds/deedsheet.h"
+#include "deeds/eigendomform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+void Main::connectDeedWindows()
+{
+    connect(KaartKnop, &QPushButton::clicked, this, &Main::openDeedDesigner);
+    if (QAction *factors = menuAction(QStringLiteral("Tools/Vermenigvuldigingsfactor")))
+        connect(factors, &QAction::triggered, this, &Main::openRentFactors);
+}
+
+void Main::openDeedDesigner()
+{
+    const int n = m_state.CurrentSquare;
+    if (!DeedSheetSlot(n))
+        return;  // only the 28 deed squares have a deed
+    QImage picture;
+    if (n == 8)
+        picture = LoadPicture(m_state.dataPath(QStringLiteral("Data-5.vgx")));
+    else if (n == 29)
+        picture = LoadPicture(m_state.dataPath(QStringLiteral("Data-8.vgx")));
+    EigendomForm form(m_state, Text1->text(), Text2->text(), Combo1->currentText(), picture, this);
+    form.exec();
+}
+
+void Main::openRentFactors()
+{
+    ConfigForm form(m_state, m_dialogs, this);
+    form.exec();
+}

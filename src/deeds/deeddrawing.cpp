@@ -1,0 +1,239 @@
+#include "deeds/deeddrawing.h"
+
+#include "fonts.h"
+
+#include <QPainter>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+// A painter on the canvas with the deed's drawing habits: no smoothing of lines or copies.
+void preparePainter(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.setPen(QPen(Qt::black, 1));
+}
+
+// Text with its top-left corner at (x, y).
+void textAt(QPainter &p, int x, int y, const QString &text)
+{
+    p.drawText(x, y + p.fontMetrics().ascent(), text);
+}
+
+// Text centred on x = 100, its top at y; a text wider than the canvas is cut at both edges.
+void centredText(QPainter &p, int y, const QString &text)
+{
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    textAt(p, 100 - w / 2, y, text);
+}
+
+void clearCanvas(QImage &canvas)
+{
+    if (canvas.size() != QSize(DeedWidth, DeedHeight) || canvas.format() != QImage::Format_RGB32)
+        canvas = QImage(DeedWidth, DeedHeight, QImage::Format_RGB32);
+    canvas.fill(DeedBackground());
+}
+
+// The two-pixel black frame round the canvas.
+void drawFrame(QPainter &p)
+{
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 199, 279);
+    p.drawRect(1, 1, 197, 277);
+}
+
+struct FixedText {
+    int x, y;
+    const char16_t *text;
+};
+
+const FixedText streetTexts[] = {
+    {10, 70, u"Huur onbebouwd"},
+    {22, 87, u"''    met 1 huis"},
+    {22, 104, u"''    met 2 huizen"},
+    {22, 121, u"''    met 3 huizen"},
+    {22, 138, u"''    met 4 huizen"},
+    {22, 155, u"''    met hotel"},
+    {10, 185, u"Prijs van een huis"},
+    {10, 202, u"Prijs van een hotel"},
+    {10, 219, u"plus 4 huizen"},
+    {10, 236, u"Hypotheekwaarde"},
+    {10, 253, u"grond"},
+};
+
+const FixedText stationTexts[] = {
+    {10, 180, u"Huur"},
+    {10, 196, u"2 Stations in bezit"},
+    {10, 212, u"3 Stations in bezit"},
+    {10, 228, u"4 Stations in bezit"},
+    {10, 250, u"Hypotheekwaarde"},
+};
+
+const FixedText utilityTexts[] = {
+    {22, 185, u"Wanneer u èèn Nutsbedrijf"},
+    {38, 200, u"bezit: 10 x het aantal"},
+    {47, 215, u"ogen van de worp."},
+    {37, 230, u"Voor beide is dit 50 x"},
+    {25, 250, u"Hypotheekwaarde: € 250,-"},
+};
+
+template <std::size_t N>
+void drawTexts(QPainter &p, const FixedText (&texts)[N])
+{
+    for (const FixedText &t : texts)
+        textAt(p, t.x, t.y, QString::fromUtf16(t.text));
+}
+
+// Which factor feeds each row of the amount column (0: the base itself).
+struct RowFactor {
+    int y;
+    int factor;
+};
+const RowFactor streetRows[] = {{70, 0},  {87, 1},  {104, 2}, {121, 3}, {138, 4},
+                                {155, 5}, {185, 6}, {219, 7}, {253, 8}};
+const RowFactor stationRows[] = {{180, 0}, {196, 9}, {212, 10}, {228, 11}, {250, 12}};
+}
+
+bool IsStationSquare(int n) { return n == 5 || n == 14 || n == 23 || n == 32; }
+
+std::optional<float> DeedAmount(float base, qint32 factor)
+{
+    const double product = double(base) * double(factor);
+    if (!std::isfinite(product) || std::fabs(product) > double(FLT_MAX))
+        return std::nullopt;
+    return float(product);
+}
+
+QString AmountNumber(float amount)
+{
+    if (amount == 0.0f)
+        return QStringLiteral("0");  // also for -0
+    // 'G' with 7 digits drops trailing zeros and switches to the exponent from 1E+07 on;
+    // QString::number always writes the C locale's "." whatever the user's settings.
+    QString s = QString::number(double(amount), 'G', 7);
+    if (s.startsWith(QLatin1String("0.")))
+        s.remove(0, 1);
+    else if (s.startsWith(QLatin1String("-0.")))
+        s.remove(1, 1);
+    return s;
+}
+
+QString AmountText(float amount)
+{
+    return QString(QChar(0x20AC)) + QLatin1Char(' ') + AmountNumber(amount) + QStringLiteral(",-");
+}
+
+QList<AmountRow> DeedAmountRows(DeedMode mode, float base, const FactorTable &factors)
+{
+    QList<AmountRow> rows;
+    const auto add = [&](const RowFactor &r) {
+        const std::optional<float> amount =
+            r.factor == 0 ? DeedAmount(base, 1) : DeedAmount(base, factors[r.factor]);
+        rows.append({r.y, amount ? AmountText(*amount) : QString()});
+    };
+    if (mode == DeedMode::Street)
+        for (const RowFactor &r : streetRows)
+            add(r);
+    else
+        for (const RowFactor &r : stationRows)
+            add(r);
+    return rows;
+}
+
+QImage NewDeedCanvas()
+{
+    QImage canvas;
+    clearCanvas(canvas);
+    return canvas;
+}
+
+void DrawDeedAmounts(QImage &canvas, DeedMode mode, float base, const FactorTable &factors)
+{
+    if (canvas.size() != QSize(DeedWidth, DeedHeight))
+        clearCanvas(canvas);
+    QPainter p(&canvas);
+    preparePainter(p);
+    if (mode == DeedMode::Street) {
+        p.fillRect(QRect(QPoint(118, 68), QPoint(197, 173)), DeedBackground());
+        p.fillRect(QRect(QPoint(118, 181), QPoint(197, 274)), DeedBackground());
+    } else {
+        p.fillRect(QRect(QPoint(115, 175), QPoint(197, 270)), DeedBackground());
+    }
+    p.setFont(ArialFont(10));
+    p.setPen(Qt::black);
+    for (const AmountRow &row : DeedAmountRows(mode, base, factors)) {
+        if (row.text.isEmpty())
+            continue;  // an amount too large for the deed is left out
+        textAt(p, 190 - p.fontMetrics().horizontalAdvance(row.text), row.y, row.text);
+    }
+}
+
+void DrawStreetDeed(QImage &canvas, int n, const QString &street, const QString &city,
+                    RgbColour groupColour, float base, const FactorTable &factors)
+{
+    clearCanvas(canvas);
+    {
+        QPainter p(&canvas);
+        preparePainter(p);
+        p.fillRect(QRect(0, 0, 200, 60), QColor(groupColour.red, groupColour.green, groupColour.blue));
+        drawFrame(p);
+        p.drawRect(0, 60, 198, 1);  // rows 60 and 61, x 0..198
+
+        const bool white = n == 16 || n == 18 || n == 19 || n == 21;
+        p.setPen(white ? Qt::white : Qt::black);
+        p.setFont(ArialFont(14, true));
+        centredText(p, 8, street);
+        centredText(p, 30, city);
+
+        p.setPen(Qt::black);
+        p.setFont(ArialFont(10));
+        drawTexts(p, streetTexts);
+        p.drawLine(8, 177, 191, 177);
+    }
+    DrawDeedAmounts(canvas, DeedMode::Street, base, factors);
+}
+
+void DrawStationDeed(QImage &canvas, const QString &name, const QImage &stationStrip,
+                     int stationImage, float base, const FactorTable &factors)
+{
+    clearCanvas(canvas);
+    {
+        QPainter p(&canvas);
+        preparePainter(p);
+        drawFrame(p);
+        // The strip holds the pictures one below the other; what the strip lacks stays blank.
+        const QRect source(0, stationImage * 135, 160, 135);
+        const QRect inStrip = source.intersected(stationStrip.rect());
+        if (!inStrip.isEmpty())
+            p.drawImage(QPoint(21, 35) + (inStrip.topLeft() - source.topLeft()), stationStrip,
+                        inStrip);
+        p.setFont(ArialFont(14, true));
+        centredText(p, 10, name);
+        p.setFont(ArialFont(10));
+        drawTexts(p, stationTexts);
+    }
+    DrawDeedAmounts(canvas, DeedMode::Station, base, factors);
+}
+
+void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture)
+{
+    clearCanvas(canvas);
+    QPainter p(&canvas);
+    preparePainter(p);
+    drawFrame(p);
+    const bool water = which == UtilityDeed::WaterWorks;
+    const QRect place = water ? QRect(21, 35, 160, 135) : QRect(30, 30, 135, 140);
+    if (!picture.isNull())
+        p.drawImage(place, picture);
+    p.setFont(ArialFont(14, true));
+    if (water)
+        textAt(p, 38, 10, QStringLiteral("Waterleiding"));
+    else
+        textAt(p, 12, 10, QStringLiteral("Electriciteitsbedrijf"));
+    p.setFont(ArialFont(10, true));
+    textAt(p, 83, 166, QStringLiteral("Huur"));
+    p.setFont(ArialFont(10));
+    drawTexts(p, utilityTexts);
+}

@@ -1,0 +1,175 @@
+#include "deeds/eigendomform.h"
+
+#include "deeds/deeddrawing.h"
+#include "deeds/deedsheet.h"
+#include "deeds/formhelpers.h"
+#include "deeds/rentfactors.h"
+#include "platform/busypointer.h"
+#include "platform/pause.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+using namespace deedforms;
+
+namespace {
+// A base rent as the deed keeps it, a 32-bit float; nothing when it does not fit one.
+std::optional<float> baseAsFloat(double base)
+{
+    if (!std::isfinite(base) || std::fabs(base) > double(FLT_MAX))
+        return std::nullopt;
+    return float(base);
+}
+
+// A base too large for the deed: every amount row stays empty.
+constexpr float NoBase = std::numeric_limits<float>::infinity();
+}
+
+EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString &city,
+                           const QString &amountText, const QImage &squarePicture,
+                           QWidget *parent)
+    : QDialog(parent), m_state(state), m_square(state.CurrentSquare)
+{
+    setWindowTitle(QStringLiteral("Eigendomsbewijs (%1) Ontwerpen").arg(m_square));
+    setFont(ArialFont(8.25));
+    setFixedSize(6840 / Twips, 5160 / Twips);
+    setColour(this, QPalette::Window,
+              QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
+
+    Label1 = new QLabel(this);
+    placeTwips(Label1, 180, 180, 3165, 4365);
+    setColour(Label1, QPalette::Window, QColor(110, 150, 100));
+    Pic = new QLabel(this);
+    placeTwips(Pic, 255, 255, 3000, 4200);
+    Pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColour(Pic, QPalette::Window, DeedBackground());
+    Line1 = new QWidget(Pic);
+    Line1->setGeometry(0, 0, DeedWidth, 1);
+    setColour(Line1, QPalette::Window, QColor(255, 0, 0));
+    Line1->hide();
+
+    SaveKnop = new QPushButton(QStringLiteral("Ok"), this);
+    placeTwips(SaveKnop, 3600, 300, 810, 330);
+    Label2 = textLabel(this, QStringLiteral("Deze kaart opslaan"), 4500, 360);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setFont(ArialFont(8.25));
+    for (int item = 5; item <= 100; ++item)
+        Combo1->addItem(QString::number(item));
+    setColour(Combo1, QPalette::Base, QColor(220, 190, 190));
+    setColour(Combo1, QPalette::Text, Qt::black);
+    Combo1->lineEdit()->setPalette(Combo1->palette());
+    Combo1->move(3630 / Twips, 1275 / Twips);
+    Combo1->resize(810 / Twips, Combo1->sizeHint().height());
+    Label12 = textLabel(this, QStringLiteral("Huur onbebouwd"), 4515, 1335);
+
+    Label4 = textLabel(this,
+                       QStringLiteral("De vermenigvuldigingsfactor voor de bedragen op de "
+                                      "eigendomsbewijzen van straten en stations is te wijzigen "
+                                      "onder Tools..."),
+                       3630, 2100, ArialFont(8.25), QColor(90, 90, 0));
+    Label4->setWordWrap(true);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(Label4, 3630, 2100, 2700, 900);
+
+    ExitKnop = new QPushButton(QStringLiteral("Exit"), this);
+    placeTwips(ExitKnop, 5730, 4200, 810, 330);
+    for (QPushButton *b : {SaveKnop, ExitKnop})
+        b->setAutoDefault(false);
+
+    // The base rent: the main window's amount divided by 5. The box shows it in the form it
+    // reads back ("2.4", not "2,4"), so that a later change starts from the same number.
+    Combo1->blockSignals(true);
+    Combo1->setCurrentIndex(15);  // "20"
+    const double quotient = BaseRentFromAmountText(amountText);
+    Combo1->setEditText(QString::number(quotient, 'g', 15));
+    Combo1->blockSignals(false);
+    const std::optional<float> base = baseAsFloat(quotient);
+    if (base)
+        m_state.DeedBaseRent = *base;
+    const float drawnBase = base ? *base : NoBase;
+
+    if (m_square == 8 || m_square == 29) {
+        Combo1->hide();
+        Label12->hide();
+        DrawUtilityDeed(m_deed, m_square == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity,
+                        squarePicture);
+    } else if (IsStationSquare(m_square)) {
+        DrawStationDeed(m_deed, street, m_state.pictures.TreinPic, m_state.project.StationImage,
+                        drawnBase, m_state.RentFactors);
+    } else {
+        const RgbColour colour =
+            m_square >= 0 && m_square < SquareSlots ? m_state.squareColour[m_square] : RgbColour{};
+        DrawStreetDeed(m_deed, m_square, street, city, colour, drawnBase, m_state.RentFactors);
+    }
+    showDeed();
+
+    connect(Combo1, &QComboBox::currentTextChanged, this, &EigendomForm::baseChanged);
+    connect(SaveKnop, &QPushButton::clicked, this, &EigendomForm::pasteDeed);
+    connect(ExitKnop, &QPushButton::clicked, this, &EigendomForm::reject);
+}
+
+void EigendomForm::showDeed()
+{
+    Pic->setPixmap(QPixmap::fromImage(m_deed));
+}
+
+void EigendomForm::drawAmounts(float base)
+{
+    DrawDeedAmounts(m_deed, IsStationSquare(m_square) ? DeedMode::Station : DeedMode::Street, base,
+                    m_state.RentFactors);
+    showDeed();
+}
+
+void EigendomForm::baseChanged(const QString &text)
+{
+    if (m_square == 8 || m_square == 29)
+        return;
+    // A base beyond a 32-bit float is refused: the amount column stays empty and the base
+    // in force stays as it was.
+    const std::optional<float> base = baseAsFloat(LeadingNumber(text));
+    if (base)
+        m_state.DeedBaseRent = *base;
+    drawAmounts(base ? *base : NoBase);
+}
+
+void EigendomForm::pasteDeed()
+{
+    if (m_sweeping)
+        return;
+    BusyPointer busy;
+    SaveKnop->setEnabled(false);
+    // The deed goes onto the sheet whole before the sweep starts, so nothing done during
+    // the sweep can leave part of a deed there.
+    if (PasteDeed(m_state.pictures.EigenDomsPic, m_deed, m_square))
+        m_state.UnsavedChanges = true;
+
+    m_sweeping = true;
+    m_stopSweep = false;
+    QPointer<EigendomForm> alive(this);
+    Line1->show();
+    for (int y = 0; y < DeedHeight && !m_stopSweep; y += 2) {
+        Line1->move(0, y);
+        Pause(0.01f);
+        if (!alive)
+            return;
+    }
+    Line1->hide();
+    m_sweeping = false;
+    SaveKnop->setEnabled(true);
+}
+
+void EigendomForm::reject()
+{
+    // "Exit" during the sweep ends the sweep and closes the window all the same.
+    m_stopSweep = true;
+    QDialog::reject();
+}

@@ -1,0 +1,387 @@
+#include "app/algemeen.h"
+#include "app/defaultcontent.h"
+#include "app/mainwindow.h"
+#include "deeds/configform.h"
+#include "deeds/deeddrawing.h"
+#include "deeds/deedsheet.h"
+#include "deeds/eigendomform.h"
+#include "deedtesthelpers.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+const QColor background(225, 239, 217);
+const QColor sheetColour(250, 250, 240);
+
+// The default design with a blank sheet of a colour of its own.
+struct Design {
+    Algemeen state;
+    explicit Design(int square)
+    {
+        LoadDefaultContent(state);
+        state.RentFactors = DefaultRentFactors();
+        state.CurrentSquare = square;
+        state.pictures.EigenDomsPic = QImage(1476, 1176, QImage::Format_RGB32);
+        state.pictures.EigenDomsPic.fill(sheetColour);
+        state.pictures.TreinPic = QImage(160, 30 * 135, QImage::Format_RGB32);
+        state.pictures.TreinPic.fill(QColor(90, 60, 30));
+    }
+    const BoardSquare &square() const { return state.project.Board[state.CurrentSquare]; }
+};
+
+QImage streetDeed(const Algemeen &state, int n, float base)
+{
+    QImage deed = NewDeedCanvas();
+    DrawStreetDeed(deed, n, state.project.Board[n].Street, state.project.Board[n].City,
+                   state.squareColour[n], base, state.RentFactors);
+    return deed;
+}
+
+QImage slotOf(const QImage &sheet, int n) { return sheet.copy(QRect(*DeedSheetSlot(n), QSize(200, 280))); }
+
+const QString euro = QString::fromUtf8("€");
+}
+
+class TestEigendomForm : public QObject
+{
+    Q_OBJECT
+private slots:
+    void captionAndLayout();
+    void baseFromTheMainWindowAmount_data();
+    void baseFromTheMainWindowAmount();
+    void baseRentBoxRedrawsTheAmounts_data();
+    void baseRentBoxRedrawsTheAmounts();
+    void baseBeyondAFloatIsRefused();
+    void stationUsesStationMode();
+    void utilitiesHideTheBaseRentBox_data();
+    void utilitiesHideTheBaseRentBox();
+
+    void slotCorners_data();
+    void slotCorners();
+    void secondPasteOverwritesTheFirst();
+    void exitRightAfterOpeningLeavesTheSheet();
+    void exitDuringTheSweepClosesWholly();
+    void baseChangeDuringTheSweepLeavesThePastedDeed();
+    void pasteOnAMissingSheetKeepsTheDeed();
+
+    void defaultSheetHoldsAll28Deeds();
+    void kaartOpensTheDesignerWithTheEditorsTexts();
+    void toolsMenuOpensTheFactorWindow();
+};
+
+void TestEigendomForm::captionAndLayout()
+{
+    Design d(21);
+    EigendomForm form(d.state, "Brink", "Ons Dorp", euro + " 60,-");
+    QCOMPARE(form.windowTitle(), QStringLiteral("Eigendomsbewijs (21) Ontwerpen"));
+    QCOMPARE(form.size(), QSize(456, 344));
+    QCOMPARE(form.Pic->geometry(), QRect(17, 17, 200, 280));
+    QCOMPARE(form.SaveKnop->text(), QStringLiteral("Ok"));
+    QCOMPARE(form.Combo1->count(), 96);
+    QCOMPARE(form.Combo1->itemText(95), QStringLiteral("100"));
+    QVERIFY(form.Label4->text().endsWith("is te wijzigen onder Tools..."));
+    QVERIFY(form.Line1->isHidden());
+    // The canvas shows the deed.
+    QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32), form.deed());
+}
+
+void TestEigendomForm::baseFromTheMainWindowAmount_data()
+{
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<float>("base");
+    QTest::newRow("€ 110,-") << euro + " 110,-" << "22" << 22.0f;
+    QTest::newRow("€ 1.000,-") << euro + " 1.000,-" << "0.2" << 0.2f;
+    QTest::newRow("€ 12,-") << euro + " 12,-" << "2.4" << float(12.0 / 5.0);
+    QTest::newRow("no number") << euro + " veel,-" << "0" << 0.0f;
+}
+
+void TestEigendomForm::baseFromTheMainWindowAmount()
+{
+    QFETCH(QString, amount);
+    QFETCH(QString, boxText);
+    QFETCH(float, base);
+    Design d(3);
+    EigendomForm form(d.state, d.square().Street, d.square().City, amount);
+    QCOMPARE(form.Combo1->currentText(), boxText);
+    QCOMPARE(d.state.DeedBaseRent, base);
+    QCOMPARE(form.deed(), streetDeed(d.state, 3, base));
+}
+
+void TestEigendomForm::baseRentBoxRedrawsTheAmounts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("base");
+    QTest::newRow("30") << "30" << 30.0f;
+    QTest::newRow("picked item 100") << "100" << 100.0f;
+    QTest::newRow("comma ends the number") << "2,4" << 2.0f;
+    QTest::newRow("text") << "veel" << 0.0f;
+    QTest::newRow("negative") << "-5" << -5.0f;
+    QTest::newRow("fraction") << "12.5" << 12.5f;
+}
+
+void TestEigendomForm::baseRentBoxRedrawsTheAmounts()
+{
+    QFETCH(QString, typed);
+    QFETCH(float, base);
+    Design d(24);
+    EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100000,-");
+    form.Combo1->setEditText(typed);
+    QCOMPARE(d.state.DeedBaseRent, base);
+    // Exactly the deed drawn afresh with the new base: no digits of the old amounts remain.
+    QCOMPARE(form.deed(), streetDeed(d.state, 24, base));
+    QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32), form.deed());
+}
+
+void TestEigendomForm::baseBeyondAFloatIsRefused()
+{
+    Design d(24);
+    EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+    form.Combo1->setEditText("1E+40");
+    QCOMPARE(d.state.DeedBaseRent, 20.0f);  // the base in force stays
+    QVERIFY(!inkIn(form.deed(), QRect(QPoint(118, 68), QPoint(197, 173)), background));
+    QVERIFY(!inkIn(form.deed(), QRect(QPoint(118, 181), QPoint(197, 274)), background));
+    QVERIFY(inkIn(form.deed(), QRect(10, 70, 100, 15), background));  // the fixed texts stay
+
+    // A main-window amount beyond a float opens with an empty column and no crash.
+    Design e(24);
+    EigendomForm big(e.state, e.square().Street, e.square().City, euro + " 1E+45,-");
+    QVERIFY(!inkIn(big.deed(), QRect(QPoint(118, 68), QPoint(197, 173)), background));
+    form.Combo1->setEditText("40");
+    QCOMPARE(form.deed(), streetDeed(d.state, 24, 40.0f));
+}
+
+void TestEigendomForm::stationUsesStationMode()
+{
+    Design d(14);
+    EigendomForm form(d.state, "Station Oost", "", euro + " 200,-");
+    QImage expected = NewDeedCanvas();
+    DrawStationDeed(expected, "Station Oost", d.state.pictures.TreinPic, 0, 40.0f, d.state.RentFactors);
+    QCOMPARE(form.deed(), expected);
+    form.Combo1->setEditText("25");
+    DrawStationDeed(expected, "Station Oost", d.state.pictures.TreinPic, 0, 25.0f, d.state.RentFactors);
+    QCOMPARE(form.deed(), expected);
+}
+
+void TestEigendomForm::utilitiesHideTheBaseRentBox_data()
+{
+    QTest::addColumn<int>("square");
+    QTest::newRow("water works") << 8;
+    QTest::newRow("electricity company") << 29;
+}
+
+void TestEigendomForm::utilitiesHideTheBaseRentBox()
+{
+    QFETCH(int, square);
+    Design d(square);
+    QImage picture(30, 30, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    EigendomForm form(d.state, "", "", euro + " 150,-", picture);
+    form.show();
+    QVERIFY(!form.Combo1->isVisible());
+    QVERIFY(!form.Label12->isVisible());
+    QVERIFY(form.Label4->isVisible());
+    QImage expected = NewDeedCanvas();
+    DrawUtilityDeed(expected, square == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity, picture);
+    QCOMPARE(form.deed(), expected);
+}
+
+void TestEigendomForm::slotCorners_data()
+{
+    QTest::addColumn<int>("square");
+    QTest::addColumn<QPoint>("corner");
+    QTest::newRow("square 1") << 1 << QPoint(9, 9);
+    QTest::newRow("square 18") << 18 << QPoint(1269, 299);
+    QTest::newRow("square 21") << 21 << QPoint(219, 589);
+    QTest::newRow("square 29") << 29 << QPoint(9, 879);
+    QTest::newRow("square 36") << 36 << QPoint(1269, 879);
+}
+
+void TestEigendomForm::slotCorners()
+{
+    QFETCH(int, square);
+    QFETCH(QPoint, corner);
+    Design d(square);
+    EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+    form.show();
+    QVERIFY(!d.state.UnsavedChanges);
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+    const QImage &sheet = d.state.pictures.EigenDomsPic;
+    QVERIFY(d.state.UnsavedChanges);
+    QCOMPARE(sheet.pixelColor(corner), QColor(Qt::black));  // the deed's frame
+    QCOMPARE(sheet.pixelColor(corner - QPoint(1, 1)), sheetColour);
+    QCOMPARE(sheet.pixelColor(corner + QPoint(200, 280)), sheetColour);
+    QCOMPARE(sheet.copy(QRect(corner, QSize(200, 280))), form.deed());
+    QVERIFY(form.isVisible());  // the window stays open
+    QVERIFY(form.SaveKnop->isEnabled());
+    QVERIFY(form.Line1->isHidden());
+}
+
+void TestEigendomForm::secondPasteOverwritesTheFirst()
+{
+    Design d(18);
+    EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+    form.show();
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+    const QImage first = form.deed();
+    form.Combo1->setEditText("55");
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+    QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 18), streetDeed(d.state, 18, 55.0f));
+    QVERIFY(slotOf(d.state.pictures.EigenDomsPic, 18) != first);
+}
+
+void TestEigendomForm::exitRightAfterOpeningLeavesTheSheet()
+{
+    Design d(21);
+    const QImage before = d.state.pictures.EigenDomsPic;
+    EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+    form.show();
+    QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QCOMPARE(d.state.pictures.EigenDomsPic, before);
+    QVERIFY(!d.state.UnsavedChanges);
+}
+
+void TestEigendomForm::exitDuringTheSweepClosesWholly()
+{
+    Design d(21);
+    EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+    form.show();
+    bool sweepingWhenExit = false;
+    int lineRowAtExit = -1;
+    QTimer::singleShot(200, &form, [&] {
+        sweepingWhenExit = form.sweeping();
+        lineRowAtExit = form.Line1->y();
+        QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+    });
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);  // returns when the sweep ends
+    QVERIFY(sweepingWhenExit);
+    QVERIFY(lineRowAtExit > 0 && lineRowAtExit < 278);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.sweeping());
+    QVERIFY(form.Line1->isHidden());
+    QVERIFY(form.SaveKnop->isEnabled());
+    QCOMPARE(form.result(), int(QDialog::Rejected));
+    QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 21), form.deed());
+    QCOMPARE(pixelsOf(d.state.pictures.EigenDomsPic, QRect(219, 589, 200, 280), QColor(255, 0, 0)), 0);
+}
+
+void TestEigendomForm::baseChangeDuringTheSweepLeavesThePastedDeed()
+{
+    Design d(21);
+    EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+    form.show();
+    const QImage pasted = form.deed();
+    bool okDisabled = false;
+    QTimer::singleShot(200, &form, [&] {
+        okDisabled = !form.SaveKnop->isEnabled();
+        form.Combo1->setEditText("77");
+    });
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+    QVERIFY(okDisabled);
+    QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 21), pasted);
+    QCOMPARE(form.deed(), streetDeed(d.state, 21, 77.0f));
+    QVERIFY(form.isVisible());
+    QVERIFY(form.SaveKnop->isEnabled());
+}
+
+void TestEigendomForm::pasteOnAMissingSheetKeepsTheDeed()
+{
+    Design d(36);
+    d.state.pictures.EigenDomsPic = QImage();  // Data-2 could not be loaded
+    EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+    form.show();
+    QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+    QCOMPARE(d.state.pictures.EigenDomsPic.size(), QSize(1476, 1176));
+    QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 36), form.deed());
+}
+
+void TestEigendomForm::defaultSheetHoldsAll28Deeds()
+{
+    Design d(0);
+    QImage blank = d.state.pictures.EigenDomsPic;
+    QImage water(160, 135, QImage::Format_RGB32);
+    water.fill(Qt::cyan);
+    QImage power(135, 160, QImage::Format_RGB32);
+    power.fill(Qt::yellow);
+    const QImage sheet = DrawDefaultDeedSheet(blank, d.state.pictures.TreinPic, water, power);
+    QCOMPARE(sheet.size(), blank.size());
+    int deeds = 0;
+    for (int n = 1; n <= 36; ++n) {
+        if (!DeedSheetSlot(n))
+            continue;
+        ++deeds;
+        QCOMPARE(slotOf(sheet, n), DrawDefaultDeed(d.state, n, water, power));
+        QCOMPARE(sheet.pixelColor(*DeedSheetSlot(n)), QColor(Qt::black));
+    }
+    QCOMPARE(deeds, 28);
+    QCOMPARE(sheet.pixelColor(214, 100), sheetColour);  // between two slots
+    // A default deed is the deed the designer draws for the default square.
+    Design e(21);
+    EigendomForm form(e.state, e.square().Street, e.square().City, e.square().Amount);
+    QCOMPARE(slotOf(sheet, 21), form.deed());
+    QCOMPARE(form.Combo1->currentText(), QStringLiteral("12"));
+}
+
+void TestEigendomForm::kaartOpensTheDesignerWithTheEditorsTexts()
+{
+    QTemporaryDir folder;
+    Algemeen state;
+    state.ProgramFolder = folder.path();
+    ScriptedDialogs dialogs;
+    Main main(state, dialogs);
+    state.CurrentSquare = 21;
+    main.Text1->setText("Nieuwe Brink");
+    main.Text2->setText("Ons Dorp");
+    main.Combo1->setEditText(euro + " 110,-");
+    QString caption;
+    QImage deed;
+    QTimer::singleShot(0, &main, [&] {
+        auto *form = qobject_cast<EigendomForm *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        caption = form->windowTitle();
+        deed = form->deed();
+        // "Exit" in the middle of the sweep ends the modal window as well.
+        QTimer::singleShot(300, form, [form] { QTest::mouseClick(form->ExitKnop, Qt::LeftButton); });
+        QTest::mouseClick(form->SaveKnop, Qt::LeftButton);
+    });
+    main.KaartKnop->setEnabled(true);
+    QTest::mouseClick(main.KaartKnop, Qt::LeftButton);  // returns when the designer has closed
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(caption, QStringLiteral("Eigendomsbewijs (21) Ontwerpen"));
+    QCOMPARE(state.DeedBaseRent, 22.0f);
+    QImage expected = NewDeedCanvas();
+    DrawStreetDeed(expected, 21, "Nieuwe Brink", "Ons Dorp", state.squareColour[21], 22.0f,
+                   state.RentFactors);
+    QCOMPARE(deed, expected);
+    QCOMPARE(slotOf(state.pictures.EigenDomsPic, 21), expected);
+    QVERIFY(state.UnsavedChanges);
+    state.UnsavedChanges = false;  // no closing question
+}
+
+void TestEigendomForm::toolsMenuOpensTheFactorWindow()
+{
+    QTemporaryDir folder;
+    Algemeen state;
+    state.ProgramFolder = folder.path();
+    ScriptedDialogs dialogs;
+    Main main(state, dialogs);
+    QTimer::singleShot(0, &main, [&] {
+        auto *form = qobject_cast<ConfigForm *>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        form->Combo1[5]->setEditText("80");
+        QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+    });
+    main.menuAction("Tools/Vermenigvuldigingsfactor")->trigger();
+    QCOMPARE(state.RentFactors[5], 80);
+}
+
+QTEST_MAIN(TestEigendomForm)
+#include "test_eigendomform.moc"
