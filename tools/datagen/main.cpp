@@ -3,6 +3,7 @@
 // truncated picture behind.
 
 #include "board/artwork.h"
+#include "deeds/deedsheet.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -59,7 +60,12 @@ int main(int argc, char *argv[])
 
     const std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
         {QStringLiteral("Data-1.vgx"), DrawBoardTemplate},
-        {QStringLiteral("Data-2.vgx"), DrawBlankDeedSheet},
+        // The sheet comes with the 28 default deeds, drawn by the deed routines themselves.
+        {QStringLiteral("Data-2.vgx"),
+         [] {
+             return DrawDefaultDeedSheet(DrawBlankDeedSheet(), DrawStationStrip(), DrawWaterWorks(),
+                                         DrawElectricity());
+         }},
         {QStringLiteral("Data-3.vgx"), DrawBoardOverview},
         {QStringLiteral("Data-4.vgx"), DrawStationStrip},
         {QStringLiteral("Data-5.vgx"), DrawWaterWorks},
