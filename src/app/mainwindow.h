@@ -65,6 +65,15 @@ public:
 
     QAction *menuAction(const QString &path) const;  // e.g. "Bestand/Afdrukken/Speelbord"
 
+    // Projects: "Nieuw Project", "Open Project", "Project Opslaan" (mainwindow_projects.cpp).
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    // Shows the open project's name and small board, the editor with nothing selected.
+    void ShowOpenedProject();
+    QWidget *MenuPic = nullptr;  // the information bar
+    bool AnimateSave = true;     // tests switch the save animation's waiting off
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -74,6 +83,8 @@ private:
     void showTemplate();
     void showBoard();
     void tick();
+    void showNothingSelected();
+    void runSaveAnimation();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
