@@ -386,10 +386,10 @@ void TestProjectFiles::listing()
     QVERIFY(ListProjects(dir.path()).isEmpty());  // no Projecten folder at all
     QDir().mkpath(dir.filePath("Projecten"));
     QVERIFY(ListProjects(dir.path()).isEmpty());
-    for (const char *file : {"b.vgd", "A.vgd", "notes.txt", "ab"})
+    for (const char *file : {"b.vgd", "A.vgd", "notes.txt", "ab", ".vgd"})
         writeBytes(dir.filePath(QStringLiteral("Projecten/") + QLatin1String(file)), "x");
     QDir().mkpath(dir.filePath("Projecten/A"));
-    QCOMPARE(ListProjects(dir.path()), QStringList({"A", "", "b", "notes"}));
+    QCOMPARE(ListProjects(dir.path()), QStringList({"", "A", "", "b", "notes"}));
 }
 
 void TestProjectFiles::deleteFolderTree()

@@ -46,7 +46,11 @@ protected:
         case QEvent::TouchEnd:
             return true;
         case QEvent::Close:
-            return watched == m_window;
+            // An eaten close event must also say no, or the window closes anyway.
+            if (watched != m_window)
+                return false;
+            event->ignore();
+            return true;
         default:
             return false;
         }

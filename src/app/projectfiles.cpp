@@ -310,7 +310,7 @@ QStringList ListProjects(const QString &programFolder)
 {
     const QDir dir(ProjectsFolder(programFolder));
     QStringList entries;
-    for (const QString &file : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+    for (const QString &file : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
         entries << file.left(qMax<qsizetype>(0, file.size() - 4));
     return entries;
 }
