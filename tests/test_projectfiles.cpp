@@ -209,7 +209,8 @@ void TestProjectFiles::textsThatCannotBeStored()
 
     // A double quote, a line break or a character outside Windows-1252 stops the save before
     // any file changes, and says where it is.
-    const QString bad[] = {QStringLiteral("Zeg \"ja\""), QStringLiteral("twee\nregels"), QStringLiteral("漢字")};
+    const QString bad[] = {QStringLiteral("Zeg \"ja\""), QStringLiteral("twee\nregels"),
+                           QStringLiteral("tab\there"), QStringLiteral("漢字")};
     for (const QString &text : bad) {
         Algemeen changed;
         fillDesign(changed);

@@ -91,6 +91,14 @@ bool removeLink(const QString &path)
 bool isLink(const QFileInfo &info) { return info.isSymLink() || info.isJunction(); }
 }
 
+QChar FirstRefusedCharacter(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return c;
+    return FirstUnstorableCharacter(text);
+}
+
 QString ProjectsFolder(const QString &programFolder)
 {
     return QDir(programFolder).filePath(QStringLiteral("Projecten"));
@@ -150,7 +158,8 @@ std::optional<QByteArray> ProjectFileBytes(const Project &project, const QString
     for (int n = 0; n < SquareSlots; ++n) {
         const BoardSquare &sq = project.Board[n];
         w.number(n);
-        if (!w.text(sq.Street) || !w.text(sq.City) || !w.text(sq.Amount))
+        const bool kept = FirstRefusedCharacter(sq.Street + sq.City + sq.Amount).isNull();
+        if (!kept || !w.text(sq.Street) || !w.text(sq.City) || !w.text(sq.Amount))
             return fail(QStringLiteral("Vakje %1 bevat een teken dat niet kan worden bewaard.").arg(n));
         w.endRecord();
     }
@@ -162,7 +171,7 @@ std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error)
     RecordWriter w;
     auto writeDeck = [&](const CardDeck &deck, const QString &deckName) {
         for (int card = 1; card < CardSlots; ++card) {
-            if (!w.textRecord(deck[card])) {
+            if (!FirstRefusedCharacter(deck[card]).isNull() || !w.textRecord(deck[card])) {
                 if (error)
                     *error = QStringLiteral("%1-kaart %2 bevat een teken dat niet kan worden bewaard.")
                                  .arg(deckName)

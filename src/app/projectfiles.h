@@ -9,6 +9,11 @@
 #include <QStringList>
 #include <optional>
 
+// The first character of `text` that a project does not keep: one the record files cannot hold
+// (a double quote, a line break, anything outside Windows-1252) or another control character.
+// A null QChar when every character is kept. Editors refuse these where they are typed.
+QChar FirstRefusedCharacter(const QString &text);
+
 // ProgramFolder/Projecten.
 QString ProjectsFolder(const QString &programFolder);
 

@@ -1,6 +1,6 @@
 #include "app/textguard.h"
 
-#include "app/recordfile.h"
+#include "app/projectfiles.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -15,7 +15,7 @@ public:
 
     State validate(QString &input, int &pos) const override
     {
-        QChar refused = FirstUnstorableCharacter(input);
+        QChar refused = FirstRefusedCharacter(input);
         if (refused.isNull())
             return Acceptable;
         // Drop every such character and keep the cursor where the user left it.
@@ -23,7 +23,7 @@ public:
         kept.reserve(input.size());
         int newPos = pos;
         for (int i = 0; i < input.size(); ++i) {
-            if (FirstUnstorableCharacter(QString(input[i])).isNull())
+            if (FirstRefusedCharacter(QString(input[i])).isNull())
                 kept.append(input[i]);
             else if (i < pos)
                 --newPos;
@@ -50,6 +50,8 @@ QString UnstorableCharacterMessage(QChar refused)
         what = QStringLiteral("Een aanhalingsteken (\")");
     else if (refused == u'\r' || refused == u'\n')
         what = QStringLiteral("Een regelovergang");
+    else if (refused.unicode() < 0x20 || refused.unicode() == 0x7F)
+        what = QStringLiteral("Een stuurteken");
     else if (refused.isSurrogate())
         what = QStringLiteral("Een teken buiten de Windows-tekenset");
     else

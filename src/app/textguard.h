@@ -1,7 +1,8 @@
 #pragma once
-// One rule for every field whose text goes into a project: a character the project files
-// cannot hold (a double quote, a line break, anything outside Windows-1252) is not taken,
-// whether typed or pasted, and a short Dutch message beside the field says why.
+// One rule for every field whose text goes into a project: a character the project does not
+// keep (FirstRefusedCharacter: a double quote, a line break or other control character,
+// anything outside Windows-1252) is not taken, whether typed or pasted, and a short Dutch
+// message beside the field says why.
 
 #include <QString>
 
