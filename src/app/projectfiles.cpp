@@ -94,9 +94,9 @@ bool isLink(const QFileInfo &info) { return info.isSymLink() || info.isJunction(
 QChar FirstRefusedCharacter(const QString &text)
 {
     for (QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F || !FirstUnstorableCharacter(QString(c)).isNull())
             return c;
-    return FirstUnstorableCharacter(text);
+    return QChar();
 }
 
 QString ProjectsFolder(const QString &programFolder)
