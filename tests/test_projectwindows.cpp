@@ -79,6 +79,7 @@ private slots:
     void failedSaveIsReported();
     void saveOpenRoundTrip();
     void openFailureKeepsTheDesign();
+    void picturesThatDoNotFit();
     void emptyProjectsFolder();
     void listedNonProjectFile();
     void deleteFromTheList_data();
@@ -263,6 +264,30 @@ void TestProjectWindows::openFailureKeepsTheDesign()
     QCOMPARE(s.state.project.ProjectName, QStringLiteral("Goed"));
     QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Tweede"));
     QVERIFY(s.state.UnsavedChanges);
+}
+
+void TestProjectWindows::picturesThatDoNotFit()
+{
+    Session s;
+    changeDesign(s.state, "Passend");
+    const QImage board = s.state.pictures.Speelbord;
+    const QImage deeds = s.state.pictures.EigenDomsPic;
+    s.save(QStringLiteral("Maat"));
+    // A board of another size is left out; the open board stays, the rest is read.
+    QVERIFY(QImage(100, 100, QImage::Format_RGB32).save(s.folder.path("Projecten/Maat/Speelbord.bmp"), "BMP"));
+    s.state.pictures.Speelbord.fill(Qt::white);
+    s.state.project.Board[21].Street.clear();
+    Openform form(s.state, s.dialogs);
+    QVERIFY(form.LoadProject("Maat"));
+    QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Passend"));
+    QCOMPARE(s.state.pictures.Speelbord.size(), QSize(2180, 2180));
+    QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QColor(Qt::white));
+    // Without Data pictures the program has no board of its own: the project's come in.
+    QVERIFY(WriteProjectFiles([&] { Algemeen a = s.state; a.pictures.Speelbord = board; return a; }(), "Maat"));
+    s.state.pictures = DesignPictures();
+    QVERIFY(form.LoadProject("Maat"));
+    QCOMPARE(s.state.pictures.Speelbord, board);
+    QCOMPARE(s.state.pictures.EigenDomsPic, deeds);
 }
 
 void TestProjectWindows::emptyProjectsFolder()

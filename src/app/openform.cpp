@@ -2,6 +2,7 @@
 
 #include "app/algemeen.h"
 #include "app/projectfiles.h"
+#include "board/artwork.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
 
@@ -81,9 +82,10 @@ void Openform::openSelected()
 
 bool Openform::LoadProject(const QString &name)
 {
+    // Pictures of another size would not fit the drawing code: they are left out.
     const ProjectReadResult read = ReadProjectFiles(m_state.ProgramFolder, name,
-                                                    m_state.pictures.Speelbord.size(),
-                                                    m_state.pictures.EigenDomsPic.size());
+                                                    QSize(BoardSize, BoardSize),
+                                                    QSize(DeedSheetWidth, DeedSheetHeight));
     if (!read.loaded) {
         m_dialogs.showMessage(this,
                               QStringLiteral("Kan Project '(") + read.shownName

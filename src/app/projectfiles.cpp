@@ -305,7 +305,7 @@ ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &
         if (!QFileInfo(path).isFile())
             return QImage();
         QImage image = LoadPicture(path);
-        if (image.isNull() || (wanted.isValid() && image.size() != wanted))
+        if (image.isNull() || (!wanted.isEmpty() && image.size() != wanted))
             return QImage();
         return image;
     };

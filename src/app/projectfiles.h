@@ -52,7 +52,7 @@ struct ProjectReadResult {
 };
 
 // Reads project `name`. The name in the project file's first record decides which folder the
-// deck and pictures come from. Pictures must have the sizes given (a null size accepts any).
+// deck and pictures come from. Pictures must have the sizes given (an empty size accepts any).
 ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
                                    QSize boardSize, QSize deedSheetSize);
 
