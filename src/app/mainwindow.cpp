@@ -3,6 +3,7 @@
 #include "app/dateline.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
+#include "app/textguard.h"
 #include "board/artwork.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
@@ -131,7 +132,8 @@ void Main::layOutControls()
     QWidget *client = centralWidget();
 
     // The information bar.
-    auto *menuPic = new QWidget(client);
+    MenuPic = new QWidget(client);
+    QWidget *menuPic = MenuPic;
     placeTwips(menuPic, 105, 90, 13230, 450);
     setBackground(menuPic, QColor(130, 170, 0));
     const QFont barFont = ArialFont(12, true);
@@ -194,6 +196,9 @@ void Main::layOutControls()
         setBackground(w, EditorBackground, QPalette::Base);
         w->setEnabled(false);
     }
+    InstallStorableTextGuard(Text1);
+    InstallStorableTextGuard(Text2);
+    InstallStorableTextGuard(Combo1->lineEdit());
     KaartKnop = new QPushButton(QStringLiteral("Kaart"), client);
     placeTwips(KaartKnop, 10350, 4500, 750, 300);
     autoLabel(client, QStringLiteral("Eigendomsbewijs maken"), 11190, 4545);
@@ -214,9 +219,9 @@ void Main::buildMenu()
 {
     QMenuBar *bar = menuBar();
     QMenu *file = bar->addMenu(QStringLiteral("Bestand"));
-    file->addAction(QStringLiteral("Nieuw Project"));
-    file->addAction(QStringLiteral("Open Project"));
-    file->addAction(QStringLiteral("Project Opslaan"));
+    connect(file->addAction(QStringLiteral("Nieuw Project")), &QAction::triggered, this, &Main::FileNew);
+    connect(file->addAction(QStringLiteral("Open Project")), &QAction::triggered, this, &Main::FileOpen);
+    connect(file->addAction(QStringLiteral("Project Opslaan")), &QAction::triggered, this, &Main::FileSave);
     file->addSeparator();
     QMenu *print = file->addMenu(QStringLiteral("Afdrukken"));
     print->addAction(QStringLiteral("Speelbord"));

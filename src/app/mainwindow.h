@@ -74,6 +74,15 @@ public:
     SystemPrinters &printers();
     void printDeedSheets();
 
+    // Projects: "Nieuw Project", "Open Project", "Project Opslaan" (mainwindow_projects.cpp).
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    // Shows the open project's name and small board, the editor with nothing selected.
+    void ShowOpenedProject();
+    QWidget *MenuPic = nullptr;  // the information bar
+    bool AnimateSave = true;     // tests switch the save animation's waiting off
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -85,6 +94,8 @@ private:
     void showBoard();
     void tick();
     void connectPrintMenu();
+    void showNothingSelected();
+    void runSaveAnimation();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;

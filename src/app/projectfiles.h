@@ -1,0 +1,72 @@
+#pragma once
+// The project on disk: below ProgramFolder/Projecten a project file N.vgd and a folder N with
+// Speelbord.bmp, Eigendomsbewijzen.bmp and Kansfonds.kan.
+
+#include "app/algemeen.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The first character of `text` that a project does not keep: one the record files cannot hold
+// (a double quote, a line break, anything outside Windows-1252) or another control character.
+// A null QChar when every character is kept. Editors refuse these where they are typed.
+QChar FirstRefusedCharacter(const QString &text);
+
+// ProgramFolder/Projecten.
+QString ProjectsFolder(const QString &programFolder);
+
+// Why `name` cannot be a project name, in Dutch; empty when it can. A name must stay a plain
+// file name inside the Projecten folder on Windows and on Linux, and must fit in the project
+// file's record syntax.
+QString ProjectNameProblem(const QString &name);
+
+// True when a folder exists at `path`.
+bool ProjectFolderExists(const QString &path);
+// True when the project file or the project folder of `name` exists.
+bool ProjectExists(const QString &programFolder, const QString &name);
+
+// The bytes of the project file (41 records) and of the deck file (33 records); nothing when a
+// text cannot be stored, with `error` naming which.
+std::optional<QByteArray> ProjectFileBytes(const Project &project, const QString &name,
+                                           QString *error = nullptr);
+std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error = nullptr);
+
+// Writes the board picture, the deed sheet, the deck file and the project file for `name`, in
+// that order, each whole or not at all; creates the Projecten folder and the project folder when
+// they are missing. Everything is encoded before the first file is written. On failure returns
+// false and says in Dutch what could not be written.
+bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error = nullptr);
+
+// A project read whole from disk. A picture that was missing or did not fit is null.
+struct LoadedProject {
+    Project project;
+    QImage Speelbord;
+    QImage EigenDomsPic;
+};
+
+struct ProjectReadResult {
+    std::optional<LoadedProject> loaded;  // nothing when the files could not be read
+    QString shownName;                    // the name the not-found message names
+};
+
+// Reads project `name`. The name in the project file's first record decides which folder the
+// deck and pictures come from. Pictures must have the sizes given (an empty size accepts any).
+ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
+                                   QSize boardSize, QSize deedSheetSize);
+
+// The entries of the open-project list: every file in the Projecten folder, sorted by name
+// without regard to case, each without its last four characters.
+QStringList ListProjects(const QString &programFolder);
+
+// Deletes folder `path` with everything in it. Read-only files and folders go too; a link goes
+// without its target being touched. Stops at the first failure and returns false.
+bool DeleteFolderTree(const QString &path);
+
+// Deletes the project file and the project folder of `name`, nothing else. False when `name`
+// is not a safe project name or something could not be deleted.
+bool DeleteProject(const QString &programFolder, const QString &name);
+
+// Every edit that changes the design calls this, so that closing asks before work is lost.
+inline void MarkDesignChanged(Algemeen &state) { state.UnsavedChanges = true; }

@@ -1,0 +1,483 @@
+#include "app/algemeen.h"
+#include "app/defaultcontent.h"
+#include "app/mainwindow.h"
+#include "app/openform.h"
+#include "app/projectfiles.h"
+#include "app/recordfile.h"
+#include "app/textguard.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+// A program folder with the built Data pictures.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    ProgramFolder()
+    {
+        QDir().mkpath(dir.filePath("Data"));
+        const QDir built(qEnvironmentVariable("VASTGOED_DATA_DIR"));
+        for (const QString &name : built.entryList({"*.vgx"}, QDir::Files))
+            QFile::copy(built.filePath(name), dir.filePath("Data/" + name));
+    }
+    QString path(const QString &relative) const { return dir.filePath(relative); }
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What a user changes: a square's texts, a card and a mark on both pictures.
+void changeDesign(Algemeen &state, const QString &street)
+{
+    state.project.Board[21].Street = street;
+    state.project.Board[21].City = QStringLiteral("Dorp, aan zee");
+    state.project.KansDeck[4] = QStringLiteral("Ga terug, drie plaatsen");
+    state.project.StationImage = 7;
+    for (int i = 0; i < 50; ++i) {
+        state.pictures.Speelbord.setPixel(300 + i, 400, qRgb(1, 2, 3));
+        state.pictures.EigenDomsPic.setPixel(10, 10 + i, qRgb(4, 5, 6));
+    }
+    MarkDesignChanged(state);
+}
+
+struct Session {
+    ProgramFolder folder;
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Main> main;
+    Session()
+    {
+        state.ProgramFolder = folder.dir.path();
+        main = std::make_unique<Main>(state, dialogs);
+        main->AnimateSave = false;
+    }
+    void save(const std::optional<QString> &name)
+    {
+        dialogs.textAnswers.push_back(name);
+        main->menuAction("Bestand/Project Opslaan")->trigger();
+    }
+};
+}
+
+class TestProjectWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void saveThroughTheMenu();
+    void namesThatWriteNothing_data();
+    void namesThatWriteNothing();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
+    void failedSaveIsReported();
+    void saveOpenRoundTrip();
+    void openFailureKeepsTheDesign();
+    void picturesThatDoNotFit();
+    void emptyProjectsFolder();
+    void listedNonProjectFile();
+    void deleteFromTheList_data();
+    void deleteFromTheList();
+    void newProject();
+    void closeQuestion();
+    void guardedFields_data();
+    void guardedFields();
+    void inputWaitsDuringTheSaveAnimation();
+};
+
+void TestProjectWindows::saveThroughTheMenu()
+{
+    Session s;
+    changeDesign(s.state, "Nieuwe Straat");
+    s.save(QStringLiteral("Mijn Spel"));
+    QCOMPARE(s.dialogs.asked, QStringList{"Save|Geef een naam voor dit nieuwe Project..."});
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Mijn Spel"));
+    QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam : Mijn Spel"));
+    QVERIFY(!s.state.UnsavedChanges);
+    QVERIFY(readAll(s.folder.path("Projecten/Mijn Spel.vgd")).startsWith("\"Mijn Spel\"\r\n"));
+    QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Mijn Spel/Speelbord.bmp")));
+    QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Mijn Spel/Eigendomsbewijzen.bmp")));
+    QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Mijn Spel/Kansfonds.kan")));
+    // The information bar is back after the animation.
+    QVERIFY(!s.main->Label9->isHidden());
+    QVERIFY(!s.main->KlokLabel->isHidden());
+    QVERIFY(s.main->InfoRegel->text() != QStringLiteral("Save Project...."));
+}
+
+void TestProjectWindows::namesThatWriteNothing_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("cancelled") << std::optional<QString>() << QString();
+    QTest::newRow("empty") << std::optional<QString>(QString()) << QString();
+    QTest::newRow("blanks") << std::optional<QString>("  ") << "Save|Geef een naam voor het project.";
+    QTest::newRow("leaves Projecten") << std::optional<QString>("../x")
+        << "Save|De projectnaam mag geen van deze tekens bevatten:  \\ / : * ? \" < > |";
+    QTest::newRow("device") << std::optional<QString>("LPT1")
+        << "Save|De naam 'LPT1' is gereserveerd voor een apparaat en kan geen projectnaam zijn.";
+    QTest::newRow("trailing dot") << std::optional<QString>("Spel.")
+        << "Save|De projectnaam mag niet met een spatie of een punt beginnen of eindigen.";
+}
+
+void TestProjectWindows::namesThatWriteNothing()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, message);
+    Session s;
+    s.state.project.ProjectName = QStringLiteral("Vorige");
+    s.save(answer);
+    QCOMPARE(s.dialogs.asked.size(), message.isEmpty() ? 1 : 2);
+    if (!message.isEmpty())
+        QCOMPARE(s.dialogs.asked[1], message);
+    QVERIFY(!QFileInfo::exists(s.folder.path("Projecten")));
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Vorige"));
+}
+
+void TestProjectWindows::overwriteQuestion_data()
+{
+    QTest::addColumn<bool>("folderToo");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true << true;
+    QTest::newRow("No") << true << false;
+    QTest::newRow("file without folder, Yes") << false << true;
+    QTest::newRow("file without folder, No") << false << false;
+}
+
+void TestProjectWindows::overwriteQuestion()
+{
+    QFETCH(bool, folderToo);
+    QFETCH(bool, yes);
+    Session s;
+    s.save(QStringLiteral("Spel"));
+    if (!folderToo)
+        QVERIFY(DeleteFolderTree(s.folder.path("Projecten/Spel")));
+    QFile extra(s.folder.path("Projecten/Spel/eigen.txt"));
+    if (folderToo) {
+        QVERIFY(extra.open(QIODevice::WriteOnly));
+        extra.close();
+    }
+    const QByteArray before = readAll(s.folder.path("Projecten/Spel.vgd"));
+    s.state.project.ProjectName = QStringLiteral("Ander");
+    changeDesign(s.state, "Veranderd");
+    s.dialogs.asked.clear();
+    s.dialogs.yesNoAnswers = {yes};
+    s.save(QStringLiteral("Spel"));
+    QCOMPARE(s.dialogs.asked.size(), 2);
+    QCOMPARE(s.dialogs.asked[1], QStringLiteral("Error|De Projectnaam ('Spel') bestaat reeds... Overschrijven?"));
+    const QByteArray after = readAll(s.folder.path("Projecten/Spel.vgd"));
+    if (yes) {
+        QVERIFY(after.contains("\"Veranderd\""));
+        QCOMPARE(s.state.project.ProjectName, QStringLiteral("Spel"));
+        QVERIFY(!s.state.UnsavedChanges);
+        QCOMPARE(QFileInfo::exists(s.folder.path("Projecten/Spel/eigen.txt")), folderToo);
+    } else {
+        QCOMPARE(after, before);
+        QCOMPARE(s.state.project.ProjectName, QStringLiteral("Ander"));
+        QVERIFY(s.state.UnsavedChanges);
+    }
+}
+
+void TestProjectWindows::failedSaveIsReported()
+{
+    Session s;
+    // Something that is not a folder stands where Projecten should be.
+    QFile blocker(s.folder.path("Projecten"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    MarkDesignChanged(s.state);
+    s.save(QStringLiteral("Spel"));
+    QCOMPARE(s.dialogs.asked.size(), 2);
+    QVERIFY(s.dialogs.asked[1].startsWith("Save|Het project 'Spel' is niet opgeslagen."));
+    QVERIFY(s.dialogs.asked[1].contains("Projecten"));
+    QVERIFY(s.state.project.ProjectName.isEmpty());
+    QVERIFY(s.state.UnsavedChanges);
+    QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam :"));
+}
+
+void TestProjectWindows::saveOpenRoundTrip()
+{
+    Session s;
+    changeDesign(s.state, "Zeestraat");
+    const Project saved = s.state.project;
+    const QImage board = s.state.pictures.Speelbord;
+    const QImage deeds = s.state.pictures.EigenDomsPic;
+    s.save(QStringLiteral("Kust"));
+
+    s.dialogs.yesNoAnswers = {true};
+    s.main->menuAction("Bestand/Nieuw Project")->trigger();
+    QVERIFY(s.state.project.Board[21].Street != saved.Board[21].Street);
+    QVERIFY(s.state.pictures.Speelbord != board);
+
+    Openform form(s.state, s.dialogs, s.main.get());
+    QObject::connect(&form, &Openform::projectLoaded, s.main.get(), &Main::ShowOpenedProject);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Openen Project"));
+    QCOMPARE(form.List1->count(), 1);
+    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 1"));
+    form.List1->setCurrentRow(0);
+    QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Kust"));
+    QCOMPARE(int(s.state.project.StationImage), 7);
+    for (int n = 0; n < SquareSlots; ++n) {
+        QCOMPARE(s.state.project.Board[n].Street, saved.Board[n].Street);
+        QCOMPARE(s.state.project.Board[n].City, saved.Board[n].City);
+        QCOMPARE(s.state.project.Board[n].Amount, saved.Board[n].Amount);
+    }
+    for (int c = 1; c < CardSlots; ++c) {
+        QCOMPARE(s.state.project.KansDeck[c], saved.KansDeck[c]);
+        QCOMPARE(s.state.project.FondsDeck[c], saved.FondsDeck[c]);
+    }
+    QCOMPARE(s.state.pictures.Speelbord, board);
+    QCOMPARE(s.state.pictures.EigenDomsPic, deeds);
+    QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam : Kust"));
+    // The small board shows the opened board.
+    const QImage small = s.main->Image1->pixmap().toImage();
+    QCOMPARE(small.size(), QSize(400, 400));
+    QCOMPARE(small.convertToFormat(QImage::Format_RGB32),
+             board.scaled(400, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QVERIFY(!s.state.UnsavedChanges);
+}
+
+void TestProjectWindows::openFailureKeepsTheDesign()
+{
+    Session s;
+    changeDesign(s.state, "Eerste");
+    s.save(QStringLiteral("Goed"));
+    // B.vgd names A, whose deck file is missing.
+    QFile::copy(s.folder.path("Projecten/Goed.vgd"), s.folder.path("Projecten/Kapot.vgd"));
+    QFile f(s.folder.path("Projecten/Kapot.vgd"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\"Weg\"\r\n\"--------------------\"\r\n0\r\n");
+    f.close();
+    changeDesign(s.state, "Tweede");
+    s.dialogs.asked.clear();
+    Openform form(s.state, s.dialogs);
+    QVERIFY(!form.LoadProject("Kapot"));
+    QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(Weg)' niet vinden!"});
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Goed"));
+    QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Tweede"));
+    QVERIFY(s.state.UnsavedChanges);
+}
+
+void TestProjectWindows::picturesThatDoNotFit()
+{
+    Session s;
+    changeDesign(s.state, "Passend");
+    const QImage board = s.state.pictures.Speelbord;
+    const QImage deeds = s.state.pictures.EigenDomsPic;
+    s.save(QStringLiteral("Maat"));
+    // A board of another size is left out; the open board stays, the rest is read.
+    QVERIFY(QImage(100, 100, QImage::Format_RGB32).save(s.folder.path("Projecten/Maat/Speelbord.bmp"), "BMP"));
+    s.state.pictures.Speelbord.fill(Qt::white);
+    s.state.project.Board[21].Street.clear();
+    Openform form(s.state, s.dialogs);
+    QVERIFY(form.LoadProject("Maat"));
+    QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Passend"));
+    QCOMPARE(s.state.pictures.Speelbord.size(), QSize(2180, 2180));
+    QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QColor(Qt::white));
+    // Without Data pictures the program has no board of its own: the project's come in.
+    QVERIFY(WriteProjectFiles([&] { Algemeen a = s.state; a.pictures.Speelbord = board; return a; }(), "Maat"));
+    s.state.pictures = DesignPictures();
+    QVERIFY(form.LoadProject("Maat"));
+    QCOMPARE(s.state.pictures.Speelbord, board);
+    QCOMPARE(s.state.pictures.EigenDomsPic, deeds);
+}
+
+void TestProjectWindows::emptyProjectsFolder()
+{
+    Session s;
+    QDir().mkpath(s.folder.path("Projecten"));
+    Openform form(s.state, s.dialogs);
+    QCOMPARE(form.List1->count(), 0);
+    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 0"));
+    QCOMPARE(form.List1->geometry(), QRect(12, 14, 210, 270));
+    QCOMPARE(form.DelKnop->geometry(), QRect(12, 312, 52, 22));
+    QTest::mouseClick(form.DelKnop, Qt::LeftButton);
+    QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(s.dialogs.asked.isEmpty());
+}
+
+void TestProjectWindows::listedNonProjectFile()
+{
+    Session s;
+    s.save(QStringLiteral("Echt"));
+    QFile notes(s.folder.path("Projecten/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("boodschappen");
+    notes.close();
+    const Project before = s.state.project;
+    s.dialogs.asked.clear();
+    Openform form(s.state, s.dialogs);
+    QCOMPARE(form.List1->count(), 2);
+    QCOMPARE(form.List1->item(1)->text(), QStringLiteral("notes"));
+    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 2"));
+    // A double click opens, like "Ok".
+    form.List1->setCurrentRow(1);
+    emit form.List1->itemDoubleClicked(form.List1->item(1));
+    QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(notes)' niet vinden!"});
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Echt"));
+}
+
+void TestProjectWindows::deleteFromTheList_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("gone");
+    QTest::newRow("Yes") << "Weg" << true << true;
+    QTest::newRow("No") << "Weg" << false << false;
+    QTest::newRow("odd entry") << "" << true << false;
+}
+
+void TestProjectWindows::deleteFromTheList()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, yes);
+    QFETCH(bool, gone);
+    Session s;
+    s.save(QStringLiteral("Blijf"));
+    s.save(QStringLiteral("Weg"));
+    QFile odd(s.folder.path("Projecten/.vgd"));  // listed as an empty entry
+    QVERIFY(odd.open(QIODevice::WriteOnly));
+    odd.close();
+    QFile::setPermissions(s.folder.path("Projecten/Weg/Speelbord.bmp"), QFileDevice::ReadOwner);
+    s.dialogs.asked.clear();
+    s.dialogs.yesNoAnswers = {yes};
+
+    Openform form(s.state, s.dialogs);
+    QCOMPARE(form.List1->count(), 3);
+    const auto found = form.List1->findItems(entry, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    form.List1->setCurrentItem(found[0]);
+    QTest::mouseClick(form.DelKnop, Qt::LeftButton);
+    QCOMPARE(s.dialogs.asked[0], " Delete|Wilt u '" + entry + "' verwijderen uit de lijst?");
+    QCOMPARE(QFileInfo::exists(s.folder.path("Projecten/Weg.vgd")), !gone);
+    QCOMPARE(QFileInfo::exists(s.folder.path("Projecten/Weg")), !gone);
+    QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Blijf/Kansfonds.kan")));
+    QVERIFY(QFileInfo::exists(s.folder.path("Data/Data-1.vgx")));
+    QCOMPARE(form.List1->count(), gone ? 2 : 3);
+    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : %1").arg(form.List1->count()));
+}
+
+void TestProjectWindows::newProject()
+{
+    Session s;
+    changeDesign(s.state, "Eigen");
+    s.save(QStringLiteral("Eigen"));
+    s.main->Text1->setEnabled(true);
+    s.main->Text1->setText("iets");
+    s.main->SaveKnop->setEnabled(true);
+    MarkDesignChanged(s.state);
+
+    s.dialogs.yesNoAnswers = {false};
+    s.main->menuAction("Bestand/Nieuw Project")->trigger();
+    QCOMPARE(s.dialogs.asked.last(), QStringLiteral("Nieuw|Wilt u een nieuw project beginnen?"));
+    QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Eigen"));
+
+    s.dialogs.yesNoAnswers = {true};
+    s.main->menuAction("Bestand/Nieuw Project")->trigger();
+    Algemeen fresh;
+    LoadDefaultContent(fresh);
+    QCOMPARE(s.state.project.Board[21].Street, fresh.project.Board[21].Street);
+    QCOMPARE(s.state.project.KansDeck[4], fresh.project.KansDeck[4]);
+    QCOMPARE(int(s.state.project.StationImage), 0);
+    QVERIFY(s.state.project.ProjectName.isEmpty());
+    QVERIFY(!s.state.UnsavedChanges);
+    QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam : "));
+    QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QImage(s.folder.path("Data/Data-1.vgx")).pixelColor(300, 400));
+    QVERIFY(s.main->Text1->text().isEmpty());
+    for (QWidget *c : {(QWidget *)s.main->SaveKnop, (QWidget *)s.main->KaartKnop, (QWidget *)s.main->Text1,
+                       (QWidget *)s.main->Text2, (QWidget *)s.main->Combo1})
+        QVERIFY(!c->isEnabled());
+    QCOMPARE(s.main->templateImage.pixelColor(0, 0), QColor(Qt::black));
+    QCOMPARE(s.main->templateImage.pixelColor(179, 279), QColor(Qt::black));
+    QVERIFY(s.main->templateImage.pixelColor(1, 1) != QColor(Qt::black));
+}
+
+void TestProjectWindows::closeQuestion()
+{
+    Session s;
+    s.main->show();
+    const QString question = QStringLiteral(" Sluiten|Wijzigingen zijn nog niet opgeslagen...\n"
+                                            "wilt u het programma toch sluiten?");
+    // After an edit: asked, and No keeps the window.
+    changeDesign(s.state, "Gewijzigd");
+    s.dialogs.yesNoAnswers = {false};
+    QVERIFY(!s.main->close());
+    QCOMPARE(s.dialogs.asked.last(), question);
+    // After a save: closes without a question.
+    s.save(QStringLiteral("Bewaard"));
+    s.dialogs.asked.clear();
+    QVERIFY(s.main->close());
+    QVERIFY(s.dialogs.asked.isEmpty());
+}
+
+void TestProjectWindows::guardedFields_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::newRow("Text1") << 1;
+    QTest::newRow("Text2") << 2;
+    QTest::newRow("Combo1") << 3;
+}
+
+void TestProjectWindows::guardedFields()
+{
+    QFETCH(int, field);
+    Session s;
+    QLineEdit *edit = field == 1 ? s.main->Text1 : field == 2 ? s.main->Text2 : s.main->Combo1->lineEdit();
+    s.main->show();
+    s.main->Text1->setEnabled(true);
+    s.main->Text2->setEnabled(true);
+    s.main->Combo1->setEnabled(true);
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("De \"Brink\""));
+    QCOMPARE(edit->text(), QStringLiteral("De Brink"));
+    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
+             QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten."));
+    // Pasted text loses only what cannot be stored.
+    edit->clear();
+    edit->insert(QString::fromUtf8("Oude \"Markt\"\nWeg\t✓, € 5"));
+    QCOMPARE(edit->text(), QString::fromUtf8("Oude MarktWeg, € 5"));
+    QVERIFY(FirstRefusedCharacter(edit->text()).isNull());
+    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
+             QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten."));
+    edit->clear();
+    edit->insert(QString::fromUtf8("Łódź"));
+    QCOMPARE(edit->text(), QString::fromUtf8("ód"));
+    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
+             QString::fromUtf8("Het teken 'Ł' kan niet in een project worden bewaard en is weggelaten."));
+}
+
+void TestProjectWindows::inputWaitsDuringTheSaveAnimation()
+{
+    Session s;
+    s.main->AnimateSave = true;
+    s.main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.main.get()));
+    s.main->Text1->setEnabled(true);
+    bool sawAnimation = false;
+    bool closed = true;
+    QTimer::singleShot(300, s.main.get(), [&] {
+        sawAnimation = s.main->InfoRegel->text() == QStringLiteral("Save Project....")
+                       && s.main->Label9->isHidden();
+        QTest::keyClicks(s.main->Text1, "xyz");
+        closed = s.main->close();
+    });
+    s.dialogs.textAnswers.push_back(QStringLiteral("Eerste"));
+    s.main->menuAction("Bestand/Project Opslaan")->trigger();
+    QVERIFY(sawAnimation);
+    QVERIFY(s.main->Text1->text().isEmpty());
+    QVERIFY(!closed);
+    QVERIFY(s.main->isVisible());
+    QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Eerste.vgd")));
+}
+
+QTEST_MAIN(TestProjectWindows)
+#include "test_projectwindows.moc"
