@@ -6,6 +6,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 constexpr int TemplateW = 180;
@@ -204,37 +207,64 @@ void PlaceSquare(QImage &board, const QImage &templ, int side, QPoint at)
     uchar *const boardBits = board.bits();
     const qsizetype boardStride = board.bytesPerLine();
     auto boardRow = [&](int y) { return reinterpret_cast<QRgb *>(boardBits + y * boardStride) + at.x(); };
-    auto srcRow = [&](int Y) { return reinterpret_cast<const QRgb *>(src.constScanLine(Y)); };
-    const qsizetype srcStep = src.bytesPerLine() / qsizetype(sizeof(QRgb));
 
-    switch (side) {
-    case 3:
+    auto srcRow = [&](int Y) { return reinterpret_cast<const QRgb *>(src.constScanLine(Y)); };
+    if (side == 3) {
         for (int Y = 0; Y < TemplateH; ++Y)
             std::memcpy(boardRow(at.y() + Y), srcRow(Y), TemplateW * sizeof(QRgb));
-        break;
-    case 1:
-        for (int Y = 0; Y < TemplateH; ++Y) {
-            const QRgb *s = srcRow(Y);
-            QRgb *d = boardRow(at.y() + 279 - Y) + 179;
-            for (int X = 0; X < TemplateW; ++X)
-                *d-- = s[X];
-        }
-        break;
-    case 2:  // board row y0 + 179 - X holds template column X, top to bottom
-        for (int X = 0; X < TemplateW; ++X) {
-            const QRgb *s = srcRow(0) + X;
-            QRgb *d = boardRow(at.y() + 179 - X);
-            for (int Y = 0; Y < TemplateH; ++Y, s += srcStep)
-                d[Y] = *s;
-        }
-        break;
-    case 4:  // board row y0 + X holds template column X, bottom to top
-        for (int X = 0; X < TemplateW; ++X) {
-            const QRgb *s = srcRow(0) + X;
-            QRgb *d = boardRow(at.y() + X) + 279;
-            for (int Y = 0; Y < TemplateH; ++Y, s += srcStep)
-                *d-- = *s;
-        }
-        break;
+        return;
     }
+#if defined(__SSE2__)
+    // Blocks of 4 x 4 pixels: four template rows of four pixels are loaded, turned in
+    // registers and stored as four board rows of four pixels. Each board row is written
+    // from one end to the other before the next four are begun.
+    const uchar *const srcBits = src.constBits();
+    const qsizetype srcStride = src.bytesPerLine();
+    auto load = [&](int X, int Y) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i *>(srcBits + Y * srcStride) + X / 4);
+    };
+    auto store = [](QRgb *d, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i *>(d), v); };
+    auto reversed = [](__m128i v) { return _mm_shuffle_epi32(v, _MM_SHUFFLE(0, 1, 2, 3)); };
+    if (side == 1) {  // each row reversed, rows in reverse order
+        for (int Y = 0; Y < TemplateH; ++Y) {
+            QRgb *d = boardRow(at.y() + 279 - Y) + 176;
+            for (int X = TemplateW - 4; X >= 0; X -= 4)  // the board row from left to right
+                store(d - X, reversed(load(X, Y)));
+        }
+        return;
+    }
+    // Quarter turns: board row y0 + 179 - X (side 2) or y0 + X (side 4) holds template column
+    // X, top to bottom (side 2) or bottom to top (side 4). Feeding the four template rows to
+    // the transpose in reverse order gives side 4 its reversed columns for free.
+    const bool down = side == 2;
+    for (int X = 0; X < TemplateW; X += 4) {
+        QRgb *d[4];
+        for (int k = 0; k < 4; ++k)
+            d[k] = down ? boardRow(at.y() + 179 - X - k) : boardRow(at.y() + X + k);
+        for (int i = 0; i < TemplateH; i += 4) {
+            const int Y = down ? i : TemplateH - 4 - i;  // d[k] + i receives rows Y..Y + 3
+            const int step = down ? 1 : -1;
+            const int first = down ? Y : Y + 3;
+            const __m128i r0 = load(X, first), r1 = load(X, first + step),
+                          r2 = load(X, first + 2 * step), r3 = load(X, first + 3 * step);
+            const __m128i t0 = _mm_unpacklo_epi32(r0, r1), t1 = _mm_unpackhi_epi32(r0, r1);
+            const __m128i t2 = _mm_unpacklo_epi32(r2, r3), t3 = _mm_unpackhi_epi32(r2, r3);
+            store(d[0] + i, _mm_unpacklo_epi64(t0, t2));
+            store(d[1] + i, _mm_unpackhi_epi64(t0, t2));
+            store(d[2] + i, _mm_unpacklo_epi64(t1, t3));
+            store(d[3] + i, _mm_unpackhi_epi64(t1, t3));
+        }
+    }
+#else
+    for (int Y = 0; Y < TemplateH; ++Y) {
+        const QRgb *s = srcRow(Y);
+        for (int X = 0; X < TemplateW; ++X) {
+            switch (side) {
+            case 1: boardRow(at.y() + 279 - Y)[179 - X] = s[X]; break;
+            case 2: boardRow(at.y() + 179 - X)[Y] = s[X]; break;
+            default: boardRow(at.y() + X)[279 - Y] = s[X]; break;
+            }
+        }
+    }
+#endif
 }
