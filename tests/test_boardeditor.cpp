@@ -98,6 +98,8 @@ private slots:
     void placingWritesBoardAndPicture_data();
     void placingWritesBoardAndPicture();
     void unplacedEditsAreDropped();
+    void amountChosenFromTheList();
+    void placingWithoutBoardPicture();
     void missingSquarePictureKeepsTheLastOne();
     void settingsWindowColours();
     void settingsWindowStationPicture();
@@ -297,6 +299,34 @@ void TestBoardEditor::unplacedEditsAreDropped()
     w.select(21);
     QCOMPARE(m.Text1->text(), QStringLiteral("Brink"));
     QVERIFY(!w.state.UnsavedChanges);
+}
+
+void TestBoardEditor::amountChosenFromTheList()
+{
+    Window w;
+    Main &m = *w.main;
+    w.select(21);
+    const QImage before = m.templateImage;
+    m.Combo1->setCurrentIndex(98);
+    QCOMPARE(m.Combo1->currentText(), QString::fromUtf8("€ 990,-"));
+    const QList<int> rows = changedRows(before, m.templateImage);
+    QVERIFY(!rows.isEmpty());
+    QVERIFY(rows.first() >= 235 && rows.last() <= 260);
+    QTest::mouseClick(m.SaveKnop, Qt::LeftButton);
+    QCOMPARE(w.state.project.Board[21].Amount, QString::fromUtf8("€ 990,-"));
+}
+
+void TestBoardEditor::placingWithoutBoardPicture()
+{
+    // Without the Data pictures the editor still works; the texts are kept.
+    Window w;
+    w.state.pictures.Speelbord = QImage();
+    w.state.pictures.TreinPic = QImage();
+    w.select(23);
+    QTest::keyClicks(w.main->Text1, " 2");
+    QTest::mouseClick(w.main->SaveKnop, Qt::LeftButton);
+    QCOMPARE(w.state.project.Board[23].Street, QStringLiteral("Station Zuid 2"));
+    QVERIFY(w.state.pictures.Speelbord.isNull());
 }
 
 void TestBoardEditor::missingSquarePictureKeepsTheLastOne()

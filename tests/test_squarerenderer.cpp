@@ -324,6 +324,8 @@ void TestSquareRenderer::awkwardTexts_data()
     QTest::newRow("500 characters") << QString(500, QLatin1Char('W')) << "Ons Dorp" << "€ 60,-";
     QTest::newRow("wide city") << "Brink" << "Ravensteinsewetering-aan-de-Vecht" << "€ 60,-";
     QTest::newRow("amount not a number") << "Brink" << "Ons Dorp" << "abc";
+    QTest::newRow("beyond Windows-1252")
+        << QString::fromUtf8("Stra\u00dfe \u2603 \U0001F600") << QString::fromUtf8("\u0141\u00f3d\u017a") << QString::fromUtf8("\u20ac \u221e");
 }
 
 void TestSquareRenderer::awkwardTexts()

@@ -242,7 +242,7 @@ void PlaceSquare(QImage &board, const QImage &templ, int side, QPoint at)
         for (int k = 0; k < 4; ++k)
             d[k] = down ? boardRow(at.y() + 179 - X - k) : boardRow(at.y() + X + k);
         for (int i = 0; i < TemplateH; i += 4) {
-            const int Y = down ? i : TemplateH - 4 - i;  // d[k] + i receives rows Y..Y + 3
+            const int Y = down ? i : TemplateH - 4 - i;  // this block holds template rows Y..Y + 3
             const int step = down ? 1 : -1;
             const int first = down ? Y : Y + 3;
             const __m128i r0 = load(X, first), r1 = load(X, first + step),
