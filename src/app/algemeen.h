@@ -45,6 +45,7 @@ struct DesignPictures {
     QImage EigenDomsPic;  // the deed sheet of 28 slots
     QImage TreinPic;      // strip of 30 station pictures, 160 x 135 each
     QImage Overview;      // the clickable board overview, 400 x 400
+    QImage ImagePic;      // the picture of the utility or tax square last composed
 };
 
 struct Algemeen {

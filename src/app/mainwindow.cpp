@@ -99,6 +99,7 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     // Step 3: the controls; the clock runs from the moment the window exists.
     layOutControls();
     connectDeedWindows();
+    connectSquareEditor();
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, &Main::tick);
@@ -237,7 +238,8 @@ void Main::buildMenu()
     cards->addAction(QStringLiteral("Speelgeld"));
 
     QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
-    tools->addAction(QStringLiteral("Instellingen"));
+    connect(tools->addAction(QStringLiteral("Instellingen")), &QAction::triggered, this,
+            &Main::openKleurForm);
     tools->addAction(QStringLiteral("Vermenigvuldigingsfactor"));
 
     QMenu *show = bar->addMenu(QStringLiteral("Show"));

@@ -48,6 +48,14 @@ public:
     void openDeedDesigner();
     void openRentFactors();
 
+    // The square designer (mainwindow_board.cpp). A press on the overview, button and point
+    // in pixels of Pic, selects a square and loads it into the editor and the preview.
+    void SelectSquare(Qt::MouseButton button, QPoint pixel);
+    // "Save": places the preview on the board and writes the editor's texts into Board.
+    void PlaceCurrentSquare();
+    // "Tools/Instellingen": the window colour and station picture, modal.
+    void openKleurForm();
+
     // Controls, by their names, for the windows and tests that work with them.
     QLabel *InfoRegel = nullptr;
     QLabel *Label9 = nullptr;
@@ -96,6 +104,9 @@ private:
     void connectPrintMenu();
     void showNothingSelected();
     void runSaveAnimation();
+    void connectSquareEditor();
+    void editorTextChanged();
+    void editorAmountChanged();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;

@@ -1,0 +1,415 @@
+// The square designer in the real main window: selecting squares on the overview, the live
+// preview, placing on the board, and the settings window.
+
+#include "app/algemeen.h"
+#include "app/mainwindow.h"
+#include "board/artwork.h"
+#include "board/geometry.h"
+#include "board/kleurform.h"
+#include "board/squaredesign.h"
+#include "placementreference.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+const QColor Background(225, 239, 217);
+
+struct ProgramFolder {
+    QTemporaryDir dir;
+    ProgramFolder()
+    {
+        QDir().mkpath(dir.filePath("Data"));
+        const QDir built(qEnvironmentVariable("VASTGOED_DATA_DIR"));
+        for (const QString &name : built.entryList({"*.vgx"}, QDir::Files))
+            QFile::copy(built.filePath(name), dir.filePath("Data/" + name));
+    }
+};
+
+// A main window on a fresh state and program folder.
+struct Window {
+    ProgramFolder folder;
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Main> main;
+    Window()
+    {
+        state.ProgramFolder = folder.dir.path();
+        main = std::make_unique<Main>(state, dialogs);
+        main->show();
+    }
+    // A left click in the middle of square n's hit rectangle.
+    void select(int n, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const HitRect r = OverviewHitRect(n);
+        click(QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15), button);
+    }
+    void click(QPoint pixel, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(main->Pic, button, {}, pixel);
+    }
+    bool editorClosed() const
+    {
+        return state.CurrentSquare == 0 && !main->Text1->isEnabled() && !main->Text2->isEnabled()
+               && !main->Combo1->isEnabled() && !main->SaveKnop->isEnabled()
+               && !main->KaartKnop->isEnabled() && main->Text1->text().isEmpty()
+               && main->Text2->text().isEmpty() && main->Label4->text() == "Kaart : 0";
+    }
+};
+
+// Rows in which two images differ.
+QList<int> changedRows(const QImage &a, const QImage &b)
+{
+    QList<int> rows;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                rows << y;
+                break;
+            }
+    return rows;
+}
+
+QImage framedPlaceholder()
+{
+    QImage templ;
+    SquareArt art;
+    art.placeholder = DrawPlaceholder();
+    ComposeSquare(templ, 0, {}, art);
+    return templ;
+}
+}
+
+class TestBoardEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void selectingLoadsTheEditor_data();
+    void selectingLoadsTheEditor();
+    void pressesThatSelectNothing_data();
+    void pressesThatSelectNothing();
+    void previewFollowsTyping_data();
+    void previewFollowsTyping();
+    void placingWritesBoardAndPicture_data();
+    void placingWritesBoardAndPicture();
+    void unplacedEditsAreDropped();
+    void amountChosenFromTheList();
+    void placingWithoutBoardPicture();
+    void missingSquarePictureKeepsTheLastOne();
+    void settingsWindowColours();
+    void settingsWindowStationPicture();
+    void settingsOpenFromTheMenu();
+};
+
+void TestBoardEditor::selectingLoadsTheEditor_data()
+{
+    QTest::addColumn<int>("square");
+    QTest::addColumn<bool>("street");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<bool>("cityEnabled");
+    QTest::addColumn<bool>("streetEnabled");
+    QTest::addColumn<bool>("kaart");
+    QTest::newRow("street 21") << 21 << true << "Brink" << "Ons Dorp" << "€ 60,-" << true << true << true;
+    QTest::newRow("station 5") << 5 << false << "Station Noord" << "" << "€ 200,-" << false << true << true;
+    QTest::newRow("water works 8") << 8 << false << "" << "" << "€ 150,-" << false << false << true;
+    QTest::newRow("extra tax 17") << 17 << false << "" << "" << "€ 100,-" << false << false << false;
+}
+
+void TestBoardEditor::selectingLoadsTheEditor()
+{
+    QFETCH(int, square);
+    QFETCH(bool, street);
+    QFETCH(QString, text1);
+    QFETCH(QString, text2);
+    QFETCH(QString, amount);
+    QFETCH(bool, cityEnabled);
+    QFETCH(bool, streetEnabled);
+    QFETCH(bool, kaart);
+    Window w;
+    w.select(square == 21 ? 3 : 21);  // something else was selected before
+    w.select(square);
+    Main &m = *w.main;
+    QCOMPARE(w.state.CurrentSquare, square);
+    QCOMPARE(w.state.CurrentIsStreet, street);
+    QCOMPARE(int(w.state.CurrentSide), SideOfSquare(square));
+    QCOMPARE(m.Label4->text(), QStringLiteral("Kaart : %1").arg(square));
+    QCOMPARE(m.Text1->text(), text1);
+    QCOMPARE(m.Text2->text(), text2);
+    QCOMPARE(m.Combo1->currentText(), amount);
+    QCOMPARE(m.Text1->isEnabled(), streetEnabled);
+    QCOMPARE(m.Text2->isEnabled(), cityEnabled);
+    QVERIFY(m.Combo1->isEnabled());
+    QVERIFY(m.SaveKnop->isEnabled());
+    QCOMPARE(m.KaartKnop->isEnabled(), kaart);
+
+    // The preview is the square as composed from what the editor holds.
+    QImage expected;
+    LoadSquarePicture(w.state, square);
+    ComposeSquare(expected, square, {text1, text2, amount}, SquareArtFor(w.state, square));
+    QCOMPARE(m.templateImage, expected);
+    QCOMPARE(m.Orgineel->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
+}
+
+void TestBoardEditor::pressesThatSelectNothing_data()
+{
+    QTest::addColumn<QPoint>("pixel");  // x 15 gives the press point in twips
+    QTest::addColumn<int>("button");
+    QTest::newRow("left edge of 1, x = 840") << QPoint(56, 20) << int(Qt::LeftButton);
+    QTest::newRow("gap, x = 1305") << QPoint(87, 20) << int(Qt::LeftButton);
+    QTest::newRow("gap, x = 1320") << QPoint(88, 20) << int(Qt::LeftButton);
+    QTest::newRow("top edge, y = 30") << QPoint(70, 2) << int(Qt::LeftButton);
+    QTest::newRow("corner") << QPoint(20, 20) << int(Qt::LeftButton);
+    QTest::newRow("opposite corner") << QPoint(380, 380) << int(Qt::LeftButton);
+    QTest::newRow("centre") << QPoint(200, 200) << int(Qt::LeftButton);
+    QTest::newRow("right button on 21") << QPoint(263, 372) << int(Qt::RightButton);
+    for (int card : {2, 12, 15, 20, 25, 34}) {
+        const HitRect r = OverviewHitRect(card);
+        QTest::addRow("card square %d", card)
+            << QPoint((r.left + r.right) / 30, (r.top + r.bottom) / 30) << int(Qt::LeftButton);
+    }
+}
+
+void TestBoardEditor::pressesThatSelectNothing()
+{
+    QFETCH(QPoint, pixel);
+    QFETCH(int, button);
+    Window w;
+    w.select(21);
+    QCOMPARE(w.state.CurrentSquare, 21);
+    w.click(pixel, Qt::MouseButton(button));
+    QVERIFY(w.editorClosed());
+    QVERIFY(!w.state.CurrentIsStreet);
+    QCOMPARE(w.main->templateImage, framedPlaceholder());
+
+    // The squares just inside those boundaries do select.
+    w.click(QPoint(57, 20));
+    QCOMPARE(w.state.CurrentSquare, 1);
+    w.click(QPoint(89, 20));
+    QCOMPARE(w.state.CurrentSquare, 0);  // square 2 is a card square
+    w.click(QPoint(120, 20));
+    QCOMPARE(w.state.CurrentSquare, 3);
+}
+
+void TestBoardEditor::previewFollowsTyping_data()
+{
+    QTest::addColumn<int>("square");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("firstRow");
+    QTest::addColumn<int>("lastRow");
+    QTest::newRow("station name") << 5 << "Text1" << 30 << 55;
+    QTest::newRow("street name") << 21 << "Text1" << 75 << 125;
+    QTest::newRow("city") << 21 << "Text2" << 75 << 125;
+    QTest::newRow("amount of a street") << 21 << "Combo1" << 235 << 260;
+    QTest::newRow("amount of a tax") << 22 << "Combo1" << 235 << 260;
+}
+
+void TestBoardEditor::previewFollowsTyping()
+{
+    QFETCH(int, square);
+    QFETCH(QString, field);
+    QFETCH(int, firstRow);
+    QFETCH(int, lastRow);
+    Window w;
+    w.select(square);
+    Main &m = *w.main;
+    const QImage before = m.templateImage;
+    const QImage boardBefore = w.state.pictures.Speelbord;
+    const BoardSquare stored = w.state.project.Board[square];
+    QWidget *target = field == "Text1" ? static_cast<QWidget *>(m.Text1)
+                      : field == "Text2" ? static_cast<QWidget *>(m.Text2)
+                                         : static_cast<QWidget *>(m.Combo1->lineEdit());
+    QTest::keyClicks(target, "WWW");
+    const QList<int> rows = changedRows(before, m.templateImage);
+    QVERIFY(!rows.isEmpty());
+    QVERIFY2(rows.first() >= firstRow && rows.last() <= lastRow,
+             qPrintable(QString("%1..%2").arg(rows.first()).arg(rows.last())));
+    QCOMPARE(m.Orgineel->pixmap().toImage().convertToFormat(QImage::Format_RGB32), m.templateImage);
+    // Nothing reaches the board or the design until it is placed.
+    QVERIFY(w.state.pictures.Speelbord == boardBefore);
+    QCOMPARE(w.state.project.Board[square].Street, stored.Street);
+    QCOMPARE(w.state.project.Board[square].Amount, stored.Amount);
+    QVERIFY(!w.state.UnsavedChanges);
+}
+
+void TestBoardEditor::placingWritesBoardAndPicture_data()
+{
+    QTest::addColumn<int>("square");
+    QTest::addColumn<QString>("street");
+    QTest::addColumn<QString>("city");
+    QTest::newRow("street 21") << 21 << "Nieuwe Brink" << "Ons Dorp";
+    QTest::newRow("station 14, no city") << 14 << "Station Oost" << "";
+    QTest::newRow("utility 8") << 8 << "" << "";
+    QTest::newRow("tax 17") << 17 << "" << "";
+    QTest::newRow("street 33 on the left") << 33 << "Neude" << "Utrecht";
+    QTest::newRow("street 3 at the top") << 3 << "Groote Markt" << "Groningen";
+}
+
+void TestBoardEditor::placingWritesBoardAndPicture()
+{
+    QFETCH(int, square);
+    QFETCH(QString, street);
+    QFETCH(QString, city);
+    Window w;
+    Main &m = *w.main;
+    if (!IsStreet(square))
+        w.state.project.Board[square].City = "stale";  // becomes empty: the field is empty
+    w.select(square);
+    if (square == 21) {
+        m.Text1->selectAll();
+        QTest::keyClicks(m.Text1, street);
+    }
+    m.Combo1->lineEdit()->selectAll();
+    QTest::keyClicks(m.Combo1->lineEdit(), "abc");
+
+    QImage expectedBoard = w.state.pictures.Speelbord.copy();
+    PlaceSquarePixelByPixel(expectedBoard, m.templateImage, SideOfSquare(square),
+                            w.state.squarePosition[square]);
+    const QImage smallBefore = m.Image1->pixmap().toImage();
+    QTest::mouseClick(m.SaveKnop, Qt::LeftButton);
+
+    QVERIFY(w.state.pictures.Speelbord == expectedBoard);
+    const BoardSquare &stored = w.state.project.Board[square];
+    QCOMPARE(stored.Street, street);
+    QCOMPARE(stored.City, city);
+    QCOMPARE(stored.Amount, QStringLiteral("abc"));
+    QVERIFY(w.state.UnsavedChanges);
+    QVERIFY(m.Image1->pixmap().toImage() != smallBefore);
+    // The editor stays as it was.
+    QCOMPARE(w.state.CurrentSquare, square);
+    QVERIFY(m.SaveKnop->isEnabled());
+}
+
+void TestBoardEditor::unplacedEditsAreDropped()
+{
+    Window w;
+    Main &m = *w.main;
+    const QImage board = w.state.pictures.Speelbord;
+    w.select(21);
+    QTest::keyClicks(m.Text1, "straat");
+    w.select(3);
+    QCOMPARE(w.state.project.Board[21].Street, QStringLiteral("Brink"));
+    QVERIFY(w.state.pictures.Speelbord == board);
+    w.select(21);
+    QCOMPARE(m.Text1->text(), QStringLiteral("Brink"));
+    QVERIFY(!w.state.UnsavedChanges);
+}
+
+void TestBoardEditor::amountChosenFromTheList()
+{
+    Window w;
+    Main &m = *w.main;
+    w.select(21);
+    const QImage before = m.templateImage;
+    m.Combo1->setCurrentIndex(98);
+    QCOMPARE(m.Combo1->currentText(), QString::fromUtf8("€ 990,-"));
+    const QList<int> rows = changedRows(before, m.templateImage);
+    QVERIFY(!rows.isEmpty());
+    QVERIFY(rows.first() >= 235 && rows.last() <= 260);
+    QTest::mouseClick(m.SaveKnop, Qt::LeftButton);
+    QCOMPARE(w.state.project.Board[21].Amount, QString::fromUtf8("€ 990,-"));
+}
+
+void TestBoardEditor::placingWithoutBoardPicture()
+{
+    // Without the Data pictures the editor still works; the texts are kept.
+    Window w;
+    w.state.pictures.Speelbord = QImage();
+    w.state.pictures.TreinPic = QImage();
+    w.select(23);
+    QTest::keyClicks(w.main->Text1, " 2");
+    QTest::mouseClick(w.main->SaveKnop, Qt::LeftButton);
+    QCOMPARE(w.state.project.Board[23].Street, QStringLiteral("Station Zuid 2"));
+    QVERIFY(w.state.pictures.Speelbord.isNull());
+}
+
+void TestBoardEditor::missingSquarePictureKeepsTheLastOne()
+{
+    Window w;
+    QImage waterWorks(50, 40, QImage::Format_RGB32);
+    waterWorks.fill(QColor(0, 90, 255));
+    QFile::remove(w.state.dataPath("Data-5.vgx"));
+    QFile::remove(w.state.dataPath("Data-6.vgx"));
+    QVERIFY(waterWorks.save(w.state.dataPath("Data-5.vgx"), "PNG"));
+    w.select(8);
+    QVERIFY(w.state.pictures.ImagePic == waterWorks);
+    QCOMPARE(w.main->templateImage.pixelColor(12, 75), QColor(0, 90, 255));
+    w.select(17);  // its picture is missing: square 17 shows what was loaded last
+    QVERIFY(w.state.pictures.ImagePic == waterWorks);
+    QCOMPARE(w.main->templateImage.copy(23, 90, 133, 107),
+             waterWorks.scaled(133, 107).convertToFormat(QImage::Format_RGB32));
+}
+
+void TestBoardEditor::settingsWindowColours()
+{
+    Window w;
+    Main &m = *w.main;
+    KleurForm form(w.state, [&m](int r, int g, int b) { m.ApplyWindowColour(r, g, b); }, &m);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Instellingen"));
+    QCOMPARE(form.KleurLabel[2]->text(), QStringLiteral("B: 190"));
+    form.HScroll1[2]->setValue(0);
+
+    const QColor yellow(220, 220, 0);
+    QCOMPARE(w.state.WindowColour, (RgbColour{220, 220, 0}));
+    QCOMPARE(form.KleurLabel[2]->text(), QStringLiteral("B: 0"));
+    QCOMPARE(form.palette().color(QPalette::Window), yellow);
+    QCOMPARE(m.centralWidget()->palette().color(QPalette::Window), yellow);
+    for (QLabel *strip : m.numberStrips)
+        QCOMPARE(strip->pixmap().toImage().pixelColor(0, 0), yellow);
+
+    form.HScroll1[0]->setValue(17);
+    QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
+    QCOMPARE(w.state.WindowColour, DefaultWindowColour);
+    QCOMPARE(form.KleurLabel[0]->text(), QStringLiteral("R: 220"));
+    QCOMPARE(form.KleurLabel[1]->text(), QStringLiteral("G: 220"));
+    QCOMPARE(form.KleurLabel[2]->text(), QStringLiteral("B: 190"));
+    QCOMPARE(form.HScroll1[0]->value(), 220);
+    QCOMPARE(form.HScroll1[2]->value(), 190);
+    QCOMPARE(m.centralWidget()->palette().color(QPalette::Window), QColor(220, 220, 190));
+    QCOMPARE(m.numberStrips[1]->pixmap().toImage().pixelColor(0, 0), QColor(220, 220, 190));
+}
+
+void TestBoardEditor::settingsWindowStationPicture()
+{
+    Window w;
+    w.state.project.StationImage = 3;
+    const QImage board = w.state.pictures.Speelbord;
+    KleurForm form(w.state, {}, w.main.get());
+    QCOMPARE(form.VScroll->value(), 3);
+    QCOMPARE(form.Label7->text(), QStringLiteral("4 / 30"));
+    form.VScroll->setValue(29);
+    QCOMPARE(int(w.state.project.StationImage), 29);
+    QCOMPARE(form.Label7->text(), QStringLiteral("30 / 30"));
+    QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+             w.state.pictures.TreinPic.copy(0, 3915, 160, 135));
+    // The board keeps its stations until one is placed again.
+    QVERIFY(w.state.pictures.Speelbord == board);
+    w.select(23);
+    QCOMPARE(w.main->templateImage.copy(12, 75, 160, 135), w.state.pictures.TreinPic.copy(0, 3915, 160, 135));
+}
+
+void TestBoardEditor::settingsOpenFromTheMenu()
+{
+    Window w;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (auto *form = qobject_cast<KleurForm *>(QApplication::activeModalWidget())) {
+            title = form->windowTitle();
+            form->HScroll1[0]->setValue(100);
+            QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+        }
+    });
+    w.main->menuAction("Tools/Instellingen")->trigger();
+    QCOMPARE(title, QStringLiteral("Instellingen"));
+    QCOMPARE(w.state.WindowColour.red, 100);
+    QCOMPARE(w.main->centralWidget()->palette().color(QPalette::Window), QColor(100, 220, 190));
+}
+
+QTEST_MAIN(TestBoardEditor)
+#include "test_boardeditor.moc"
