@@ -81,6 +81,7 @@ private:
     void showBoard();
     void tick();
     void connectPrintMenu();
+    void connectCardMenu();  // mainwindow_cards.cpp
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
