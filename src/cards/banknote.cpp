@@ -13,8 +13,16 @@ QColor toColor(const RgbColour &c) { return QColor(qBound(0, c.red, 255), qBound
 void prepare(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setBrush(Qt::NoBrush);
+}
+
+// The note's texts are drawn without smoothing: PlaatsBedrag draws the corner words again over
+// themselves at every change, and smoothed edges would darken a little every time.
+QFont noteFont(double points)
+{
+    QFont font = ArialFont(points, true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
 }
 
 // Top-left corner of the text at (x, y).
@@ -90,7 +98,7 @@ void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountCo
     {
         QPainter p(&note);
         prepare(p);
-        p.setFont(ArialFont(20, true));
+        p.setFont(noteFont(20));
         p.setClipRect(AmountBand());
         const int width = p.fontMetrics().horizontalAdvance(amount);
         textAt(p, AmountLeft(width), 85, amount, toColor(amountColour));
@@ -98,7 +106,7 @@ void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountCo
     DrawNoteEllipses(note);
     QPainter p(&note);
     prepare(p);
-    p.setFont(ArialFont(12, true));
+    p.setFont(noteFont(12));
     struct Corner { const char *word; int x, y; };
     const Corner corners[] = {{"VASTGOED", 19, 19}, {"ATELIER", 302, 19}, {"ATELIER", 19, 163}, {"VASTGOED", 286, 163}};
     for (const Corner &c : corners) {
