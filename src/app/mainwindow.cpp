@@ -259,6 +259,7 @@ void Main::buildMenu()
     help->addAction(QStringLiteral("Meer Software"));
 
     connectPrintMenu();
+    connectCardMenu();
 }
 
 QAction *Main::menuAction(const QString &path) const

@@ -107,6 +107,7 @@ private:
     void connectSquareEditor();
     void editorTextChanged();
     void editorAmountChanged();
+    void connectCardMenu();  // mainwindow_cards.cpp
 
     Algemeen &m_state;
     Dialogs &m_dialogs;

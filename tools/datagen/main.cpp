@@ -2,7 +2,11 @@
 // Each file is written whole or not at all, so an interrupted build never leaves a
 // truncated picture behind.
 
+#include "app/algemeen.h"
+#include "app/defaultcontent.h"
 #include "board/artwork.h"
+#include "board/squaredesign.h"
+#include "cards/banknoteart.h"
 #include "deeds/deedsheet.h"
 
 #include <QDir>
@@ -59,7 +63,15 @@ int main(int argc, char *argv[])
     }
 
     const std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
-        {QStringLiteral("Data-1.vgx"), DrawBoardTemplate},
+        // The board comes with the default design, composed and placed by the program itself.
+        {QStringLiteral("Data-1.vgx"),
+         [] {
+             Algemeen design;
+             LoadDefaultContent(design);
+             const SquarePictures pictures{DrawStationStrip(), DrawWaterWorks(), DrawExtraTax(),
+                                           DrawIncomeTax(), DrawElectricity()};
+             return ComposeDefaultBoard(DrawBoardTemplate(), design, pictures);
+         }},
         // The sheet comes with the 28 default deeds, drawn by the deed routines themselves.
         {QStringLiteral("Data-2.vgx"),
          [] {
@@ -72,6 +84,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("Data-6.vgx"), DrawExtraTax},
         {QStringLiteral("Data-7.vgx"), DrawIncomeTax},
         {QStringLiteral("Data-8.vgx"), DrawElectricity},
+        {QStringLiteral("Data-9.vgx"), DrawBanknoteStrip},
     };
     for (const auto &[name, draw] : pictures) {
         const QString path = QDir(outDir).filePath(name);

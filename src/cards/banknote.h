@@ -1,0 +1,57 @@
+#pragma once
+// The banknote of play money: a 400 x 200 pixel note with a dotted field, three ellipses, the
+// amount centred in one of 13 colours and the corner words; or one of eight ready-made Euro
+// pictures; and the sheet that prints ten copies of it.
+
+#include "app/algemeen.h"
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QRectF>
+#include <QString>
+
+class PrinterPage;
+
+constexpr int NoteWidth = 400;
+constexpr int NoteHeight = 200;
+constexpr int AmountColourCount = 13;
+constexpr int EuroPictureCount = 8;
+constexpr int AmountMaxLength = 15;
+constexpr RgbColour DefaultNoteBackColour{255, 255, 160};
+constexpr RgbColour DefaultAmountColour{255, 0, 0};
+inline QString DefaultAmountText() { return QStringLiteral("€ 500,-"); }
+
+// Amount colour n, 1..13 (values outside are taken as the nearest end).
+RgbColour AmountColour(int n);
+
+// The band behind the amount, refilled before every amount: (13, 85)-(386, 116).
+QRect AmountBand();
+
+// A fresh note picture in `background`.
+QImage NewNotePicture(const RgbColour &background);
+// The outline (0, 0)-(399, 199) in 160, 160, 160 and the two inner outlines at 10 and 11
+// pixels in, in `inner` (black when the designer opens, 80, 80, 80 after a background change).
+void DrawNoteOutlines(QImage &note, const QColor &inner);
+// The dots (every other pixel from 15, 15 to 383, 183) and the three ellipses.
+void DrawNoteDots(QImage &note);
+void DrawNoteEllipses(QImage &note);
+
+// The left edge (pixels) of an amount whose width is `width` pixels, centred on x = 200.
+int AmountLeft(int width);
+
+// Draws the designed note over what the picture holds: the amount band in `background`, the
+// dots, the amount in `amountColour` centred on x = 200, the ellipses and the corner words.
+// The amount is kept inside its band, so the next amount always erases it whole.
+void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountColour,
+                  const RgbColour &background);
+
+// Copies Euro picture k (0..7) of the strip over the whole note and outlines it in black.
+// A strip that lacks that picture leaves the note as it was, apart from the outline.
+void PlaceEuroPicture(QImage &note, const QImage &strip, int k);
+
+// The ten notes of the money sheet: row 1..5, column 1..2, in twips of the printable area.
+QRectF MoneySheetSlot(int row, int column);
+
+// Prints the note ten times on one portrait sheet; false as soon as a printer operation fails.
+bool PrintMoneySheet(PrinterPage &page, const QImage &note);

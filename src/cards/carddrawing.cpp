@@ -1,0 +1,162 @@
+#include "cards/carddrawing.h"
+
+#include "fonts.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+constexpr int Twips = 15;
+
+QColor toColor(const RgbColour &c) { return QColor(qBound(0, c.red, 255), qBound(0, c.green, 255), qBound(0, c.blue, 255)); }
+
+void prepare(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+}
+
+// An outline (x1, y1)-(x2, y2) in twips, one pixel wide.
+void outline(QPainter &p, int x1, int y1, int x2, int y2, const QColor &colour)
+{
+    p.setPen(QPen(colour, 1));
+    p.drawRect(x1 / Twips, y1 / Twips, (x2 - x1) / Twips, (y2 - y1) / Twips);
+}
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// The lines of one paragraph (a text without line breaks), wrapped greedily: a line breaks
+// before the first word that no longer fits; blanks never force a break and stay at the end of
+// the line they follow; a word wider than the line is broken where it stops fitting.
+void wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int usable, QStringList &lines)
+{
+    const int n = int(paragraph.size());
+    int start = 0;
+    while (start < n) {
+        int wordStart = start;  // where the line may be broken before a word, when > start
+        int end = n;
+        for (int i = start; i < n; ++i) {
+            const QChar c = paragraph.at(i);
+            if (isBlank(c))
+                continue;
+            if (i > start && isBlank(paragraph.at(i - 1)))
+                wordStart = i;
+            // Widths grow with every character, so the line is measured up to and including i.
+            if (metrics.horizontalAdvance(paragraph.mid(start, i - start + 1)) > usable) {
+                if (wordStart > start)
+                    end = wordStart;
+                else
+                    end = qMax(i, start + 1);  // inside a word too long for a line
+                break;
+            }
+        }
+        lines << paragraph.mid(start, end - start);
+        start = end;
+    }
+}
+}
+
+QFont CardWrapFont() { return ArialFont(8.25); }
+QFont CardTextFont() { return ArialFont(9.75); }
+QFont CardTitleFont() { return ArialFont(18, true); }
+
+QString CardTitle(int subject)
+{
+    return subject == 2 ? QStringLiteral("Algemeen Fonds") : QStringLiteral("Kans");
+}
+
+QPoint CardTitlePosition(int subject)
+{
+    return subject == 2 ? QPoint(930 / Twips, 450 / Twips) : QPoint(1950 / Twips, 450 / Twips);
+}
+
+QImage NewCardPicture()
+{
+    QImage card(CardPictureWidth, CardPictureHeight, QImage::Format_RGB32);
+    card.fill(CardBackground);
+    return card;
+}
+
+void DrawCardBorder(QImage &card, const RgbColour &border)
+{
+    QPainter p(&card);
+    prepare(p);
+    for (int i = 30; i <= 180; i += 15)
+        outline(p, i, i, 4785 - i, 2985 - i, toColor(border));
+}
+
+void DrawCardFrame(QImage &card, int subject, const RgbColour &border)
+{
+    if (card.size() != QSize(CardPictureWidth, CardPictureHeight))
+        card = NewCardPicture();
+    card.fill(CardBackground);
+    {
+        QPainter p(&card);
+        prepare(p);
+        outline(p, 0, 0, 4785, 2985, CardOutlineGrey);
+    }
+    DrawCardBorder(card, border);
+    QPainter p(&card);
+    prepare(p);
+    outline(p, 210, 210, 4575, 2775, CardInnerOutline);
+    outline(p, 225, 225, 4560, 2760, CardInnerOutline);
+    p.setFont(CardTitleFont());
+    p.setPen(Qt::black);
+    const QPoint at = CardTitlePosition(subject);
+    p.drawText(QPointF(at.x(), at.y() + p.fontMetrics().ascent()), CardTitle(subject));
+}
+
+QStringList WrapLines(const QString &text, const QFont &font, int usableWidth)
+{
+    QString withBreaks = text;
+    withBreaks.replace(QLatin1Char('/'), QStringLiteral("\r\n"));
+    // Any kind of line break starts a new line; a break at the very end opens no line of its own.
+    QStringList paragraphs = withBreaks.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    if (!paragraphs.isEmpty() && paragraphs.last().isEmpty())
+        paragraphs.removeLast();
+    const QFontMetrics metrics(font);
+    QStringList lines;
+    for (const QString &paragraph : paragraphs) {
+        if (paragraph.isEmpty())
+            lines << QString();
+        else
+            wrapParagraph(paragraph, metrics, qMax(1, usableWidth), lines);
+    }
+    return lines;
+}
+
+int CardLineLeft(int width)
+{
+    // 2400 - w / 2 twips, with w in twips; whole pixels rounded to the nearest.
+    return int(std::lround((2400.0 - width * Twips / 2.0) / Twips));
+}
+
+void LayoutCardText(QImage &card, const QString &text)
+{
+    const QStringList lines = WrapLines(text);
+    if (lines.isEmpty())
+        return;
+    QPainter p(&card);
+    p.setFont(CardTextFont());
+    p.setPen(Qt::black);
+    const QFontMetrics metrics = p.fontMetrics();
+    int y = CardFirstLineTop;
+    for (const QString &line : lines) {
+        // Lines beyond the picture cannot show; a very long text stops drawing there.
+        if (y >= card.height())
+            break;
+        const int width = metrics.horizontalAdvance(line);
+        p.drawText(QPointF(CardLineLeft(width), y + metrics.ascent()), line.trimmed());
+        y += CardLinePitch;
+    }
+}
+
+QImage DrawCard(int subject, const RgbColour &border, const QString &text)
+{
+    QImage card = NewCardPicture();
+    DrawCardFrame(card, subject, border);
+    LayoutCardText(card, text);
+    return card;
+}

@@ -1,0 +1,40 @@
+#include "cards/cardsheets.h"
+
+#include "platform/pause.h"
+#include "printing/printerpage.h"
+
+namespace {
+constexpr double FirstTop = 600, RowPitch = 3900;
+constexpr double FirstLeft = 300, ColumnPitch = 5400;
+}
+
+int CardSheet(int card) { return (qBound(1, card, 16) - 1) / CardsPerSheet + 1; }
+
+QRectF CardSheetSlot(int card)
+{
+    const int onSheet = (qBound(1, card, 16) - 1) % CardsPerSheet;  // 0..7
+    const int row = onSheet / 2, column = onSheet % 2;
+    return QRectF(FirstLeft + ColumnPitch * column, FirstTop + RowPitch * row, PrintedCardWidth,
+                  PrintedCardHeight);
+}
+
+bool PrintCardSheets(PrinterPage &page, const CardDesignerSteps &designer)
+{
+    if (!page.setOrientation(QPageLayout::Portrait))
+        return false;
+    designer.goToCard(1);
+    int card = 1;
+    for (int sheet = 1; sheet <= 2; ++sheet) {
+        for (int onSheet = 0; onSheet < CardsPerSheet; ++onSheet) {
+            if (!page.placePicture(designer.preview(), CardSheetSlot(card)))
+                return false;
+            card = qMin(card + 1, 16);
+            designer.goToCard(card);
+            if (designer.pauseSeconds > 0)
+                Pause(designer.pauseSeconds);
+        }
+        if (!page.endPage())
+            return false;
+    }
+    return page.endDocument();
+}

@@ -1,0 +1,133 @@
+#include "cards/geldform.h"
+
+#include "app/startup.h"
+#include "cards/banknote.h"
+#include "cards/formlayout.h"
+#include "platform/dialogs.h"
+#include "printing/printerpage.h"
+#include "printing/sheetprint.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace formlayout;
+
+namespace {
+QScrollBar *scrollBar(QWidget *parent, int minimum, int maximum, int left, int top, int width, int height)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setRange(minimum, maximum);
+    bar->setPageStep(1);
+    place(bar, left, top, width, height);
+    return bar;
+}
+
+QPushButton *button(QWidget *parent, const QString &caption, int left, int top)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setFont(ArialFont(8.25));
+    b->setAutoDefault(false);
+    place(b, left, top, 810, 330);
+    return b;
+}
+}
+
+GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
+    : QDialog(parent), NoteBackColour(DefaultNoteBackColour), AmountColour(DefaultAmountColour),
+      m_state(state), m_dialogs(dialogs), m_printers(printers)
+{
+    // 1. The window, the frame and the preview.
+    setModal(true);
+    setFont(ArialFont(8.25));
+    setWindowTitle(QStringLiteral("Speelgeld Ontwerpen"));
+    setFixedSize((8100 - FrameWidthTwips) / Twips, (4500 - FrameHeightTwips) / Twips);
+    const RgbColour &wc = m_state.WindowColour;
+    setColour(this, QPalette::Window, QColor(wc.red, wc.green, wc.blue));
+    panel(this, 180, 180, 6135, 3135, QColor(80, 120, 80));
+    Pic = new QLabel(this);
+    place(Pic, 240, 240, 6000, 3000);
+
+    // 2 and 3. Outlines in black at opening, the dots and the ellipses.
+    m_picture = NewNotePicture(DefaultNoteBackColour);
+    DrawNoteOutlines(m_picture, Qt::black);
+    DrawNoteDots(m_picture);
+    DrawNoteEllipses(m_picture);
+
+    // 4. The other controls.
+    label(this, QStringLiteral("Euro afbeeldingen"), 6495, 630);
+    panel(this, 6480, 900, 1350, 330, QColor(), true);
+    HScroll1 = scrollBar(this, 0, EuroPictureCount - 1, 6510, 930, 1290, 270);
+    HScroll1->setValue(1);
+    label(this, QStringLiteral("Achtergrondkleur"), 6495, 1830);
+    panel(this, 6480, 2100, 1350, 960, QColor(), true);
+    const int start[4] = {0, DefaultNoteBackColour.red, DefaultNoteBackColour.green, DefaultNoteBackColour.blue};
+    for (int i = 1; i <= 3; ++i) {
+        ColorScroll[i] = scrollBar(this, 1, 255, 6510, 1830 + 300 * i, 1290, 300);
+        ColorScroll[i]->setValue(start[i]);
+    }
+    Text1 = new QLineEdit(this);
+    place(Text1, 180, 3510, 900, 300);
+    Text1->setFont(ArialFont(9));
+    setColour(Text1, QPalette::Base, QColor(230, 230, 180));
+    Text1->setMaxLength(AmountMaxLength);
+    Text1->setText(DefaultAmountText());
+    label(this, QStringLiteral("Bedrag in Euro's"), 1140, 3570);
+    panel(this, 2700, 3510, 1350, 360, QColor(), true);
+    HScroll = scrollBar(this, 1, AmountColourCount, 2730, 3540, 1290, 300);
+    KleurLabel = label(this, QStringLiteral("Kleur bedrag, 1 / 13"), 4095, 3570);
+    PrintKnop = button(this, QStringLiteral("Print"), 6180, 3510);
+    ExitKnop = button(this, QStringLiteral("Exit"), 7020, 3510);
+
+    // 5. The designed note.
+    PlaatsBedrag();
+
+    // 6. The Euro pictures; a missing or unreadable file leaves the strip empty.
+    m_euroStrip = LoadPicture(m_state.dataPath(QStringLiteral("Data-9.vgx")));
+
+    connect(Text1, &QLineEdit::textChanged, this, [this] { PlaatsBedrag(); });
+    connect(HScroll, &QScrollBar::valueChanged, this, &GeldForm::amountColourChanged);
+    for (int i = 1; i <= 3; ++i)
+        connect(ColorScroll[i], &QScrollBar::valueChanged, this, [this, i](int v) { backgroundChanged(i, v); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, &GeldForm::euroPictureChosen);
+    connect(PrintKnop, &QPushButton::clicked, this, &GeldForm::print);
+    connect(ExitKnop, &QPushButton::clicked, this, &GeldForm::reject);
+}
+
+void GeldForm::showPicture() { Pic->setPixmap(QPixmap::fromImage(m_picture)); }
+
+void GeldForm::PlaatsBedrag()
+{
+    ::PlaatsBedrag(m_picture, Text1->text(), AmountColour, NoteBackColour);
+    showPicture();
+}
+
+void GeldForm::amountColourChanged(int n)
+{
+    AmountColour = ::AmountColour(n);
+    setLabelText(KleurLabel, QStringLiteral("Kleur bedrag, %1 / 13").arg(n));
+    PlaatsBedrag();
+}
+
+void GeldForm::backgroundChanged(int i, int value)
+{
+    (i == 1 ? NoteBackColour.red : i == 2 ? NoteBackColour.green : NoteBackColour.blue) = value;
+    m_picture = NewNotePicture(NoteBackColour);
+    DrawNoteOutlines(m_picture, QColor(80, 80, 80));
+    PlaatsBedrag();
+}
+
+void GeldForm::euroPictureChosen(int k)
+{
+    PlaceEuroPicture(m_picture, m_euroStrip, k);
+    showPicture();
+}
+
+void GeldForm::print()
+{
+    if (!m_dialogs.askYesNo(this, QStringLiteral("Wilt u dit speelgeld nu afdrukken?"), QStringLiteral(" Print"),
+                            Dialogs::Icon::None))
+        return;
+    RunSheetPrinter(this, m_dialogs, m_printers, QStringLiteral("Speelgeld"), SheetPrintFailure(),
+                    [this](PrinterPage &page) { return PrintMoneySheet(page, m_picture); });
+}

@@ -1,0 +1,316 @@
+// The money designer: the note as drawn, its amount colours, background and Euro pictures.
+#include "cards/banknote.h"
+#include "cards/banknoteart.h"
+#include "cards/geldform.h"
+#include "platform/printers.h"
+#include "scripteddialogs.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+const QColor noteYellow(255, 255, 160);
+
+// A program folder whose Data holds the Euro picture strip, made once for all tests.
+QString folderWithStrip()
+{
+    static QTemporaryDir folder;
+    static bool made = false;
+    if (!made) {
+        QDir(folder.path()).mkpath(QStringLiteral("Data"));
+        DrawBanknoteStrip().save(folder.filePath(QStringLiteral("Data/Data-9.vgx")), "PNG");
+        made = true;
+    }
+    return folder.path();
+}
+
+struct Fixture {
+    QTemporaryDir emptyFolder;
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    SystemPrinters printers;
+    explicit Fixture(bool withStrip = true)
+    {
+        state.ProgramFolder = withStrip ? folderWithStrip() : emptyFolder.path();
+    }
+};
+
+// Pixels of exactly `colour` inside `area`.
+int count(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixelColor(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+QRect boxOf(const QImage &image, const QRect &area, const QColor &colour)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+}
+
+class TestMoney : public QObject
+{
+    Q_OBJECT
+private slots:
+    void openingShowsTheDefaultNote_data();
+    void openingShowsTheDefaultNote();
+    void amountIsCentredInItsColour();
+    void amountColourTable_data();
+    void amountColourTable();
+    void backgroundChangeRedrawsTheNote();
+    void newAmountErasesTheOldOneWhole_data();
+    void newAmountErasesTheOldOneWhole();
+    void amountTakesAtMostFifteenCharacters();
+    void euroPictureRows_data();
+    void euroPictureRows();
+    void missingEuroStripChangesOnlyTheOutline();
+    void amountOverAEuroPicture();
+    void banknoteStripHasEightNotes();
+};
+
+void TestMoney::openingShowsTheDefaultNote_data()
+{
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("grey outline") << QPoint(0, 0) << QColor(160, 160, 160);
+    QTest::newRow("grey outline, bottom right") << QPoint(399, 199) << QColor(160, 160, 160);
+    QTest::newRow("background") << QPoint(5, 5) << noteYellow;
+    QTest::newRow("first inner outline, black at opening") << QPoint(10, 100) << QColor(Qt::black);
+    QTest::newRow("second inner outline") << QPoint(388, 188) << QColor(Qt::black);
+    QTest::newRow("inside the outlines") << QPoint(12, 12) << noteYellow;
+    QTest::newRow("first dot") << QPoint(15, 15) << QColor(Qt::black);
+    QTest::newRow("between dots") << QPoint(16, 15) << noteYellow;
+    QTest::newRow("dot row between") << QPoint(15, 16) << noteYellow;
+    QTest::newRow("last dot") << QPoint(383, 183) << QColor(Qt::black);
+    QTest::newRow("beyond the last dot") << QPoint(385, 185) << noteYellow;
+    QTest::newRow("outer ellipse, left") << QPoint(100, 100) << QColor(Qt::black);
+    QTest::newRow("outer ellipse, top") << QPoint(200, 50) << QColor(Qt::black);
+    QTest::newRow("inner ellipse, right") << QPoint(298, 100) << QColor(Qt::black);
+}
+
+void TestMoney::openingShowsTheDefaultNote()
+{
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Speelgeld Ontwerpen"));
+    QCOMPARE(form.Text1->text(), QStringLiteral("€ 500,-"));
+    QCOMPARE(form.KleurLabel->text(), QStringLiteral("Kleur bedrag, 1 / 13"));
+    QCOMPARE(form.HScroll1->value(), 1);
+    QCOMPARE(form.ColorScroll[3]->value(), 160);
+    QCOMPARE(form.size(), QSize(532, 269));  // 8100 x 4500 twips with the window frame
+    QCOMPARE(form.Pic->geometry(), QRect(16, 16, 400, 200));
+    QCOMPARE(form.notePicture().size(), QSize(400, 200));
+    QCOMPARE(form.notePicture().pixelColor(at), colour);
+}
+
+void TestMoney::amountIsCentredInItsColour()
+{
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    const QImage &note = form.notePicture();
+    const QRect red = boxOf(note, AmountBand(), QColor(255, 0, 0));
+    QVERIFY(!red.isEmpty());
+    QVERIFY2(qAbs((red.left() + red.right() + 1) / 2.0 - 200) <= 2,
+             qPrintable(QStringLiteral("%1..%2").arg(red.left()).arg(red.right())));
+    QVERIFY(red.top() >= 85 && red.bottom() <= 116);
+    // The corner words: white, with the dark red copy one pixel lower and further right.
+    QVERIFY(count(note, QRect(19, 19, 100, 18), Qt::white) > 20);
+    QVERIFY(count(note, QRect(20, 20, 100, 18), QColor(120, 0, 0)) > 20);
+    QVERIFY(count(note, QRect(286, 163, 100, 18), QColor(120, 0, 0)) > 20);
+    QCOMPARE(count(note, QRect(0, 0, 19, 200), Qt::white), 0);
+}
+
+void TestMoney::amountColourTable_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QColor>("colour");
+    const int table[14][3] = {{0, 0, 0},       {255, 0, 0},   {0, 255, 0},     {0, 0, 255},    {255, 255, 0},
+                              {0, 255, 255},   {255, 255, 255}, {120, 0, 0},   {0, 120, 0},    {0, 0, 120},
+                              {120, 120, 0},   {0, 120, 120}, {120, 120, 120}, {0, 0, 0}};
+    for (int n = 1; n <= 13; ++n)
+        QTest::addRow("colour %d", n) << n << QColor(table[n][0], table[n][1], table[n][2]);
+}
+
+void TestMoney::amountColourTable()
+{
+    QFETCH(int, n);
+    QFETCH(QColor, colour);
+    const RgbColour rgb = AmountColour(n);
+    QCOMPARE(QColor(rgb.red, rgb.green, rgb.blue), colour);
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    if (n == 1)
+        form.HScroll->setValue(2);  // the bar starts at 1: move away and back
+    form.HScroll->setValue(n);
+    QCOMPARE(form.KleurLabel->text(), QStringLiteral("Kleur bedrag, %1 / 13").arg(n));
+    QCOMPARE(QColor(form.AmountColour.red, form.AmountColour.green, form.AmountColour.blue), colour);
+    // Amount pixels in that colour; (for black, beyond the dots that also lie in the band)
+    const QRect inside(150, 88, 100, 26);
+    const int expected = colour == Qt::black ? 200 : 40;
+    QVERIFY2(count(form.notePicture(), inside, colour) > expected,
+             qPrintable(QString::number(count(form.notePicture(), inside, colour))));
+}
+
+void TestMoney::backgroundChangeRedrawsTheNote()
+{
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    form.ColorScroll[1]->setValue(120);
+    QCOMPARE(form.NoteBackColour, (RgbColour{120, 255, 160}));
+    const QImage &note = form.notePicture();
+    QCOMPARE(note.pixelColor(5, 5), QColor(120, 255, 160));
+    QCOMPARE(note.pixelColor(0, 0), QColor(160, 160, 160));
+    QCOMPARE(note.pixelColor(10, 100), QColor(80, 80, 80));  // dark grey now, not black
+    QCOMPARE(note.pixelColor(11, 11), QColor(80, 80, 80));
+    QCOMPARE(note.pixelColor(16, 15), QColor(120, 255, 160));
+    QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
+    QCOMPARE(note.pixelColor(100, 100), QColor(Qt::black));
+    QVERIFY(count(note, AmountBand(), QColor(255, 0, 0)) > 40);
+    QCOMPARE(count(note, QRect(0, 0, 400, 200), noteYellow), 0);  // cleared completely
+}
+
+void TestMoney::newAmountErasesTheOldOneWhole_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("then");
+    QTest::newRow("longer, then shorter") << "€ 1000000,-" << "€ 5,-";
+    QTest::newRow("fifteen W's, then short") << QString(15, QLatin1Char('W')) << "€ 5,-";
+    QTest::newRow("fifteen W's, then empty") << QString(15, QLatin1Char('W')) << "";
+}
+
+void TestMoney::newAmountErasesTheOldOneWhole()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, then);
+    Fixture f;
+    GeldForm typed(f.state, f.dialogs, f.printers);
+    GeldForm direct(f.state, f.dialogs, f.printers);
+    const QImage opened = typed.notePicture();
+    typed.Text1->setText(first);
+    // Nothing outside the band changes, however wide the amount.
+    const QImage wide = typed.notePicture();
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (!AmountBand().contains(x, y) && wide.pixel(x, y) != opened.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 outside the band").arg(x).arg(y)));
+    typed.Text1->setText(then);
+    direct.Text1->setText(then);
+    QCOMPARE(typed.notePicture(), direct.notePicture());
+}
+
+void TestMoney::amountTakesAtMostFifteenCharacters()
+{
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    form.Text1->selectAll();
+    QTest::keyClicks(form.Text1, QString(20, QLatin1Char('W')));
+    QCOMPARE(form.Text1->text(), QString(15, QLatin1Char('W')));
+}
+
+void TestMoney::euroPictureRows_data()
+{
+    QTest::addColumn<int>("k");
+    for (int k = 0; k < 8; ++k)
+        QTest::addRow("picture %d", k) << k;
+}
+
+void TestMoney::euroPictureRows()
+{
+    QFETCH(int, k);
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    const QImage strip = DrawBanknoteStrip();
+    QCOMPARE(form.euroStrip(), strip);
+    if (k == 1)
+        form.HScroll1->setValue(0);  // the bar starts at 1: move away and back
+    form.HScroll1->setValue(k);
+    const QImage &note = form.notePicture();
+    for (int y = 1; y < 199; y += 3)
+        for (int x = 1; x < 399; x += 3)
+            if (note.pixel(x, y) != strip.pixel(x, 200 * k + y))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs from strip row %3").arg(x).arg(y).arg(200 * k + y)));
+    for (const QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 199), QPoint(399, 199), QPoint(200, 0)})
+        QCOMPARE(note.pixelColor(p), QColor(Qt::black));
+}
+
+void TestMoney::missingEuroStripChangesOnlyTheOutline()
+{
+    Fixture f(false);
+    GeldForm form(f.state, f.dialogs, f.printers);
+    QVERIFY(form.euroStrip().isNull());
+    QImage expected = form.notePicture();
+    for (int x = 0; x < 400; ++x) {
+        expected.setPixel(x, 0, qRgb(0, 0, 0));
+        expected.setPixel(x, 199, qRgb(0, 0, 0));
+    }
+    for (int y = 0; y < 200; ++y) {
+        expected.setPixel(0, y, qRgb(0, 0, 0));
+        expected.setPixel(399, y, qRgb(0, 0, 0));
+    }
+    form.HScroll1->setValue(5);
+    QCOMPARE(form.notePicture(), expected);
+
+    // A strip too short for the picture asked for is ignored the same way.
+    QImage shortStrip(400, 400, QImage::Format_RGB32);
+    shortStrip.fill(Qt::green);
+    QImage note = expected;
+    PlaceEuroPicture(note, shortStrip, 5);
+    QCOMPARE(note, expected);
+}
+
+void TestMoney::amountOverAEuroPicture()
+{
+    Fixture f;
+    GeldForm form(f.state, f.dialogs, f.printers);
+    form.HScroll1->setValue(3);
+    const QImage euro = form.notePicture();
+    QCOMPARE(count(euro, AmountBand(), QColor(255, 0, 0)), 0);  // not drawn until asked
+    form.Text1->setText(QStringLiteral("€ 50,-"));
+    const QImage &note = form.notePicture();
+    QVERIFY(count(note, AmountBand(), QColor(255, 0, 0)) > 40);
+    QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
+    QCOMPARE(note.pixelColor(13, 100), QColor(255, 255, 160));  // the band in the background colour
+    QCOMPARE(note.pixel(5, 5), euro.pixel(5, 5));               // the picture outside stays
+}
+
+void TestMoney::banknoteStripHasEightNotes()
+{
+    const QImage strip = DrawBanknoteStrip();
+    QCOMPARE(strip.size(), QSize(400, 1600));
+    QList<int> values;
+    for (int k = 0; k < 8; ++k)
+        values << BanknoteStripValue(k);
+    QCOMPARE(values, (QList<int>{5, 10, 20, 50, 100, 200, 500, 1000}));
+    // Each note has its own colour: the mean colour of its middle differs from its neighbour's.
+    QColor previous;
+    for (int k = 0; k < 8; ++k) {
+        long r = 0, g = 0, b = 0, n = 0;
+        for (int y = 200 * k + 20; y < 200 * k + 180; y += 2)
+            for (int x = 120; x < 290; x += 2) {
+                const QColor c = strip.pixelColor(x, y);
+                r += c.red(), g += c.green(), b += c.blue(), ++n;
+            }
+        const QColor mean(int(r / n), int(g / n), int(b / n));
+        if (k > 0)
+            QVERIFY2(qAbs(mean.red() - previous.red()) + qAbs(mean.green() - previous.green())
+                         + qAbs(mean.blue() - previous.blue()) > 30,
+                     qPrintable(QStringLiteral("notes %1 and %2 look alike").arg(k - 1).arg(k)));
+        previous = mean;
+    }
+}
+
+QTEST_MAIN(TestMoney)
+#include "test_money.moc"
