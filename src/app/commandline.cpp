@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/algemeen.h"
+#include "app/projectfiles.h"
 #include "app/startup.h"
 #include "printing/pdfexport.h"
 
@@ -61,9 +62,11 @@ int RunExport(const CommandLine &command, const QString &programFolder)
     Algemeen state;
     state.ProgramFolder = programFolder;
     LoadStartState(state);
-    if (!command.projectName.isEmpty()) {
-        std::fprintf(stderr, "vastgoed-atelier: cannot open project %s\n", qPrintable(command.projectName));
-        return 2;
+    if (!command.projectName.isEmpty() && !LoadProjectInto(state, command.projectName).loaded) {
+        std::fprintf(stderr, "vastgoed-atelier: project %s cannot be read from %s\n",
+                     qPrintable(command.projectName),
+                     qPrintable(QDir::toNativeSeparators(ProjectsFolder(programFolder))));
+        return 1;
     }
     QString error;
     const bool ok = ExportDocuments(PrintSetDocuments(state), command.exportFolder, &error,

@@ -82,10 +82,8 @@ void Openform::openSelected()
 
 bool Openform::LoadProject(const QString &name)
 {
-    // Pictures of another size would not fit the drawing code: they are left out.
-    const ProjectReadResult read = ReadProjectFiles(m_state.ProgramFolder, name,
-                                                    QSize(BoardSize, BoardSize),
-                                                    QSize(DeedSheetWidth, DeedSheetHeight));
+    // Everything is read first: only then does the open design change.
+    const ProjectReadResult read = LoadProjectInto(m_state, name);
     if (!read.loaded) {
         m_dialogs.showMessage(this,
                               QStringLiteral("Kan Project '(") + read.shownName
@@ -93,14 +91,6 @@ bool Openform::LoadProject(const QString &name)
                               ProgramTitle());
         return false;
     }
-    // Everything was read: only now does the open design change.
-    const LoadedProject &loaded = *read.loaded;
-    m_state.project = loaded.project;
-    if (!loaded.Speelbord.isNull())
-        m_state.pictures.Speelbord = loaded.Speelbord;
-    if (!loaded.EigenDomsPic.isNull())
-        m_state.pictures.EigenDomsPic = loaded.EigenDomsPic;
-    m_state.UnsavedChanges = false;
     emit projectLoaded();
     return true;
 }

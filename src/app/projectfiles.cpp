@@ -1,5 +1,7 @@
 #include "app/projectfiles.h"
 
+#include "board/artwork.h"
+
 #include "app/bmpfile.h"
 #include "app/recordfile.h"
 #include "app/savefile.h"
@@ -378,4 +380,24 @@ bool DeleteProject(const QString &programFolder, const QString &name)
     else if (folderInfo.isDir())
         ok = DeleteFolderTree(folder) && ok;
     return ok;
+}
+
+void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded)
+{
+    state.project = loaded.project;
+    if (!loaded.Speelbord.isNull())
+        state.pictures.Speelbord = loaded.Speelbord;
+    if (!loaded.EigenDomsPic.isNull())
+        state.pictures.EigenDomsPic = loaded.EigenDomsPic;
+    state.UnsavedChanges = false;
+}
+
+ProjectReadResult LoadProjectInto(Algemeen &state, const QString &name)
+{
+    // Pictures of another size would not fit the drawing code: they are left out.
+    ProjectReadResult read = ReadProjectFiles(state.ProgramFolder, name, QSize(BoardSize, BoardSize),
+                                              QSize(DeedSheetWidth, DeedSheetHeight));
+    if (read.loaded)
+        ApplyLoadedProject(state, *read.loaded);
+    return read;
 }

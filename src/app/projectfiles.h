@@ -56,6 +56,14 @@ struct ProjectReadResult {
 ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
                                    QSize boardSize, QSize deedSheetSize);
 
+// Opens a project read whole: it replaces the open design (texts, decks, station picture and
+// the pictures it brought; square colours and positions stay) and leaves nothing unsaved.
+void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded);
+
+// Reads project `name` with the sizes the drawing code needs and opens it into `state`.
+// Returns the result of reading; the design is untouched when nothing was loaded.
+ProjectReadResult LoadProjectInto(Algemeen &state, const QString &name);
+
 // The entries of the open-project list: every file in the Projecten folder, sorted by name
 // without regard to case, each without its last four characters.
 QStringList ListProjects(const QString &programFolder);

@@ -1,18 +1,57 @@
 #include "printing/pdfexport.h"
 
 #include "app/algemeen.h"
+#include "cards/banknote.h"
+#include "cards/carddrawing.h"
+#include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
 #include "printing/printerpage.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <memory>
+
+namespace {
+// The card printer steps through the deck as the card designer would, with the border colour
+// the designer starts with.
+ExportedDocument deckDocument(const Algemeen &state, int subject, const QString &fileName)
+{
+    return {fileName, [&state, subject](PrinterPage &page) {
+                const CardDeck &deck = subject == 1 ? state.project.KansDeck : state.project.FondsDeck;
+                auto card = std::make_shared<int>(1);
+                CardDesignerSteps steps;
+                steps.goToCard = [card](int n) { *card = n; };
+                steps.preview = [&deck, card, subject] {
+                    return DrawCard(subject, RgbColour{200, 250, 200}, deck[*card]);
+                };
+                steps.pauseSeconds = 0.0f;
+                return PrintCardSheets(page, steps);
+            }};
+}
+
+// The note the money designer shows when it opens.
+QImage defaultNote()
+{
+    QImage note = NewNotePicture(DefaultNoteBackColour);
+    DrawNoteOutlines(note, Qt::black);
+    DrawNoteDots(note);
+    DrawNoteEllipses(note);
+    PlaatsBedrag(note, DefaultAmountText(), DefaultAmountColour, DefaultNoteBackColour);
+    return note;
+}
+}
 
 std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state)
 {
     std::vector<ExportedDocument> docs;
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
                         return PrintDeedSheets(page, state.pictures.EigenDomsPic);
+                    }});
+    docs.push_back(deckDocument(state, 1, QStringLiteral("Kans.pdf")));
+    docs.push_back(deckDocument(state, 2, QStringLiteral("AlgemeenFonds.pdf")));
+    docs.push_back({QStringLiteral("Speelgeld.pdf"), [](PrinterPage &page) {
+                        return PrintMoneySheet(page, defaultNote());
                     }});
     return docs;
 }
