@@ -251,6 +251,7 @@ void Main::buildMenu()
     help->addAction(QStringLiteral("Meer Software"));
 
     connectPrintMenu();
+    connectViewMenus();
 }
 
 QAction *Main::menuAction(const QString &path) const
