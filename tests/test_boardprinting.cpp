@@ -207,6 +207,9 @@ void TestBoardPrinting::sixSheetsThroughCups()
     // (left, top) from the paper's edge; it has its own physical size.
     const PrinterMargins m = w.form->AAPrintPicture1->margins();
     const double res = w.printers.current().resolution();
+    // The PDF queue prints to the paper's edges: its printable area is the whole sheet, so
+    // the printed sheets join without trimming and the board measures 2180 / 900 x 210 mm.
+    QCOMPARE(m.left + m.top + m.right + m.bottom, 0);
     const QSize pagePx = PagePictureSize(210, 297, m);
     const QRectF page(2 * m.left * dpi / res, 2 * m.top * dpi / res, pagePx.width() * dpi / 96.0, pagePx.height() * dpi / 96.0);
     const double fx = page.width() / 900.0, fy = page.height() / 1270.0;  // rendered pixels a sheet pixel

@@ -152,6 +152,9 @@ bool AAPrintPicture::GetPrinterMargin()
     }
     // The paper sizes are given upright; another window may have left the printer landscape.
     printer.setPageOrientation(QPageLayout::Portrait);
+    // The printable area is what the printer itself can reach, not a margin of our choosing.
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
 
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
