@@ -1,6 +1,7 @@
 // The full-size viewer and the Help menu.
 #include "app/mainwindow.h"
 #include "app/showform.h"
+#include "pdftools.h"
 #include "platform/opendocument.h"
 #include "scripteddialogs.h"
 
@@ -58,6 +59,8 @@ private slots:
     void helpMenuHandsTheDocumentsToTheDesktop_data();
     void helpMenuHandsTheDocumentsToTheDesktop();
     void missingDocumentIsLeftToTheDesktop();
+    void buildMadeTheHelpDocuments_data();
+    void buildMadeTheHelpDocuments();
 };
 
 void TestViewer::rangesFollowThePicture_data()
@@ -235,6 +238,39 @@ void TestViewer::missingDocumentIsLeftToTheDesktop()
     QTemporaryDir folder;
     TheDesktop().OpenDocument(nullptr, folder.filePath("Help/bestaat-niet.pdf"));
     QVERIFY(true);
+}
+
+void TestViewer::buildMadeTheHelpDocuments_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("leastPages");
+    QTest::newRow("manual") << "help.pdf" << QString::fromUtf8("Vastgoed Atelier – Handleiding") << 4;
+    QTest::newRow("rules") << "spelregels-normaal.pdf" << QString::fromUtf8("Spelregels – het gewone spel") << 2;
+    QTest::newRow("junior") << "spelregels-junior.pdf" << QString::fromUtf8("Spelregels – Junior") << 1;
+    QTest::newRow("theme") << "spelregels-thema.pdf" << QString::fromUtf8("Spelregels – Thema") << 1;
+}
+
+void TestViewer::buildMadeTheHelpDocuments()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, title);
+    QFETCH(int, leastPages);
+    const QString folder = qEnvironmentVariable("VASTGOED_HELP_DIR");
+    if (folder.isEmpty())
+        QSKIP("run through CTest, which names the build's Help folder");
+    const QString path = QDir(folder).filePath(document);
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    QVERIFY(pdftools::pageCount(path) >= leastPages);
+    QVERIFY(pdftools::run("pdfinfo", {path}).contains(title));
+    const QSizeF size = pdftools::pageSize(path, 1);
+    QVERIFY(qAbs(size.width() - 595.3) < 2 && qAbs(size.height() - 841.9) < 2);  // A4
+    if (document == "help.pdf") {
+        // The manual holds the photographs of the windows.
+        QVERIFY(pdftools::run("pdfimages", {"-list", path}).count(QStringLiteral("image")) >= 5);
+    }
 }
 
 QTEST_MAIN(TestViewer)
