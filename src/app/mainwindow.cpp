@@ -260,6 +260,7 @@ void Main::buildMenu()
 
     connectPrintMenu();
     connectCardMenu();
+    connectViewMenus();
 }
 
 QAction *Main::menuAction(const QString &path) const

@@ -11,6 +11,7 @@
 #include <memory>
 
 class Dialogs;
+class DocumentOpener;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -81,6 +82,12 @@ public:
     // The current printer of every sheet printer, made when first needed.
     SystemPrinters &printers();
     void printDeedSheets();
+    // The full-size viewer of the board (3) or the deed sheet (4), and board printing.
+    void showViewer(int subject);
+    void printBoard();
+    // Where the Help menu sends its documents: the desktop unless another opener is set.
+    DocumentOpener &documents();
+    void setDocumentOpener(DocumentOpener *opener);
 
     // Projects: "Nieuw Project", "Open Project", "Project Opslaan" (mainwindow_projects.cpp).
     void FileNew();
@@ -108,8 +115,10 @@ private:
     void editorTextChanged();
     void editorAmountChanged();
     void connectCardMenu();  // mainwindow_cards.cpp
+    void connectViewMenus();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
     std::unique_ptr<SystemPrinters> m_printers;
+    DocumentOpener *m_documents = nullptr;
 };

@@ -1,0 +1,28 @@
+#pragma once
+// The board printed on six portrait A4 sheets, three across and two down: the board sits in
+// the middle of a picture of the six sheets laid side by side, which is cut into the sheets.
+
+#include <QImage>
+#include <QRect>
+#include <array>
+
+constexpr int SheetWidth = 900;    // pixels of one sheet picture, about 4.29 to the millimetre
+constexpr int SheetHeight = 1270;
+constexpr int SixSheetWidth = 3 * SheetWidth;    // 2700
+constexpr int SixSheetHeight = 2 * SheetHeight;  // 2540
+constexpr int BoardSide = 2180;
+// The board's place in the six-sheet picture: centred.
+inline QRect BoardArea()
+{
+    return QRect((SixSheetWidth - BoardSide) / 2, (SixSheetHeight - BoardSide) / 2, BoardSide, BoardSide);
+}
+
+// The six-sheet picture: white, with the whole board picture scaled into BoardArea().
+QImage ComposeSixSheets(const QImage &speelbord);
+
+// The area of sheet `sheet` (1..6, top left to bottom right) in the six-sheet picture.
+QRect SheetArea(int sheet);
+
+// Cuts the six-sheet picture into its sheets, in printing order: top left, top middle, top
+// right, bottom left, bottom middle, bottom right.
+std::array<QImage, 6> TileBoard(const QImage &sixSheets);

@@ -1,0 +1,147 @@
+#include "printing/printspeelbord.h"
+
+#include "app/algemeen.h"
+#include "fonts.h"
+#include "platform/busypointer.h"
+#include "platform/dialogs.h"
+#include "platform/printers.h"
+#include "printing/aaprintpicture.h"
+#include "printing/boardsheets.h"
+#include "printing/sheetprint.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+constexpr int Twips = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
+}
+
+void fillBackground(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+const QRect PreviewArea = twips(180, 180, 4095, 3915);
+}
+
+PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs), m_printers(printers)
+{
+    // Step 1: the window and its controls.
+    setWindowTitle(QStringLiteral("Speelbord Afdrukken"));
+    setFont(ArialFont(8.25));
+    setFixedSize(8100 / Twips, 4800 / Twips);
+    fillBackground(this, QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
+
+    auto *panel = new QLabel(this);
+    panel->setGeometry(PreviewArea);
+    fillBackground(panel, QColor(200, 200, 200));
+    Image1 = new QLabel(this);
+    Image1->setGeometry(PreviewArea);
+
+    auto *explanation = new QLabel(
+        QStringLiteral("Speelbord wordt op 6 pagina's (A4) afgedrukt zoals in het linker voorbeeld is te zien. "
+                       "Gebruik voor het (A4) minimaal 180 grams papier. De afmeting van het speelbord wordt 50 x 50 cm."),
+        this);
+    explanation->setGeometry(twips(4470, 270, 3390, 1050));
+    explanation->setWordWrap(true);
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *choose = new QLabel(QStringLiteral("Selecteer hier uw printer"), this);
+    choose->move(4500 / Twips, 1860 / Twips);
+    choose->adjustSize();
+
+    CmbPrinter = new QComboBox(this);
+    CmbPrinter->move(4500 / Twips, 2100 / Twips);
+    CmbPrinter->setFixedWidth(3330 / Twips);
+    QPalette pal = CmbPrinter->palette();
+    pal.setColor(QPalette::Base, QColor(230, 230, 250));
+    pal.setColor(QPalette::Button, QColor(230, 230, 250));
+    pal.setColor(QPalette::Text, QColor(30, 30, 50));
+    pal.setColor(QPalette::ButtonText, QColor(30, 30, 50));
+    CmbPrinter->setPalette(pal);
+
+    AAPrintPicture1 = new AAPrintPicture(printers, this);
+    AAPrintPicture1->hide();
+    connect(CmbPrinter, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            AAPrintPicture1->setDefultPrinter(CmbPrinter->itemText(index));
+    });
+
+    // Step 2: the prompt, then every installed printer; the prompt names no printer.
+    CmbPrinter->addItem(QStringLiteral("Printerkeuze"));
+    CmbPrinter->addItems(printers.installedPrinters());
+    CmbPrinter->setCurrentIndex(0);
+    AAPrintPicture1->setDefultPrinter(CmbPrinter->itemText(0));
+
+    // Step 3: the board in the middle of the six sheets.
+    OrgineelBord = ComposeSixSheets(state.pictures.Speelbord);
+
+    // Step 4: the buttons.
+    PrintKnop = new QPushButton(QStringLiteral("Print"), this);
+    PrintKnop->setGeometry(twips(6180, 3810, 810, 330));
+    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelKnop->setGeometry(twips(7020, 3810, 810, 330));
+    connect(PrintKnop, &QPushButton::clicked, this, &PrintSpeelbord::print);
+    connect(CancelKnop, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Step 5: the preview, about a tenth of the size, with the six sheet outlines in red.
+    previewImage = OrgineelBord.scaled(PreviewArea.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    {
+        QPainter p(&previewImage);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(255, 0, 0), 1));
+        p.setBrush(Qt::NoBrush);
+        const int lefts[3] = {210, 1545, 2880};
+        const int tops[2] = {210, 2130};
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column) {
+                const QRect r = twips(lefts[column] - 180, tops[row] - 180, 1350, 1935);
+                p.drawRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
+            }
+    }
+    Image1->setPixmap(QPixmap::fromImage(previewImage));
+}
+
+void PrintSpeelbord::TileBoard()
+{
+    Picture1 = ::TileBoard(OrgineelBord);
+}
+
+void PrintSpeelbord::print()
+{
+    if (CmbPrinter->currentIndex() <= 0) {
+        m_dialogs.showMessage(this, QStringLiteral("Selecteer een printer uit de lijst!"), ProgramTitle(),
+                              Dialogs::Icon::None);
+        return;
+    }
+    // A printer taken away after it was chosen must not send the board to another one.
+    const QString chosen = CmbPrinter->currentText();
+    bool ok = m_printers.installedPrinters().contains(chosen);
+    {
+        BusyPointer busy;
+        if (ok) {
+            TileBoard();
+            for (int i = 0; i < 6 && ok; ++i) {
+                AAPrintPicture1->setShowBorder(false);
+                AAPrintPicture1->setStretch(true);
+                AAPrintPicture1->setPicture(Picture1[i]);
+                AAPrintPicture1->setJobName(QStringLiteral("Speelbord %1 van 6").arg(i + 1));
+                ok = AAPrintPicture1->PrintPicture();
+            }
+        }
+    }
+    if (!ok) {
+        m_dialogs.showMessage(this, SheetPrintFailure(), QStringLiteral(" Error"), Dialogs::Icon::Critical);
+        return;
+    }
+    accept();
+}

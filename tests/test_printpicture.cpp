@@ -1,0 +1,401 @@
+// The print-picture control: paper sizes, alignment, stretching, border, its saved design and
+// its jobs.
+#include "cupsjobs.h"
+#include "platform/printers.h"
+#include "printing/aaprintpicture.h"
+#include "printing/boardsheets.h"
+#include "printing/pagecomposition.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+QImage filled(int w, int h, const QColor &c)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(c);
+    return image;
+}
+
+// A printer that writes a PDF file, with no margins unless asked.
+void toPdfFile(SystemPrinters &printers, const QString &path, const QMarginsF &mm = {})
+{
+    printers.current().setOutputFileName(path);
+    printers.current().setPageMargins(mm, QPageLayout::Millimeter);
+}
+
+bool cupsNeeded()
+{
+    if (pdftools::cupsRunning())
+        return true;
+    return qEnvironmentVariable("VASTGOED_REQUIRE_CUPS") == QLatin1String("1");
+}
+}
+
+class TestPrintPicture : public QObject
+{
+    Q_OBJECT
+private slots:
+    void paperSizes_data();
+    void paperSizes();
+    void alignment_data();
+    void alignment();
+    void composedPageShowsPictureAtItsPlace_data();
+    void composedPageShowsPictureAtItsPlace();
+    void stretchCoversPageButBorderKeepsPictureSize();
+    void pagePictureLosesAQuarterOfTheMargins();
+    void freshControlHasItsDefaults();
+    void savedDesignHoldsOnlyChangedProperties();
+    void previewFollowsPrinterMargins();
+    void noCopiesPrintsNothing_data();
+    void noCopiesPrintsNothing();
+    void impossiblePaperIsRefused_data();
+    void impossiblePaperIsRefused();
+    void sixSheetAreas_data();
+    void sixSheetAreas();
+    void boardSitsInTheMiddleOfTheSixSheets();
+    void everyCopyIsItsOwnJob();
+    void unknownPrinterNameKeepsTheCurrentPrinter();
+};
+
+void TestPrintPicture::paperSizes_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("user-defined") << 0 << 123 << 456;
+    QTest::newRow("A5") << 1 << 148 << 210;
+    QTest::newRow("A4") << 2 << 210 << 297;
+    QTest::newRow("A3") << 3 << 297 << 420;
+    QTest::newRow("unknown code leaves the arguments") << 4 << -7 << -8;
+    QTest::newRow("negative code leaves the arguments") << -1 << -7 << -8;
+}
+
+void TestPrintPicture::paperSizes()
+{
+    QFETCH(int, code);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    qint16 w = -7, h = -8;
+    GetPaperWH(code, 123, 456, w, h);
+    QCOMPARE(int(w), width);
+    QCOMPARE(int(h), height);
+
+    SystemPrinters printers;
+    AAPrintPicture control(printers);
+    control.setPaperSize(code);
+    control.setPaperWidth(123);
+    control.setPaperHeight(456);
+    w = -7, h = -8;
+    control.GetPaperWH(w, h);
+    QCOMPARE(int(w), width);
+    QCOMPARE(int(h), height);
+}
+
+void TestPrintPicture::alignment_data()
+{
+    QTest::addColumn<int>("align");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QPoint>("offset");
+    const QSize small(101, 51), large(301, 151);  // on a page of 200 x 100
+    QTest::newRow("0 small") << 0 << small << QPoint(0, 0);
+    QTest::newRow("1 small") << 1 << small << QPoint(49, 0);
+    QTest::newRow("2 small") << 2 << small << QPoint(99, 0);
+    QTest::newRow("3 small") << 3 << small << QPoint(0, 24);
+    QTest::newRow("4 small: odd leftover to the right and bottom") << 4 << small << QPoint(49, 24);
+    QTest::newRow("5 small") << 5 << small << QPoint(99, 24);
+    QTest::newRow("6 small") << 6 << small << QPoint(0, 49);
+    QTest::newRow("7 small") << 7 << small << QPoint(49, 49);
+    QTest::newRow("8 small") << 8 << small << QPoint(99, 49);
+    QTest::newRow("9 is top left") << 9 << small << QPoint(0, 0);
+    QTest::newRow("-1 is top left") << -1 << small << QPoint(0, 0);
+    QTest::newRow("0 large") << 0 << large << QPoint(0, 0);
+    QTest::newRow("4 large: rounded down") << 4 << large << QPoint(-51, -26);
+    QTest::newRow("8 large") << 8 << large << QPoint(-101, -51);
+    QTest::newRow("9 large") << 9 << large << QPoint(0, 0);
+}
+
+void TestPrintPicture::alignment()
+{
+    QFETCH(int, align);
+    QFETCH(QSize, picture);
+    QFETCH(QPoint, offset);
+    QCOMPARE(AlignedOffset(align, QSize(200, 100), picture), offset);
+}
+
+void TestPrintPicture::composedPageShowsPictureAtItsPlace_data()
+{
+    QTest::addColumn<int>("align");
+    QTest::addColumn<QSize>("picture");
+    QTest::newRow("8 small touches the bottom-right corner") << 8 << QSize(40, 30);
+    QTest::newRow("4 small") << 4 << QSize(41, 31);
+    QTest::newRow("0 large is cut off right and bottom") << 0 << QSize(260, 150);
+    QTest::newRow("4 large is cut off all round") << 4 << QSize(260, 150);
+    QTest::newRow("9 small") << 9 << QSize(40, 30);
+}
+
+void TestPrintPicture::composedPageShowsPictureAtItsPlace()
+{
+    QFETCH(int, align);
+    QFETCH(QSize, picture);
+    const QSize page(200, 100);
+    PageLook look;
+    look.align = align;
+    look.showBorder = false;
+    look.backColor = QColor(0, 0, 255);
+    const QImage out = ComposePage(filled(picture.width(), picture.height(), Qt::red), page, look);
+    QCOMPARE(out.size(), page);
+    const QRect at(AlignedOffset(align, page, picture), picture);
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor want = at.contains(x, y) ? QColor(Qt::red) : QColor(0, 0, 255);
+            if (out.pixelColor(x, y) != want)
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    if (align == 8)
+        QCOMPARE(out.pixelColor(199, 99), QColor(Qt::red));
+}
+
+void TestPrintPicture::stretchCoversPageButBorderKeepsPictureSize()
+{
+    // A picture with a green left half and a red right half, stretched over the page.
+    QImage picture = filled(40, 20, Qt::red);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            picture.setPixelColor(x, y, Qt::green);
+    PageLook look;
+    look.align = 4;
+    look.stretch = true;
+    look.borderColor = QColor(255, 255, 0);
+    const QImage out = ComposePage(picture, QSize(200, 100), look);
+    QCOMPARE(out.pixelColor(0, 0), QColor(Qt::green));
+    QCOMPARE(out.pixelColor(99, 50), QColor(Qt::green));
+    QCOMPARE(out.pixelColor(100, 50), QColor(Qt::red));
+    QCOMPARE(out.pixelColor(199, 99), QColor(Qt::red));
+    // The border: the picture's own 40 x 20 at its centred place (80, 40), corners included.
+    for (const QPoint p : {QPoint(80, 40), QPoint(120, 40), QPoint(80, 60), QPoint(120, 60), QPoint(100, 40)})
+        QCOMPARE(out.pixelColor(p), QColor(255, 255, 0));
+    QCOMPARE(out.pixelColor(81, 41), QColor(Qt::green));
+    QCOMPARE(out.pixelColor(121, 61), QColor(Qt::red));
+}
+
+void TestPrintPicture::pagePictureLosesAQuarterOfTheMargins()
+{
+    // A4 is 794 x 1123 screen pixels; 400 device pixels of margin take 100 off.
+    QCOMPARE(PagePictureSize(210, 297, PrinterMargins{}), QSize(794, 1123));
+    QCOMPARE(PagePictureSize(210, 297, PrinterMargins{100, 40, 300, 60}), QSize(694, 1098));
+    QCOMPARE(PagePictureSize(148, 210, PrinterMargins{}), QSize(559, 794));
+    QCOMPARE(PagePictureSize(10, 10, PrinterMargins{1000, 1000, 1000, 1000}), QSize(1, 1));
+}
+
+void TestPrintPicture::freshControlHasItsDefaults()
+{
+    SystemPrinters printers;
+    AAPrintPicture control(printers);
+    QCOMPARE(control.Align(), 4);
+    QCOMPARE(control.BackColor(), QColor(255, 255, 255));
+    QCOMPARE(control.BorderColor(), QColor(0, 0, 0));
+    QCOMPARE(control.ShowBorder(), true);
+    QCOMPARE(control.PaperSize(), 2);
+    QCOMPARE(control.PaperWidth(), qint16(210));
+    QCOMPARE(control.PaperHeight(), qint16(297));
+    QCOMPARE(control.DefultPrinter(), QString());
+    QCOMPARE(control.Copies(), qint16(1));
+    QCOMPARE(control.Stretch(), false);
+    QCOMPARE(control.Picture(), PrinterIcon());
+    QVERIFY(!control.designChanged());
+    QVERIFY(control.WriteProperties().isEmpty());
+}
+
+void TestPrintPicture::savedDesignHoldsOnlyChangedProperties()
+{
+    SystemPrinters printers;
+    AAPrintPicture control(printers);
+    control.setDefultPrinter("Kantoor");
+    QVERIFY(control.designChanged());
+    control.setCopies(2);
+    control.setStretch(true);
+    control.setAlign(4);  // the default: not stored
+    const QVariantMap bag = control.WriteProperties();
+    QCOMPARE(bag.keys(), (QStringList{"Copies", "Printer", "Stretch"}));
+    QCOMPARE(bag.value("Printer").toString(), QString("Kantoor"));
+
+    AAPrintPicture other(printers);
+    other.setAlign(7);
+    other.ReadProperties(bag);
+    QCOMPARE(other.Align(), 4);  // a missing key reads as the default
+    QCOMPARE(other.DefultPrinter(), QString("Kantoor"));
+    QCOMPARE(other.Copies(), qint16(2));
+    QVERIFY(other.Stretch());
+    QVERIFY(!other.designChanged());
+}
+
+void TestPrintPicture::previewFollowsPrinterMargins()
+{
+    QTemporaryDir dir;
+    SystemPrinters printers;
+    toPdfFile(printers, dir.filePath("p.pdf"), QMarginsF(10, 20, 10, 20));
+    AAPrintPicture control(printers);
+    control.setPicture(filled(30, 30, Qt::red));
+    QSignalSpy spy(&control, &AAPrintPicture::MarginReaded);
+    const QImage page = control.GetPreview();
+    QCOMPARE(spy.count(), 1);
+    const PrinterMargins m = control.margins();
+    QCOMPARE(spy.at(0).at(0).toInt(), m.left);
+    QCOMPARE(spy.at(0).at(1).toInt(), m.top);
+    const double res = printers.current().resolution();
+    // The page layout keeps its margins in whole points.
+    QVERIFY(qAbs(m.left - 10 / 25.4 * res) < 10 && qAbs(m.right - 10 / 25.4 * res) < 10);
+    QVERIFY(qAbs(m.top - 20 / 25.4 * res) < 10 && qAbs(m.bottom - 20 / 25.4 * res) < 10);
+    QCOMPARE(page.size(), PagePictureSize(210, 297, m));
+    // Centred with its black border.
+    const QPoint at = AlignedOffset(4, page.size(), QSize(30, 30));
+    QCOMPARE(page.pixelColor(at), QColor(Qt::black));
+    QCOMPARE(page.pixelColor(at + QPoint(15, 15)), QColor(Qt::red));
+    QCOMPARE(page.pixelColor(0, 0), QColor(Qt::white));
+}
+
+void TestPrintPicture::noCopiesPrintsNothing_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::newRow("0") << 0;
+    QTest::newRow("-3") << -3;
+}
+
+void TestPrintPicture::noCopiesPrintsNothing()
+{
+    QFETCH(int, copies);
+    QTemporaryDir dir;
+    SystemPrinters printers;
+    toPdfFile(printers, dir.filePath("p.pdf"));
+    AAPrintPicture control(printers);
+    control.setCopies(qint16(copies));
+    QVERIFY(control.PrintPicture());
+    QCOMPARE(control.jobsPrinted(), 0);
+    QVERIFY(!QFile::exists(dir.filePath("p.pdf")));
+}
+
+void TestPrintPicture::impossiblePaperIsRefused_data()
+{
+    QTest::addColumn<bool>("onCups");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::newRow("no width") << false << 0 << 297;
+    QTest::newRow("negative height") << false << 210 << -5;
+    QTest::newRow("smaller than the PDF queue takes") << true << 5 << 5;
+}
+
+void TestPrintPicture::impossiblePaperIsRefused()
+{
+    QFETCH(bool, onCups);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QTemporaryDir dir;
+    SystemPrinters printers;
+    if (onCups) {
+        if (!cupsNeeded())
+            QSKIP("no CUPS server is running");
+        QVERIFY(printers.selectPrinter("PDF"));
+    } else {
+        toPdfFile(printers, dir.filePath("p.pdf"));
+    }
+    AAPrintPicture control(printers);
+    control.setPaperSize(0);
+    control.setPaperWidth(qint16(width));
+    control.setPaperHeight(qint16(height));
+    QSignalSpy spy(&control, &AAPrintPicture::MarginReaded);
+    QVERIFY(!control.GetPrinterMargin());
+    QVERIFY(!control.lastError().isEmpty());
+    QVERIFY(control.GetPreview().isNull());
+    QVERIFY(!control.PrintPicture());
+    QCOMPARE(control.jobsPrinted(), 0);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestPrintPicture::sixSheetAreas_data()
+{
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("1 top left") << 1 << QPoint(0, 0);
+    QTest::newRow("2 top middle") << 2 << QPoint(900, 0);
+    QTest::newRow("3 top right") << 3 << QPoint(1800, 0);
+    QTest::newRow("4 bottom left") << 4 << QPoint(0, 1270);
+    QTest::newRow("5 bottom middle") << 5 << QPoint(900, 1270);
+    QTest::newRow("6 bottom right") << 6 << QPoint(1800, 1270);
+}
+
+void TestPrintPicture::sixSheetAreas()
+{
+    QFETCH(int, sheet);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(SheetArea(sheet), QRect(topLeft, QSize(900, 1270)));
+    // Every pixel of the six-sheet picture its own colour by place, sampled on a grid.
+    QImage six(2700, 2540, QImage::Format_RGB32);
+    for (int y = 0; y < 2540; ++y)
+        for (int x = 0; x < 2700; ++x)
+            six.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
+    const auto sheets = TileBoard(six);
+    const QImage &s = sheets[sheet - 1];
+    QCOMPARE(s.size(), QSize(900, 1270));
+    for (int y = 0; y < 1270; y += 7)
+        for (int x = 0; x < 900; x += 7)
+            if (s.pixel(x, y) != six.pixel(topLeft.x() + x, topLeft.y() + y))
+                QFAIL(qPrintable(QStringLiteral("sheet pixel %1,%2").arg(x).arg(y)));
+    QCOMPARE(s.pixel(899, 1269), six.pixel(topLeft.x() + 899, topLeft.y() + 1269));
+}
+
+void TestPrintPicture::boardSitsInTheMiddleOfTheSixSheets()
+{
+    QImage board = filled(2180, 2180, Qt::blue);
+    board.setPixelColor(0, 0, Qt::red);
+    board.setPixelColor(2179, 2179, Qt::green);
+    const QImage six = ComposeSixSheets(board);
+    QCOMPARE(six.size(), QSize(2700, 2540));
+    QCOMPARE(six.pixelColor(260, 180), QColor(Qt::red));
+    QCOMPARE(six.pixelColor(2439, 2359), QColor(Qt::green));
+    QCOMPARE(six.pixelColor(259, 180), QColor(Qt::white));
+    QCOMPARE(six.pixelColor(2440, 2359), QColor(Qt::white));
+    QCOMPARE(six.pixelColor(2439, 2360), QColor(Qt::white));
+    const auto sheets = TileBoard(six);
+    QCOMPARE(sheets[0].pixelColor(260, 180), QColor(Qt::red));
+    QCOMPARE(sheets[5].pixelColor(639, 1089), QColor(Qt::green));
+    QCOMPARE(sheets[1].pixelColor(450, 1269), QColor(Qt::blue));  // the middle of the top half
+    QCOMPARE(sheets[4].pixelColor(450, 0), QColor(Qt::blue));
+}
+
+void TestPrintPicture::everyCopyIsItsOwnJob()
+{
+    if (!cupsNeeded())
+        QSKIP("no CUPS server is running: start one with scripts/start-cups");
+    SystemPrinters printers;
+    AAPrintPicture control(printers);
+    control.setDefultPrinter("PDF");
+    control.setCopies(3);
+    control.setPicture(filled(100, 60, Qt::red));
+    control.setJobName("Drie kopieen");
+    const QDateTime start = QDateTime::currentDateTime();
+    QVERIFY2(control.PrintPicture(), qPrintable(control.lastError()));
+    QCOMPARE(control.jobsPrinted(), 3);
+    const QStringList jobs = waitForNamedJobs(start, "Drie_kopieen", 3);
+    QCOMPARE(jobs.size(), 3);
+    for (const QString &job : jobs) {
+                QCOMPARE(pdftools::pageCount(job), 1);
+    }
+}
+
+void TestPrintPicture::unknownPrinterNameKeepsTheCurrentPrinter()
+{
+    QTemporaryDir dir;
+    SystemPrinters printers;
+    toPdfFile(printers, dir.filePath("p.pdf"));
+    AAPrintPicture control(printers);
+    control.setDefultPrinter("Printerkeuze");
+    QVERIFY(control.GetPrinterMargin());
+    QCOMPARE(printers.current().outputFileName(), dir.filePath("p.pdf"));
+    QVERIFY(control.PrintPicture());
+    QCOMPARE(control.jobsPrinted(), 1);
+    QCOMPARE(pdftools::pageCount(dir.filePath("p.pdf")), 1);
+}
+
+QTEST_MAIN(TestPrintPicture)
+#include "test_printpicture.moc"

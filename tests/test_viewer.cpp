@@ -1,0 +1,277 @@
+// The full-size viewer and the Help menu.
+#include "app/mainwindow.h"
+#include "app/showform.h"
+#include "pdftools.h"
+#include "platform/opendocument.h"
+#include "scripteddialogs.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+struct RecordedDocuments : DocumentOpener {
+    QStringList opened;
+    QList<QWidget *> owners;
+    void OpenDocument(QWidget *owner, const QString &document) override
+    {
+        opened << document;
+        owners << owner;
+    }
+};
+
+Algemeen viewerState(int subject)
+{
+    Algemeen state;
+    state.ActiveSubject = quint8(subject);
+    state.pictures.Speelbord = QImage(2180, 2180, QImage::Format_RGB32);
+    state.pictures.Speelbord.fill(Qt::darkGreen);
+    state.pictures.EigenDomsPic = QImage(1476, 1176, QImage::Format_RGB32);
+    state.pictures.EigenDomsPic.fill(Qt::yellow);
+    return state;
+}
+
+void drag(QWidget *picture, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mousePress(picture, button, Qt::NoModifier, from);
+    // A move reports where the picture is now, relative to it.
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), picture->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     button, Qt::NoModifier);
+    QApplication::sendEvent(picture, &move);
+    QTest::mouseRelease(picture, button, Qt::NoModifier, to);
+}
+}
+
+class TestViewer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rangesFollowThePicture_data();
+    void rangesFollowThePicture();
+    void draggingMovesThePictureWithTheCursor();
+    void draggingStopsAtTheEdges_data();
+    void draggingStopsAtTheEdges();
+    void otherButtonsMoveNothing();
+    void scrollBarsMoveThePicture();
+    void menuOpensTheViewer_data();
+    void menuOpensTheViewer();
+    void helpMenuHandsTheDocumentsToTheDesktop_data();
+    void helpMenuHandsTheDocumentsToTheDesktop();
+    void missingDocumentIsLeftToTheDesktop();
+    void buildMadeTheHelpDocuments_data();
+    void buildMadeTheHelpDocuments();
+};
+
+void TestViewer::rangesFollowThePicture_data()
+{
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("rangeX");
+    QTest::addColumn<int>("rangeY");
+    QTest::newRow("board") << 3 << "Show Speelbord" << 24300 << 28200;
+    QTest::newRow("deed sheet") << 4 << "Show Eigendomsbewijzen" << 22140 - 8400 << 17640 - 4500;
+}
+
+void TestViewer::rangesFollowThePicture()
+{
+    QFETCH(int, subject);
+    QFETCH(QString, caption);
+    QFETCH(int, rangeX);
+    QFETCH(int, rangeY);
+    const Algemeen state = viewerState(subject);
+    Showform form(state);
+    QCOMPARE(form.windowTitle(), caption);
+    QCOMPARE(form.size(), QSize(616, 412));
+    QCOMPARE(form.PicCont->geometry(), QRect(10, 10, 560, 300));
+    QCOMPARE(int(form.RangeX), rangeX);
+    QCOMPARE(int(form.RangeY), rangeY);
+    QCOMPARE(form.HScroll->maximum(), rangeX);
+    QCOMPARE(form.VScroll->maximum(), rangeY);
+    QCOMPARE(form.HScroll->minimum(), 0);
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
+    const QImage shown = form.SlidePic->pixmap().toImage();
+    QCOMPARE(shown.size(), subject == 3 ? QSize(2180, 2180) : QSize(1476, 1176));
+    QCOMPARE(shown.pixelColor(5, 5), subject == 3 ? QColor(Qt::darkGreen) : QColor(Qt::yellow));
+}
+
+void TestViewer::draggingMovesThePictureWithTheCursor()
+{
+    const Algemeen state = viewerState(3);
+    Showform form(state);
+    form.show();
+    drag(form.SlidePic, QPoint(300, 200), QPoint(260, 150));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-40, -50));
+    QCOMPARE(int(form.SlideX), -600);
+    QCOMPARE(int(form.SlideY), -750);
+    QCOMPARE(form.HScroll->value(), 600);
+    QCOMPARE(form.VScroll->value(), 750);
+    // The same picture point, now 40 and 50 pixels further left and up in the picture's frame.
+    drag(form.SlidePic, QPoint(400, 400), QPoint(390, 380));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-50, -70));
+}
+
+void TestViewer::draggingStopsAtTheEdges_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("slide");
+    QTest::newRow("far right and down") << QPoint(2000, 2000) << QPoint(0, 0);
+    QTest::newRow("far left and up") << QPoint(-5000, -5000) << QPoint(-24300, -28200);
+    QTest::newRow("far left only") << QPoint(-5000, 100) << QPoint(-24300, 0);
+}
+
+void TestViewer::draggingStopsAtTheEdges()
+{
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, slide);
+    const Algemeen state = viewerState(3);
+    Showform form(state);
+    form.show();
+    drag(form.SlidePic, QPoint(100, 100), to);
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), slide);
+    QCOMPARE(form.SlidePic->pos(), slide / 15);
+    QCOMPARE(form.HScroll->value(), qAbs(slide.x()));
+    QCOMPARE(form.VScroll->value(), qAbs(slide.y()));
+    // The picture's far edge then lies on the viewport's far edge.
+    if (slide.x() != 0)
+        QCOMPARE(form.SlidePic->geometry().right(), form.PicCont->width() - 1);
+}
+
+void TestViewer::otherButtonsMoveNothing()
+{
+    const Algemeen state = viewerState(3);
+    Showform form(state);
+    form.show();
+    drag(form.SlidePic, QPoint(300, 200), QPoint(100, 50), Qt::RightButton);
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), form.SlidePic->mapToGlobal(QPointF(10, 10)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form.SlidePic, &move);
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
+    QCOMPARE(form.HScroll->value(), 0);
+}
+
+void TestViewer::scrollBarsMoveThePicture()
+{
+    const Algemeen state = viewerState(3);
+    Showform form(state);
+    form.show();
+    form.VScroll->setValue(3000);
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, -200));
+    QCOMPARE(int(form.SlideY), -3000);
+    form.HScroll->setValue(24300);
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -200));
+    QCOMPARE(int(form.SlideX), -24300);
+    form.HScroll->setValue(99999);  // beyond the range: held at it
+    QCOMPARE(form.HScroll->value(), 24300);
+    // A drag after the bars goes on from where the bars left the picture.
+    drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
+    QCOMPARE(form.VScroll->value(), 2850);
+}
+
+void TestViewer::menuOpensTheViewer_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("subject");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("board") << "Show/Speelbord Groot" << 3 << "Show Speelbord";
+    QTest::newRow("deed sheet") << "Show/Eigendomsbewijzen" << 4 << "Show Eigendomsbewijzen";
+}
+
+void TestViewer::menuOpensTheViewer()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, subject);
+    QFETCH(QString, caption);
+    QTemporaryDir folder;
+    Algemeen state;
+    state.ProgramFolder = folder.path();
+    ScriptedDialogs dialogs;
+    Main main(state, dialogs);
+    QString seen;
+    QSize pictureSize;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *form = qobject_cast<Showform *>(QApplication::activeModalWidget())) {
+            seen = form->windowTitle();
+            pictureSize = form->SlidePic->size();
+            form->ExitKnop->click();
+        }
+    });
+    main.menuAction(entry)->trigger();
+    QCOMPARE(int(state.ActiveSubject), subject);
+    QCOMPARE(seen, caption);
+    QCOMPARE(pictureSize, subject == 3 ? state.pictures.Speelbord.size() : state.pictures.EigenDomsPic.size());
+}
+
+void TestViewer::helpMenuHandsTheDocumentsToTheDesktop_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("document");
+    QTest::newRow("help") << "Help/Help (Pdf)" << "Help/help.pdf";
+    QTest::newRow("rules") << "Help/Spelregels/Orgineel" << "Help/spelregels-normaal.pdf";
+    QTest::newRow("junior") << "Help/Spelregels/Junior" << "Help/spelregels-junior.pdf";
+    QTest::newRow("theme") << "Help/Spelregels/Thema" << "Help/spelregels-thema.pdf";
+    QTest::newRow("more software") << "Help/Meer Software" << "Help/meer-software.html";
+}
+
+void TestViewer::helpMenuHandsTheDocumentsToTheDesktop()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, document);
+    QTemporaryDir folder;
+    Algemeen state;
+    state.ProgramFolder = folder.path();
+    ScriptedDialogs dialogs;
+    Main main(state, dialogs);
+    RecordedDocuments desktop;
+    main.setDocumentOpener(&desktop);
+    main.menuAction(entry)->trigger();
+    QCOMPARE(desktop.opened, QStringList{folder.filePath(document)});
+    QCOMPARE(desktop.owners, QList<QWidget *>{&main});
+    QVERIFY(dialogs.asked.isEmpty());  // the program says nothing of its own
+}
+
+void TestViewer::missingDocumentIsLeftToTheDesktop()
+{
+    // The desktop's own opener comes back at once, even for a document that is not there.
+    QTemporaryDir folder;
+    TheDesktop().OpenDocument(nullptr, folder.filePath("Help/bestaat-niet.pdf"));
+    QVERIFY(true);
+}
+
+void TestViewer::buildMadeTheHelpDocuments_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("leastPages");
+    QTest::newRow("manual") << "help.pdf" << QString::fromUtf8("Vastgoed Atelier – Handleiding") << 4;
+    QTest::newRow("rules") << "spelregels-normaal.pdf" << QString::fromUtf8("Spelregels – het gewone spel") << 2;
+    QTest::newRow("junior") << "spelregels-junior.pdf" << QString::fromUtf8("Spelregels – Junior") << 1;
+    QTest::newRow("theme") << "spelregels-thema.pdf" << QString::fromUtf8("Spelregels – Thema") << 1;
+}
+
+void TestViewer::buildMadeTheHelpDocuments()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, title);
+    QFETCH(int, leastPages);
+    const QString folder = qEnvironmentVariable("VASTGOED_HELP_DIR");
+    if (folder.isEmpty())
+        QSKIP("run through CTest, which names the build's Help folder");
+    const QString path = QDir(folder).filePath(document);
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    QVERIFY(pdftools::pageCount(path) >= leastPages);
+    QVERIFY(pdftools::run("pdfinfo", {path}).contains(title));
+    const QSizeF size = pdftools::pageSize(path, 1);
+    QVERIFY(qAbs(size.width() - 595.3) < 2 && qAbs(size.height() - 841.9) < 2);  // A4
+    if (document == "help.pdf") {
+        // The manual holds the photographs of the windows.
+        QVERIFY(pdftools::run("pdfimages", {"-list", path}).count(QStringLiteral("image")) >= 5);
+    }
+}
+
+QTEST_MAIN(TestViewer)
+#include "test_viewer.moc"
