@@ -11,6 +11,7 @@ class ScriptedDialogs : public Dialogs
 public:
     std::deque<bool> yesNoAnswers;              // taken in order; Yes when the script runs out
     std::deque<std::optional<QString>> textAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
     QStringList asked;                          // "title|text" of every question and message
 
     bool askYesNo(QWidget *, const QString &text, const QString &title, Icon) override
@@ -34,6 +35,15 @@ public:
             return std::nullopt;
         auto answer = textAnswers.front();
         textAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> askFolder(QWidget *, const QString &title) override
+    {
+        asked << title + QLatin1String("|folder");
+        if (folderAnswers.empty())
+            return std::nullopt;
+        auto answer = folderAnswers.front();
+        folderAnswers.pop_front();
         return answer;
     }
 };

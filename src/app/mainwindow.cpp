@@ -223,6 +223,8 @@ void Main::buildMenu()
     connect(file->addAction(QStringLiteral("Nieuw Project")), &QAction::triggered, this, &Main::FileNew);
     connect(file->addAction(QStringLiteral("Open Project")), &QAction::triggered, this, &Main::FileOpen);
     connect(file->addAction(QStringLiteral("Project Opslaan")), &QAction::triggered, this, &Main::FileSave);
+    connect(file->addAction(QStringLiteral("Exporteren als PDF...")), &QAction::triggered, this,
+            &Main::exportPdf);
     file->addSeparator();
     QMenu *print = file->addMenu(QStringLiteral("Afdrukken"));
     print->addAction(QStringLiteral("Speelbord"));

@@ -93,6 +93,8 @@ public:
     void FileNew();
     void FileOpen();
     void FileSave();
+    // "Exporteren als PDF...": the whole print set as PDF files in a folder the user picks.
+    void exportPdf();
     // Shows the open project's name and small board, the editor with nothing selected.
     void ShowOpenedProject();
     QWidget *MenuPic = nullptr;  // the information bar

@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -41,4 +42,12 @@ std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &prompt
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QString> QtDialogs::askFolder(QWidget *parent, const QString &title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, titleOr(title));
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
 }

@@ -20,6 +20,8 @@ public:
     // Input box; nothing when cancelled.
     virtual std::optional<QString> askText(QWidget *parent, const QString &prompt,
                                            const QString &title, const QString &initial) = 0;
+    // Folder chooser; nothing when cancelled.
+    virtual std::optional<QString> askFolder(QWidget *parent, const QString &title) = 0;
 };
 
 // The desktop's own message boxes and input box.
@@ -30,6 +32,7 @@ public:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &initial) override;
+    std::optional<QString> askFolder(QWidget *parent, const QString &title) override;
 };
 
 // The title of every message box that names none of its own.

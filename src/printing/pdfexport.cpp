@@ -5,11 +5,14 @@
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
+#include "printing/boardsheets.h"
+#include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -30,6 +33,33 @@ ExportedDocument deckDocument(const Algemeen &state, int subject, const QString 
             }};
 }
 
+// The board on six portrait sheets as the board printer sends them: each sheet picture is
+// stretched over A4 less a quarter of the margins and placed the margin in from the printable
+// area's corner.
+ExportedDocument boardDocument(const Algemeen &state)
+{
+    return {QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) {
+                if (!page.setOrientation(QPageLayout::Portrait))
+                    return false;
+                const auto sheets = TileBoard(ComposeSixSheets(state.pictures.Speelbord));
+                const int m = int(std::lround(ExportMarginMillimetres / 25.4 * ExportResolution));
+                const QSize pageSize = PagePictureSize(210, 297, PrinterMargins{m, m, m, m});
+                PageLook look;
+                look.stretch = true;
+                look.showBorder = false;
+                const double inset = m * PrinterPage::TwipsPerInch / ExportResolution;
+                for (int i = 0; i < 6; ++i) {
+                    const QImage composed = ComposePage(sheets[i], pageSize, look);
+                    if ((i > 0 && !page.endPage())
+                        || !page.placePicture(composed, QRectF(inset, inset,
+                                                               composed.width() * PrinterPage::TwipsPerPixel,
+                                                               composed.height() * PrinterPage::TwipsPerPixel)))
+                        return false;
+                }
+                return page.endDocument();
+            }};
+}
+
 // The note the money designer shows when it opens.
 QImage defaultNote()
 {
@@ -45,6 +75,7 @@ QImage defaultNote()
 std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state)
 {
     std::vector<ExportedDocument> docs;
+    docs.push_back(boardDocument(state));
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
                         return PrintDeedSheets(page, state.pictures.EigenDomsPic);
                     }});
@@ -79,7 +110,7 @@ bool ExportDocuments(const std::vector<ExportedDocument> &documents, const QStri
             QPdfWriter writer(&file);
             writer.setCreator(QStringLiteral("Vastgoed Atelier"));
             writer.setTitle(doc.fileName.chopped(4));
-            writer.setResolution(600);
+            writer.setResolution(ExportResolution);
             writer.setPageSize(QPageSize(QPageSize::A4));
             writer.setPageMargins(QMarginsF(ExportMarginMillimetres, ExportMarginMillimetres,
                                             ExportMarginMillimetres, ExportMarginMillimetres),

@@ -21,6 +21,7 @@ std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state);
 // Margins of the exported pages: home printers print this close to the edge at actual size,
 // and the widest sheet (the deed pages, 16420 twips of content) still fits across A4.
 constexpr double ExportMarginMillimetres = 4.0;
+constexpr int ExportResolution = 600;  // dots per inch of the PDF pages
 
 // Writes `documents` into `folder` (created when missing). Each file is written whole or not at
 // all; an existing file of the same name is replaced only when the new one is complete.

@@ -36,6 +36,7 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askFolder(QWidget *, const QString &) override { return std::nullopt; }
 };
 
 bool save(const QImage &image, const QString &path)
