@@ -3,7 +3,10 @@
 // squares sit where the later drawing puts its work, and the stations all differ.
 
 #include "board/artwork.h"
+#include "app/algemeen.h"
+#include "app/defaultcontent.h"
 #include "board/geometry.h"
+#include "board/squaredesign.h"
 
 #include <QSet>
 #include <QtTest>
@@ -51,6 +54,9 @@ private slots:
     void deedSlotsStandOutFromTheSheet();
     void boardSquaresAreOutlinedEmptyPlaces();
     void boardCornersAreDecorated();
+    void cardSquaresAreFramedLikeComposedSquares_data();
+    void cardSquaresAreFramedLikeComposedSquares();
+    void cardSquaresFillTheirPlacesOnTheBoard();
 
     void stationPicturesAreAllDifferent();
     void placeholderKeepsItsMarginAndShowsText();
@@ -244,6 +250,97 @@ void TestArtwork::boardCornersAreDecorated()
         QVERIFY(DarkPixels(board, r.adjusted(8, 8, -8, -8)) > 500);
     }
     QVERIFY(DistinctColours(board, QRect(280, 280, 1620, 1620)) > 500);
+}
+
+void TestArtwork::cardSquaresAreFramedLikeComposedSquares_data()
+{
+    QTest::addColumn<bool>("kans");
+    QTest::addColumn<QColor>("mark");  // the colour of the "?" or of the chest's wood
+    QTest::newRow("Kans") << true << QColor(240, 130, 20);
+    QTest::newRow("Algemeen Fonds") << false << QColor(160, 96, 40);
+}
+
+void TestArtwork::cardSquaresAreFramedLikeComposedSquares()
+{
+    QFETCH(bool, kans);
+    QFETCH(QColor, mark);
+    const QImage square = DrawCardSquare(kans);
+    QCOMPARE(square.size(), QSize(180, 280));
+    QCOMPARE(square.format(), QImage::Format_RGB32);
+    // The same frame as a composed square: two outlines and the thick foot at rows 276-277.
+    const QColor black(0, 0, 0);
+    for (int x = 0; x < 180; ++x)
+        for (int y : {0, 1, 276, 277, 278, 279}) QCOMPARE(square.pixelColor(x, y), black);
+    for (int y = 0; y < 280; ++y)
+        for (int x : {0, 1, 178, 179}) QCOMPARE(square.pixelColor(x, y), black);
+    // Inside the frame, the template's own background shows at the inner corners...
+    const QColor background(225, 239, 217);
+    for (const QPoint &p : {QPoint(2, 2), QPoint(177, 2), QPoint(2, 275), QPoint(177, 275)})
+        QCOMPARE(square.pixelColor(p), background);
+    // ...the title stands in the upper part, the picture in its mark colour below it.
+    QVERIFY(DarkPixels(square, QRect(2, 10, 176, 70)) > 50);
+    int marked = 0;
+    for (int y = 90; y < 260; ++y)
+        for (int x = 2; x < 178; ++x)
+            marked += square.pixelColor(x, y) == mark;
+    QVERIFY2(marked > 300, qPrintable(QString::number(marked)));
+    // The two kinds of card square look different.
+    QVERIFY(square != DrawCardSquare(!kans));
+}
+
+void TestArtwork::cardSquaresFillTheirPlacesOnTheBoard()
+{
+    // The board as the Data picture is made: the default design, then the card squares.
+    const QImage empty = DrawBoardTemplate();
+    Algemeen design;
+    LoadDefaultContent(design);
+    const SquarePictures pictures{DrawStationStrip(), DrawWaterWorks(), DrawExtraTax(),
+                                  DrawIncomeTax(), DrawElectricity()};
+    QImage board = ComposeDefaultBoard(empty, design, pictures);
+    const QImage withoutCards = board;
+    PlaceCardSquares(board);
+
+    const QImage kans = DrawCardSquare(true), fonds = DrawCardSquare(false);
+    const QRgb plain = empty.pixel(DefaultSquarePosition(2) + QPoint(90, 140));
+    for (int n : {2, 12, 15, 20, 25, 34}) {
+        const int side = SideOfSquare(n);
+        const QRect r(DefaultSquarePosition(n), (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180));
+        // Left blank by the composed board, drawn now.
+        QCOMPARE(withoutCards.pixel(r.center()), plain);
+        int changed = 0;
+        for (int y = r.top() + 4; y <= r.bottom() - 4; y += 2)
+            for (int x = r.left() + 4; x <= r.right() - 4; x += 2)
+                changed += board.pixel(x, y) != plain;
+        QVERIFY2(changed > 2000, qPrintable(QStringLiteral("square %1 is blank").arg(n)));
+        // The right kind, turned like the other squares: the title faces the board's centre.
+        // Template pixel (X, Y) lands on board pixel r.topLeft() + turned(X, Y).
+        const QImage &templ = IsKansSquare(n) ? kans : fonds;
+        auto turned = [&](int X, int Y) {
+            switch (side) {
+            case 1: return QPoint(179 - X, 279 - Y);
+            case 2: return QPoint(Y, 179 - X);
+            case 3: return QPoint(X, Y);
+            default: return QPoint(279 - Y, X);
+            }
+        };
+        for (int Y = 0; Y < 280; Y += 3)
+            for (int X = 0; X < 180; X += 3)
+                QCOMPARE(board.pixel(r.topLeft() + turned(X, Y)), templ.pixel(X, Y));
+    }
+    QVERIFY(IsKansSquare(12) && IsKansSquare(20) && IsKansSquare(34));
+    QVERIFY(!IsKansSquare(2) && !IsKansSquare(15) && !IsKansSquare(25));
+
+    // Only the card squares changed: the corners, the centre and the other squares are as
+    // they were.
+    for (const QPoint &corner : {QPoint(0, 0), QPoint(1900, 0), QPoint(1900, 1900), QPoint(0, 1900)})
+        QCOMPARE(board.copy(QRect(corner, QSize(280, 280))), empty.copy(QRect(corner, QSize(280, 280))));
+    QCOMPARE(board.copy(280, 280, 1620, 1620), empty.copy(280, 280, 1620, 1620));
+    for (int n = 1; n <= 36; ++n) {
+        if (IsCardSquare(n)) continue;
+        const int side = SideOfSquare(n);
+        const QRect r(DefaultSquarePosition(n), (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180));
+        QCOMPARE(board.copy(r), withoutCards.copy(r));
+    }
 }
 
 void TestArtwork::stationPicturesAreAllDifferent()

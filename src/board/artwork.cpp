@@ -5,6 +5,7 @@
 #include "board/artwork.h"
 #include "board/artwork_paint.h"
 #include "board/geometry.h"
+#include "board/squarerenderer.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -16,6 +17,10 @@
 using namespace artwork;
 
 namespace {
+
+// The colours of the two piles of cards, in the centre and on the card squares.
+const QColor KansOrange(240, 130, 20);
+const QColor FondsBlue(30, 110, 200);
 
 // A tile with a 1-pixel black outline: neighbouring tiles share a crisp 2-pixel line.
 void OutlinedTile(QPainter &p, const QRect &r, const QColor &fill)
@@ -311,39 +316,55 @@ void DrawHotel(QPainter &p, QPointF base, const QColor &colour)
     p.drawRect(QRectF(base.x() - 6, base.y() - 22, 12, 22));
 }
 
+// The big "?" of the chance cards, centred on `centre`.
+void DrawQuestionMark(QPainter &p, QPointF centre, int pixelSize, const QColor &colour, qreal outline)
+{
+    OutlinedText(p, QStringLiteral("?"), ArtFont(pixelSize, true), centre, colour,
+                 colour.darker(200), outline);
+}
+
+// A treasure chest with a few coins beside it, its lid's hinge line on y = -44 and its
+// middle near (0, -30); it spans x -80..146 and y -104..38.
+void DrawTreasureChest(QPainter &p)
+{
+    p.setPen(QPen(QColor(70, 40, 14), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(160, 96, 40));
+    p.drawRoundedRect(QRectF(-80, -46, 160, 80), 8, 8);
+    p.drawChord(QRectF(-80, -104, 160, 116), 0, 180 * 16);
+    p.setBrush(Gold);
+    p.drawRect(QRectF(-80, -50, 160, 12));
+    p.drawRect(QRectF(-14, -56, 28, 34));
+    p.setBrush(QColor(70, 40, 14));
+    p.drawEllipse(QPointF(0, -36), 4, 5);
+    p.setPen(QPen(QColor(150, 110, 20), 3));
+    p.setBrush(QColor(250, 210, 70));
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(100 + 14 * i, 20 - 16 * i), 18, 18);
+}
+
+// The dashed, lightly washed place where a pile of cards lies.
+void DrawCardOutline(QPainter &p, const QRectF &place, qreal radius, const QColor &colour, qreal width)
+{
+    QColor wash = colour;
+    wash.setAlpha(40);
+    p.setBrush(wash);
+    QPen dashed(colour.darker(130), width, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
+    dashed.setDashPattern({3, 2.2});
+    p.setPen(dashed);
+    p.drawRoundedRect(place, radius, radius);
+}
+
 void DrawCardPlace(QPainter &p, QPointF centre, const QString &label, const QColor &colour,
                    bool questionMark)
 {
     p.save();
     p.translate(centre);
     p.rotate(-45);
-    const QRectF place(-230, -150, 460, 300);
-    QColor wash = colour;
-    wash.setAlpha(40);
-    p.setBrush(wash);
-    QPen dashed(colour.darker(130), 7, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
-    dashed.setDashPattern({3, 2.2});
-    p.setPen(dashed);
-    p.drawRoundedRect(place, 28, 28);
-    if (questionMark) {
-        OutlinedText(p, QStringLiteral("?"), ArtFont(170, true), QPointF(0, -26),
-                     colour, colour.darker(200), 5);
-    } else {
-        // A treasure chest with a few coins.
-        p.setPen(QPen(QColor(70, 40, 14), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(QColor(160, 96, 40));
-        p.drawRoundedRect(QRectF(-80, -46, 160, 80), 8, 8);
-        p.drawChord(QRectF(-80, -104, 160, 116), 0, 180 * 16);
-        p.setBrush(Gold);
-        p.drawRect(QRectF(-80, -50, 160, 12));
-        p.drawRect(QRectF(-14, -56, 28, 34));
-        p.setBrush(QColor(70, 40, 14));
-        p.drawEllipse(QPointF(0, -36), 4, 5);
-        p.setPen(QPen(QColor(150, 110, 20), 3));
-        p.setBrush(QColor(250, 210, 70));
-        for (int i = 0; i < 3; ++i)
-            p.drawEllipse(QPointF(100 + 14 * i, 20 - 16 * i), 18, 18);
-    }
+    DrawCardOutline(p, QRectF(-230, -150, 460, 300), 28, colour, 7);
+    if (questionMark)
+        DrawQuestionMark(p, QPointF(0, -26), 170, colour, 5);
+    else
+        DrawTreasureChest(p);
     OutlinedText(p, label, FittedFont(label, 64, 420), QPointF(0, 100), colour,
                  colour.darker(200), 3);
     p.restore();
@@ -417,9 +438,8 @@ void DrawBoardCentre(QPainter &p, const QRect &r)
     p.drawRect(QRectF(r).adjusted(40, 40, -40, -40));
 
     const QPointF mid = QPointF(r.center()) + QPointF(0.5, 0.5);
-    DrawCardPlace(p, mid + QPointF(-330, -330), QStringLiteral("KANS"), QColor(240, 130, 20), true);
-    DrawCardPlace(p, mid + QPointF(330, 330), QStringLiteral("ALGEMEEN FONDS"),
-                  QColor(30, 110, 200), false);
+    DrawCardPlace(p, mid + QPointF(-330, -330), QStringLiteral("KANS"), KansOrange, true);
+    DrawCardPlace(p, mid + QPointF(330, 330), QStringLiteral("ALGEMEEN FONDS"), FondsBlue, false);
 
     p.save();
     p.translate(mid);
@@ -461,6 +481,56 @@ QImage DrawBoardTemplate()
     p.setPen(QPen(Qt::black, 6));
     p.drawRect(QRectF(3, 3, BoardSize - 6, BoardSize - 6));
     return image;
+}
+
+// ---- The card squares --------------------------------------------------------------------
+
+QImage DrawCardSquare(bool kans)
+{
+    const QColor colour = kans ? KansOrange : FondsBlue;
+    QImage image = BlankImage(TemplateWidth, TemplateHeight, TemplateBackgroundColour());
+    QPainter p(&image);
+    SmoothPainter(p);
+    // The picture keeps inside the frame: x 2..177, y 2..275.
+    p.setClipRect(QRect(2, 2, TemplateWidth - 4, TemplateHeight - 6));
+    if (kans) {
+        OutlinedText(p, QStringLiteral("Kans"), ArtFont(42, true), QPointF(90, 40), colour,
+                     colour.darker(200), 2);
+        DrawCardOutline(p, QRectF(20, 76, 140, 178), 12, colour, 3);
+        DrawQuestionMark(p, QPointF(90, 165), 140, colour, 3);
+    } else {
+        const QFont font = FittedFont(QStringLiteral("Algemeen"), 32, 164);
+        OutlinedText(p, QStringLiteral("Algemeen"), font, QPointF(90, 30), colour, colour.darker(200), 1.5);
+        OutlinedText(p, QStringLiteral("Fonds"), font, QPointF(90, 66), colour, colour.darker(200), 1.5);
+        DrawCardOutline(p, QRectF(20, 94, 140, 160), 12, colour, 3);
+        // The chest with its coins is 226 x 142 at full size: scaled into the card place.
+        const qreal scale = 0.58;
+        p.translate(90 - 33 * scale, 174 + 33 * scale);
+        p.scale(scale, scale);
+        DrawTreasureChest(p);
+    }
+    p.resetTransform();
+    p.setClipping(false);
+
+    // The frame exactly as a composed square has it: two black outlines and the thick foot.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 179, 279);
+    p.drawRect(1, 1, 177, 277);
+    p.drawRect(0, 276, 179, 1);
+    return image;
+}
+
+bool IsKansSquare(int n) { return n == 12 || n == 20 || n == 34; }
+
+void PlaceCardSquares(QImage &board)
+{
+    const QImage kans = DrawCardSquare(true);
+    const QImage fonds = DrawCardSquare(false);
+    for (int n = 1; n <= 36; ++n)
+        if (IsCardSquare(n))
+            PlaceSquare(board, IsKansSquare(n) ? kans : fonds, SideOfSquare(n), DefaultSquarePosition(n));
 }
 
 // ---- The deed sheet ----------------------------------------------------------------------

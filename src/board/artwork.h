@@ -19,6 +19,15 @@ QImage DrawBoardOverview();    // Data-3: the numbered overview the user clicks
 QImage DrawStationStrip();     // Data-4: 30 station pictures, 160 x 4050
 QImage DrawPlaceholder();      // Image2: 180 x 280, invites the user to click a square
 
+// A card square upright in the 180 x 280 template, framed like a composed square: "Kans"
+// with a big "?" (kans) or "Algemeen Fonds" with a treasure chest.
+QImage DrawCardSquare(bool kans);
+// Squares 12, 20 and 34 are "Kans"; the other card squares, 2, 15 and 25, "Algemeen Fonds".
+bool IsKansSquare(int n);
+// Places the six card squares on the board at their default places, turned like the
+// other squares so that their texts read from the board's centre.
+void PlaceCardSquares(QImage &board);
+
 // The small pictures of the special squares, on a white background.
 QImage DrawWaterWorks();       // Data-5: 160 x 135, a water tap
 QImage DrawExtraTax();         // Data-6: 133 x 107, a diamond ring

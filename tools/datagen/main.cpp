@@ -63,14 +63,17 @@ int main(int argc, char *argv[])
     }
 
     const std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
-        // The board comes with the default design, composed and placed by the program itself.
+        // The board comes with the default design, composed and placed by the program itself,
+        // and the six card squares.
         {QStringLiteral("Data-1.vgx"),
          [] {
              Algemeen design;
              LoadDefaultContent(design);
              const SquarePictures pictures{DrawStationStrip(), DrawWaterWorks(), DrawExtraTax(),
                                            DrawIncomeTax(), DrawElectricity()};
-             return ComposeDefaultBoard(DrawBoardTemplate(), design, pictures);
+             QImage board = ComposeDefaultBoard(DrawBoardTemplate(), design, pictures);
+             PlaceCardSquares(board);
+             return board;
          }},
         // The sheet comes with the 28 default deeds, drawn by the deed routines themselves.
         {QStringLiteral("Data-2.vgx"),
