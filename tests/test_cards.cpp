@@ -73,6 +73,7 @@ private slots:
     void opensOnCardOneOfItsDeck_data();
     void opensOnCardOneOfItsDeck();
     void borderColourStartsAt200_250_200EveryOpening();
+    void unstorableCharactersAreRefusedAsTyped();
     void colourScrollBarsSetTheBorder_data();
     void colourScrollBarsSetTheBorder();
     void scrollingDropsAnUnsavedEdit();
@@ -287,6 +288,17 @@ void TestCards::opensOnCardOneOfItsDeck()
     QCOMPARE(form.KaartLabel->text(), QStringLiteral("16 / 16"));
     QCOMPARE(form.Text2->text(), deck[16]);
     QCOMPARE(form.cardPicture(), DrawCard(subject, RgbColour{200, 250, 200}, deck[16]));
+}
+
+void TestCards::unstorableCharactersAreRefusedAsTyped()
+{
+    Fixture f(1);
+    KansForm form(f.state, f.dialogs, f.printers);
+    form.Text2->clear();
+    QTest::keyClicks(form.Text2, QStringLiteral("Zeg \"ja\" "));
+    form.Text2->insert(QString::fromUtf8("Łódź"));  // as pasted
+    QCOMPARE(form.Text2->text(), QString::fromUtf8("Zeg ja ódź").remove(QChar(0x017A)));
+    QVERIFY(!form.Text2->property("storableTextMessage").toString().isEmpty());  // the user is told why
 }
 
 void TestCards::borderColourStartsAt200_250_200EveryOpening()

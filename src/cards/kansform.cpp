@@ -1,6 +1,7 @@
 #include "cards/kansform.h"
 
 #include "app/recordfile.h"
+#include "app/textguard.h"
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "cards/formlayout.h"
@@ -87,7 +88,7 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     Text2->setFont(ArialFont(8.25));
     setColour(Text2, QPalette::Base, QColor(10, 10, 50));
     setColour(Text2, QPalette::Text, QColor(255, 255, 220));
-    // Storable-text guard: InstallStorableTextGuard(Text2);  (app/textguard.h)
+    InstallStorableTextGuard(Text2);  // characters the deck file cannot hold are refused as typed
     Text2->setText(activeDeck()[1]);
 
     SaveKnop = button(this, QStringLiteral("Save"), 180, 3900);
