@@ -14,6 +14,7 @@
 #include "scripteddialogs.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,6 +90,8 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 private slots:
     void designSaveStartAnewAndOpen();
+    void aPastedCardTextNeverBlocksTheProjectSave_data();
+    void aPastedCardTextNeverBlocksTheProjectSave();
 };
 
 void TestEndToEnd::designSaveStartAnewAndOpen()
@@ -230,6 +233,49 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     QCOMPARE(main.templateImage, part(designedBoard, place, TemplateSize));
     QCOMPARE(main.Orgineel->grab(QRect(QPoint(0, 0), TemplateSize)).toImage().convertToFormat(QImage::Format_RGB32),
              main.templateImage);
+}
+
+// What the card designer takes into a deck, the project save must be able to keep: a text pasted
+// with a control character in it does not reach the deck with that character, so "Project
+// Opslaan" afterwards succeeds and stores the card as the designer showed it.
+void TestEndToEnd::aPastedCardTextNeverBlocksTheProjectSave_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("tab") << QStringLiteral("Ga terug\tnaar Start") << QByteArray("\"Ga terugnaar Start\"");
+    QTest::newRow("escape") << QStringLiteral("Betaal\x1b € 10,-") << QByteArray("\"Betaal \x80 10,-\"");
+    QTest::newRow("delete") << QStringLiteral("Ontvang\x7f € 25,-") << QByteArray("\"Ontvang \x80 25,-\"");
+}
+
+void TestEndToEnd::aPastedCardTextNeverBlocksTheProjectSave()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QByteArray, stored);
+    ProgramFolder folder;
+    Algemeen state;
+    state.ProgramFolder = folder.dir.path();
+    ScriptedDialogs dialogs;
+    Main main(state, dialogs);
+    main.AnimateSave = false;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+    QGuiApplication::clipboard()->setText(pasted);
+    QVERIFY(driveModal<KansForm>(&main, [&] { main.menuAction("Kaarten/Kans Kaarten")->trigger(); },
+                                 [&](KansForm *form) {
+        form->Text2->setFocus();
+        QTest::keyClick(form->Text2, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(form->Text2, Qt::Key_V, Qt::ControlModifier);
+        QTest::mouseClick(form->SaveKnop, Qt::LeftButton);
+        QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+    }));
+
+    dialogs.textAnswers.push_back(QStringLiteral("Geplakt"));
+    main.menuAction("Bestand/Project Opslaan")->trigger();
+    QCOMPARE(state.project.ProjectName, QStringLiteral("Geplakt"));
+    QVERIFY(!state.UnsavedChanges);
+    const QByteArray deckFile = readAll(folder.dir.filePath("Projecten/Geplakt/Kansfonds.kan"));
+    QVERIFY2(deckFile.contains(stored), deckFile.left(200).constData());
 }
 
 QTEST_MAIN(TestEndToEnd)
