@@ -1,5 +1,6 @@
 #include "cards/kansform.h"
 
+#include "app/projectfiles.h"
 #include "app/recordfile.h"
 #include "app/textguard.h"
 #include "cards/carddrawing.h"
@@ -47,6 +48,8 @@ QString UnstorableCardTextMessage(QChar c)
     if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
         return QStringLiteral("Een regelovergang kan niet in een kaarttekst worden opgeslagen.\n"
                               "Gebruik \"/\" om op de kaart een nieuwe regel te beginnen.");
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+        return QStringLiteral("Een stuurteken kan niet in een kaarttekst worden opgeslagen.");
     return QStringLiteral("Het teken \"%1\" kan niet in een kaarttekst worden opgeslagen.").arg(c);
 }
 
@@ -88,7 +91,8 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     Text2->setFont(ArialFont(8.25));
     setColour(Text2, QPalette::Base, QColor(10, 10, 50));
     setColour(Text2, QPalette::Text, QColor(255, 255, 220));
-    InstallStorableTextGuard(Text2);  // characters the deck file cannot hold are refused as typed
+    // A character the project cannot keep is not taken, typed or pasted.
+    InstallStorableTextGuard(Text2);
     Text2->setText(activeDeck()[1]);
 
     SaveKnop = button(this, QStringLiteral("Save"), 180, 3900);
@@ -145,8 +149,9 @@ void KansForm::borderColourChanged(int i, int value)
 void KansForm::save()
 {
     const QString text = Text2->text();
-    // The deck file cannot hold every character; such a text is refused, not stored.
-    const QChar bad = FirstUnstorableCharacter(text);
+    // The deck file cannot hold every character, and the project save refuses control
+    // characters; such a text is refused here, not stored.
+    const QChar bad = FirstRefusedCharacter(text);
     if (!bad.isNull()) {
         m_dialogs.showMessage(this, UnstorableCardTextMessage(bad), QStringLiteral(" Save"),
                               Dialogs::Icon::Warning);

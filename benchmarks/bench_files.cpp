@@ -1,0 +1,66 @@
+// Saving a project (the four files) and opening it again, and exporting the print set to PDF.
+
+#include "app/algemeen.h"
+#include "app/projectfiles.h"
+#include "app/startup.h"
+#include "board/artwork.h"
+#include "benchfolder.h"
+#include "printing/pdfexport.h"
+
+#include <QtTest>
+
+class BenchFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void saveProject();
+    void openProject();
+    void exportPrintSet();
+
+private:
+    BenchProgramFolder m_folder;
+    Algemeen m_state;
+};
+
+void BenchFiles::initTestCase()
+{
+    m_state.ProgramFolder = m_folder.path();
+    LoadStartState(m_state);
+    QVERIFY(!m_state.pictures.Speelbord.isNull());
+    QVERIFY(!m_state.pictures.EigenDomsPic.isNull());
+}
+
+void BenchFiles::saveProject()
+{
+    QString error;
+    QBENCHMARK {
+        QVERIFY2(WriteProjectFiles(m_state, QStringLiteral("Bank"), &error), qPrintable(error));
+    }
+}
+
+void BenchFiles::openProject()
+{
+    QVERIFY(WriteProjectFiles(m_state, QStringLiteral("Bank")));
+    QBENCHMARK {
+        const ProjectReadResult read =
+            ReadProjectFiles(m_state.ProgramFolder, QStringLiteral("Bank"), QSize(BoardSize, BoardSize),
+                             QSize(DeedSheetWidth, DeedSheetHeight));
+        QVERIFY(read.loaded);
+    }
+}
+
+// Every document of the print set, into a fresh folder each time.
+void BenchFiles::exportPrintSet()
+{
+    QTemporaryDir out;
+    QString error;
+    int run = 0;
+    QBENCHMARK {
+        const QString folder = out.filePath(QString::number(run++));
+        QVERIFY2(ExportDocuments(PrintSetDocuments(m_state), folder, &error), qPrintable(error));
+    }
+}
+
+QTEST_MAIN(BenchFiles)
+#include "bench_files.moc"
