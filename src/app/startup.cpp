@@ -4,6 +4,8 @@
 #include "app/defaultcontent.h"
 #include "app/settingsfile.h"
 
+#include <future>
+
 QImage LoadPicture(const QString &path)
 {
     QImage image(path);
@@ -14,9 +16,10 @@ QImage LoadPicture(const QString &path)
 
 bool LoadStartState(Algemeen &state)
 {
-    // A missing picture leaves that picture empty; start-up goes on.
+    // A missing picture leaves that picture empty; start-up goes on. The board is the largest
+    // picture by far: it is decoded on a second thread while the rest of start-up goes on.
+    auto board = std::async(std::launch::async, LoadPicture, state.dataPath(QStringLiteral("Data-1.vgx")));
     state.pictures.Overview = LoadPicture(state.dataPath(QStringLiteral("Data-3.vgx")));
-    state.pictures.Speelbord = LoadPicture(state.dataPath(QStringLiteral("Data-1.vgx")));
     state.pictures.EigenDomsPic = LoadPicture(state.dataPath(QStringLiteral("Data-2.vgx")));
     state.pictures.TreinPic = LoadPicture(state.dataPath(QStringLiteral("Data-4.vgx")));
 
@@ -25,7 +28,9 @@ bool LoadStartState(Algemeen &state)
     state.RentFactors = DefaultRentFactors();
     state.project.StationImage = 0;
 
-    if (ReadSettingsFile(state.settingsPath(), state))
+    const bool settingsRead = ReadSettingsFile(state.settingsPath(), state);
+    state.pictures.Speelbord = board.get();
+    if (settingsRead)
         return true;
     // A missing or damaged settings file is replaced silently.
     WriteSettingsFile(state.settingsPath(), state);
