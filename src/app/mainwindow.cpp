@@ -7,10 +7,12 @@
 #include "board/artwork.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "platform/printers.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -19,49 +21,9 @@
 #include <QTime>
 #include <QTimer>
 
+using namespace formlayout;
+
 namespace {
-constexpr int Twips = 15;  // twips to a screen pixel
-
-void placeTwips(QWidget *w, int left, int top, int width = 0, int height = 0)
-{
-    if (width > 0 && height > 0)
-        w->setGeometry(left / Twips, top / Twips, width / Twips, height / Twips);
-    else
-        w->move(left / Twips, top / Twips);
-}
-
-void setBackground(QWidget *w, const QColor &colour, QPalette::ColorRole role = QPalette::Window)
-{
-    QPalette pal = w->palette();
-    pal.setColor(role, colour);
-    w->setPalette(pal);
-    if (role == QPalette::Window)
-        w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    w->setPalette(pal);
-}
-
-QLabel *autoLabel(QWidget *parent, const QString &text, int left, int top)
-{
-    auto *label = new QLabel(text, parent);
-    placeTwips(label, left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLabel *panel(QWidget *parent, const QColor &colour, int left, int top, int width, int height)
-{
-    auto *label = new QLabel(parent);
-    placeTwips(label, left, top, width, height);
-    setBackground(label, colour);
-    return label;
-}
-
 const QColor TemplateBackground(225, 239, 217);
 const QColor EditorBackground(230, 230, 170);
 const QColor FrameColour(110, 150, 100);
@@ -92,7 +54,7 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     setFont(ArialFont(8.25));
     auto *client = new QWidget(this);
     setCentralWidget(client);
-    setBackground(client, QColor(220, 220, 190));
+    setColour(client, QPalette::Window, QColor(220, 220, 190));
     buildMenu();
     setFixedSize(13500 / Twips, 8400 / Twips);
 
@@ -135,24 +97,24 @@ void Main::layOutControls()
     // The information bar.
     MenuPic = new QWidget(client);
     QWidget *menuPic = MenuPic;
-    placeTwips(menuPic, 105, 90, 13230, 450);
-    setBackground(menuPic, QColor(130, 170, 0));
+    place(menuPic, 105, 90, 13230, 450);
+    setColour(menuPic, QPalette::Window, QColor(130, 170, 0));
     const QFont barFont = ArialFont(12, true);
-    InfoRegel = autoLabel(menuPic, QStringLiteral("Datum"), 90, 60);
-    Label9 = autoLabel(menuPic, QStringLiteral("Projectnaam :"), 4500, 60);
-    KlokLabel = autoLabel(menuPic, QStringLiteral("00:00:00"), 12090, 60);
+    InfoRegel = label(menuPic, QStringLiteral("Datum"), 90, 60);
+    Label9 = label(menuPic, QStringLiteral("Projectnaam :"), 4500, 60);
+    KlokLabel = label(menuPic, QStringLiteral("00:00:00"), 12090, 60);
     for (QLabel *l : {InfoRegel, Label9, KlokLabel}) {
         l->setFont(barFont);
-        setTextColour(l, InfoText);
+        setColour(l, QPalette::WindowText, InfoText);
         l->adjustSize();
     }
 
     // The board overview, its frame and the number strips.
-    panel(client, FrameColour, 495, 990, 6180, 6180);
+    panel(client, 495, 990, 6180, 6180, FrameColour);
     Pic = new PictureLabel(client);
-    placeTwips(Pic, 585, 1080, 6000, 6000);
+    place(Pic, 585, 1080, 6000, 6000);
     Image1 = new PictureLabel(client);
-    placeTwips(Image1, 585, 1080, 6000, 6000);
+    place(Image1, 585, 1080, 6000, 6000);
     Image1->setToolTip(QStringLiteral(" Klik voor het vorige scherm "));
     Image1->hide();
     connect(Image1, &PictureLabel::pressed, this, [this] { toggleBoardView(); });
@@ -161,48 +123,45 @@ void Main::layOutControls()
                                    {510, 7200, 6180, 300}, {150, 990, 315, 6180}};
     for (int i = 0; i < 4; ++i) {
         numberStrips[i] = new QLabel(client);
-        placeTwips(numberStrips[i], stripPlaces[i][0], stripPlaces[i][1], stripPlaces[i][2],
-                   stripPlaces[i][3]);
+        place(numberStrips[i], stripPlaces[i][0], stripPlaces[i][1], stripPlaces[i][2], stripPlaces[i][3]);
         numberStrips[i]->setPixmap(QPixmap::fromImage(
             DrawNumberStrip(NumberStrip(i), m_state.WindowColour)));
     }
 
     // The square preview and its editor.
-    Label4 = autoLabel(client, QStringLiteral("Kaart : 0"), 7230, 720);
-    panel(client, FrameColour, 7200, 990, 2895, 4395);
+    Label4 = label(client, QStringLiteral("Kaart : 0"), 7230, 720);
+    panel(client, 7200, 990, 2895, 4395, FrameColour);
     Orgineel = new QLabel(client);
-    placeTwips(Orgineel, 7290, 1080, 2700, 4200);
-    setBackground(Orgineel, TemplateBackground);
+    place(Orgineel, 7290, 1080, 2700, 4200);
+    setColour(Orgineel, QPalette::Window, TemplateBackground);
     Orgineel->setFont(ArialFont(14.25, true));
 
-    SaveKnop = new QPushButton(QStringLiteral("Save"), client);
-    placeTwips(SaveKnop, 10350, 1320, 750, 300);
-    autoLabel(client, QStringLiteral("Plaatsen op Speelbord"), 11190, 1365);
-    autoLabel(client, QStringLiteral("Straatnaam"), 10365, 1950);
+    SaveKnop = button(client, QStringLiteral("Save"), 10350, 1320, 750, 300);
+    label(client, QStringLiteral("Plaatsen op Speelbord"), 11190, 1365);
+    label(client, QStringLiteral("Straatnaam"), 10365, 1950);
     Text1 = new QLineEdit(client);
-    placeTwips(Text1, 10350, 2190, 2400, 300);
-    autoLabel(client, QStringLiteral("Plaats"), 10365, 2730);
+    place(Text1, 10350, 2190, 2400, 300);
+    label(client, QStringLiteral("Plaats"), 10365, 2730);
     Text2 = new QLineEdit(client);
-    placeTwips(Text2, 10350, 2970, 2400, 300);
-    autoLabel(client, QStringLiteral("Huur Onbebouwd"), 10365, 3510);
+    place(Text2, 10350, 2970, 2400, 300);
+    label(client, QStringLiteral("Huur Onbebouwd"), 10365, 3510);
     Combo1 = new QComboBox(client);
     Combo1->setEditable(true);
-    Combo1->move(10350 / Twips, 3750 / Twips);
+    place(Combo1, 10350, 3750);
     Combo1->resize(1350 / Twips, Combo1->sizeHint().height());
     for (int amount = 10; amount <= 990; amount += 10)
         Combo1->addItem(QStringLiteral("€ %1,-").arg(amount));
     Combo1->setCurrentIndex(10);
     for (QWidget *w : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
                        static_cast<QWidget *>(Combo1)}) {
-        setBackground(w, EditorBackground, QPalette::Base);
+        setColour(w, QPalette::Base, EditorBackground);
         w->setEnabled(false);
     }
     InstallStorableTextGuard(Text1);
     InstallStorableTextGuard(Text2);
     InstallStorableTextGuard(Combo1->lineEdit());
-    KaartKnop = new QPushButton(QStringLiteral("Kaart"), client);
-    placeTwips(KaartKnop, 10350, 4500, 750, 300);
-    autoLabel(client, QStringLiteral("Eigendomsbewijs maken"), 11190, 4545);
+    KaartKnop = button(client, QStringLiteral("Kaart"), 10350, 4500, 750, 300);
+    label(client, QStringLiteral("Eigendomsbewijs maken"), 11190, 4545);
     SaveKnop->setEnabled(false);
     KaartKnop->setEnabled(false);
 
@@ -211,9 +170,9 @@ void Main::layOutControls()
     for (const char16_t *line : instructions)
         lines << QString::fromUtf16(line);
     Label10 = new QLabel(lines.join(QLatin1Char('\n')), client);
-    placeTwips(Label10, 7380, 5700, 5790, 1800);
+    place(Label10, 7380, 5700, 5790, 1800);
     Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(Label10, QColor(60, 60, 0));
+    setColour(Label10, QPalette::WindowText, QColor(60, 60, 0));
 }
 
 void Main::buildMenu()
@@ -288,7 +247,7 @@ QAction *Main::menuAction(const QString &path) const
 void Main::ApplyWindowColour(int red, int green, int blue)
 {
     const RgbColour colour{qBound(0, red, 255), qBound(0, green, 255), qBound(0, blue, 255)};
-    setBackground(centralWidget(), QColor(colour.red, colour.green, colour.blue));
+    setColour(centralWidget(), QPalette::Window, QColor(colour.red, colour.green, colour.blue));
     for (int i = 0; i < 4; ++i)
         numberStrips[i]->setPixmap(QPixmap::fromImage(DrawNumberStrip(NumberStrip(i), colour)));
 }

@@ -8,15 +8,16 @@
 #include "board/kleurform.h"
 #include "board/squaredesign.h"
 #include "platform/busypointer.h"
+#include "platform/formlayout.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
-namespace {
-constexpr int Twips = 15;
+using formlayout::Twips;
 
+namespace {
 // The picture that invites the user to choose a square.
 const QImage &placeholderPicture()
 {

@@ -8,6 +8,7 @@
 #include "board/artwork.h"
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "platform/pause.h"
 
 #include <QApplication>
@@ -114,10 +115,7 @@ void Main::runSaveAnimation()
 
     // The progress bar grows over the information bar, under its text.
     auto *bar = new QLabel(MenuPic);
-    QPalette pal = bar->palette();
-    pal.setColor(QPalette::Window, QColor(210, 40, 0));
-    bar->setPalette(pal);
-    bar->setAutoFillBackground(true);
+    formlayout::setColour(bar, QPalette::Window, QColor(210, 40, 0));
     bar->stackUnder(InfoRegel);
     bar->show();
     constexpr int barTwips = 13230;

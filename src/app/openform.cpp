@@ -5,19 +5,13 @@
 #include "board/artwork.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-constexpr int Twips = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
-}
-}
+using namespace formlayout;
 
 Openform::Openform(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_state(state), m_dialogs(dialogs)
@@ -25,28 +19,20 @@ Openform::Openform(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     setWindowTitle(QStringLiteral("Openen Project"));
     setFont(ArialFont(8.25));
     setFixedSize(3600 / Twips, 5700 / Twips);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window,
-                 QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColour(this, QPalette::Window,
+              QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
 
     List1 = new QListWidget(this);
-    List1->setGeometry(twips(180, 210, 3150, 4050));
-    QPalette listPal = List1->palette();
-    listPal.setColor(QPalette::Base, QColor(240, 240, 200));
-    listPal.setColor(QPalette::Text, Qt::black);
-    List1->setPalette(listPal);
+    place(List1, 180, 210, 3150, 4050);
+    setColour(List1, QPalette::Base, QColor(240, 240, 200));
+    setColour(List1, QPalette::Text, Qt::black);
 
     Label2 = new QLabel(this);
-    Label2->move(195 / Twips, 4320 / Twips);
+    place(Label2, 195, 4320);
 
-    DelKnop = new QPushButton(QStringLiteral("Delete"), this);
-    DelKnop->setGeometry(twips(180, 4680, 780, 330));
-    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelKnop->setGeometry(twips(1860, 4680, 720, 330));
-    ExitKnop = new QPushButton(QStringLiteral("Ok"), this);
-    ExitKnop->setGeometry(twips(2610, 4680, 705, 330));
+    DelKnop = button(this, QStringLiteral("Delete"), 180, 4680, 780);
+    CancelKnop = button(this, QStringLiteral("Cancel"), 1860, 4680, 720);
+    ExitKnop = button(this, QStringLiteral("Ok"), 2610, 4680, 705);
     for (QPushButton *b : {DelKnop, CancelKnop, ExitKnop})
         b->setAutoDefault(false);
 
@@ -67,8 +53,7 @@ void Openform::fillList()
 
 void Openform::showCount()
 {
-    Label2->setText(QStringLiteral("Aantal Projecten : %1").arg(List1->count()));
-    Label2->adjustSize();
+    setLabelText(Label2, QStringLiteral("Aantal Projecten : %1").arg(List1->count()));
 }
 
 void Openform::openSelected()

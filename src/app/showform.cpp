@@ -2,28 +2,16 @@
 
 #include "app/algemeen.h"
 #include "fonts.h"
+#include "platform/formlayout.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cstdlib>
 
+using namespace formlayout;
+
 namespace {
-constexpr int Twips = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
-}
-
-QLabel *panel(QWidget *parent, int left, int top, int width, int height)
-{
-    auto *label = new QLabel(parent);
-    label->setGeometry(twips(left, top, width, height));
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return label;
-}
-
 // How far a picture can slide in one direction, in twips. A picture that fits the viewport
 // stays where it is; the slide is kept within what the window state can hold.
 qint16 slideRange(int viewport, int picture)
@@ -51,29 +39,25 @@ Showform::Showform(const Algemeen &state, QWidget *parent) : QDialog(parent)
     // Step 1: the window and its controls.
     setFont(ArialFont(8.25));
     setFixedSize(9240 / Twips, 6180 / Twips);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColour(this, QPalette::Window,
+              QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
     setWindowTitle(state.ActiveSubject == 4 ? QStringLiteral("Show Eigendomsbewijzen")
                                             : QStringLiteral("Show Speelbord"));
 
     PicCont = new QWidget(this);
-    PicCont->setGeometry(twips(150, 150, 8400, 4500));
+    place(PicCont, 150, 150, 8400, 4500);
     PicCont->setAutoFillBackground(true);
-    panel(this, 8640, 150, 360, 4500);
+    panel(this, 8640, 150, 360, 4500, QColor(), QFrame::Panel | QFrame::Sunken);
     VScroll = new QScrollBar(Qt::Vertical, this);
-    VScroll->setGeometry(twips(8670, 180, 300, 4440));
-    panel(this, 150, 4740, 8850, 360);
+    place(VScroll, 8670, 180, 300, 4440);
+    panel(this, 150, 4740, 8850, 360, QColor(), QFrame::Panel | QFrame::Sunken);
     HScroll = new QScrollBar(Qt::Horizontal, this);
-    HScroll->setGeometry(twips(180, 4770, 8790, 300));
-    Label3 = new QLabel(QStringLiteral("Beweeg de muiscursor over de afbeelding om deze te verschuiven of maak "
-                                       "gebruik van de 2 scrollbalken."),
-                        this);
-    Label3->move(150 / Twips, 5250 / Twips);
-    Label3->adjustSize();
-    ExitKnop = new QPushButton(QStringLiteral("Exit"), this);
-    ExitKnop->setGeometry(twips(8160, 5190, 810, 330));
+    place(HScroll, 180, 4770, 8790, 300);
+    Label3 = label(this,
+                   QStringLiteral("Beweeg de muiscursor over de afbeelding om deze te verschuiven of maak "
+                                  "gebruik van de 2 scrollbalken."),
+                   150, 5250);
+    ExitKnop = button(this, QStringLiteral("Exit"), 8160, 5190);
     connect(ExitKnop, &QPushButton::clicked, this, &QDialog::accept);
 
     // Steps 2 and 3: the picture at its own size in the top-left corner.

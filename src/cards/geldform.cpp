@@ -2,36 +2,18 @@
 
 #include "app/startup.h"
 #include "cards/banknote.h"
-#include "cards/formlayout.h"
+#include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "printing/printerpage.h"
 #include "printing/sheetprint.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
 using namespace formlayout;
-
-namespace {
-QScrollBar *scrollBar(QWidget *parent, int minimum, int maximum, int left, int top, int width, int height)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(minimum, maximum);
-    bar->setPageStep(1);
-    place(bar, left, top, width, height);
-    return bar;
-}
-
-QPushButton *button(QWidget *parent, const QString &caption, int left, int top)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setFont(ArialFont(8.25));
-    b->setAutoDefault(false);
-    place(b, left, top, 810, 330);
-    return b;
-}
-}
 
 GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
     : QDialog(parent), NoteBackColour(DefaultNoteBackColour), AmountColour(DefaultAmountColour),
@@ -56,14 +38,16 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
 
     // 4. The other controls.
     label(this, QStringLiteral("Euro afbeeldingen"), 6495, 630);
-    panel(this, 6480, 900, 1350, 330, QColor(), true);
-    HScroll1 = scrollBar(this, 0, EuroPictureCount - 1, 6510, 930, 1290, 270);
+    panel(this, 6480, 900, 1350, 330, QColor(), QFrame::Box | QFrame::Plain);
+    HScroll1 = scrollBar(this, Qt::Horizontal, 0, EuroPictureCount - 1, 6510, 930, 1290, 270);
+    HScroll1->setPageStep(1);
     HScroll1->setValue(1);
     label(this, QStringLiteral("Achtergrondkleur"), 6495, 1830);
-    panel(this, 6480, 2100, 1350, 960, QColor(), true);
+    panel(this, 6480, 2100, 1350, 960, QColor(), QFrame::Box | QFrame::Plain);
     const int start[4] = {0, DefaultNoteBackColour.red, DefaultNoteBackColour.green, DefaultNoteBackColour.blue};
     for (int i = 1; i <= 3; ++i) {
-        ColorScroll[i] = scrollBar(this, 1, 255, 6510, 1830 + 300 * i, 1290, 300);
+        ColorScroll[i] = scrollBar(this, Qt::Horizontal, 1, 255, 6510, 1830 + 300 * i, 1290, 300);
+        ColorScroll[i]->setPageStep(1);
         ColorScroll[i]->setValue(start[i]);
     }
     Text1 = new QLineEdit(this);
@@ -73,11 +57,14 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     Text1->setMaxLength(AmountMaxLength);
     Text1->setText(DefaultAmountText());
     label(this, QStringLiteral("Bedrag in Euro's"), 1140, 3570);
-    panel(this, 2700, 3510, 1350, 360, QColor(), true);
-    HScroll = scrollBar(this, 1, AmountColourCount, 2730, 3540, 1290, 300);
+    panel(this, 2700, 3510, 1350, 360, QColor(), QFrame::Box | QFrame::Plain);
+    HScroll = scrollBar(this, Qt::Horizontal, 1, AmountColourCount, 2730, 3540, 1290, 300);
+    HScroll->setPageStep(1);
     KleurLabel = label(this, QStringLiteral("Kleur bedrag, 1 / 13"), 4095, 3570);
     PrintKnop = button(this, QStringLiteral("Print"), 6180, 3510);
     ExitKnop = button(this, QStringLiteral("Exit"), 7020, 3510);
+    for (QPushButton *b : {PrintKnop, ExitKnop})
+        b->setAutoDefault(false);
 
     // 5. The designed note.
     PlaatsBedrag();

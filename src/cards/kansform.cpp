@@ -5,13 +5,15 @@
 #include "app/textguard.h"
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
-#include "cards/formlayout.h"
+#include "fonts.h"
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "printing/printerpage.h"
 #include "printing/sheetprint.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,24 +21,6 @@
 using namespace formlayout;
 
 namespace {
-QScrollBar *scrollBar(QWidget *parent, int minimum, int maximum, int left, int top, int width, int height)
-{
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(minimum, maximum);
-    bar->setPageStep(1);
-    place(bar, left, top, width, height);
-    return bar;
-}
-
-QPushButton *button(QWidget *parent, const QString &caption, int left, int top)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setFont(ArialFont(8.25));
-    b->setAutoDefault(false);
-    place(b, left, top, 810, 330);
-    return b;
-}
-
 const char *const componentPrefix[4] = {"", "R: ", "G: ", "B: "};
 }
 
@@ -75,15 +59,17 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     setWindowTitle(subject() == 2 ? QStringLiteral("Algemeen Fonds") : QStringLiteral("Kans Kaarten"));
 
     // 6. The other controls.
-    panel(this, 5340, 270, 1500, 960, QColor(), true);
+    panel(this, 5340, 270, 1500, 960, QColor(), QFrame::Box | QFrame::Plain);
     for (int i = 1; i <= 3; ++i) {
-        HScroll1[i] = scrollBar(this, 0, 255, 5370, 300 * i, 1440, 300);
+        HScroll1[i] = scrollBar(this, Qt::Horizontal, 0, 255, 5370, 300 * i, 1440, 300);
+        HScroll1[i]->setPageStep(1);
         KleurLabel[i] = label(this, QString(), 6915, 45 + 300 * i);
     }
     label(this, QStringLiteral("Randkleur"), 5370, 1245);
     label(this, QStringLiteral("Kaartnummer"), 5370, 2130);
     panel(this, 5340, 2400, 1500, 360, QColor(0, 0, 0));
-    HScroll = scrollBar(this, 1, 16, 5370, 2430, 1440, 300);
+    HScroll = scrollBar(this, Qt::Horizontal, 1, 16, 5370, 2430, 1440, 300);
+    HScroll->setPageStep(1);
     KaartLabel = label(this, QStringLiteral("1 / 16"), 6930, 2460);
 
     Text2 = new QLineEdit(this);
@@ -100,6 +86,8 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     PrintKnop = button(this, QStringLiteral("Print"), 5895, 3900);
     PrintKnop->setToolTip(QStringLiteral(" Alle 16 kaarten afdrukken "));
     ExitKnop = button(this, QStringLiteral("Exit"), 6735, 3900);
+    for (QPushButton *b : {SaveKnop, PrintKnop, ExitKnop})
+        b->setAutoDefault(false);
 
     const RgbColour border = m_state.CardBorderColour;
     const int components[4] = {0, border.red, border.green, border.blue};

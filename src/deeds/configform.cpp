@@ -1,16 +1,21 @@
 #include "deeds/configform.h"
 
-#include "deeds/formhelpers.h"
 #include "deeds/rentfactors.h"
+#include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace deedforms;
+using namespace formlayout;
 
 namespace {
+// The colour of the windows' small texts.
+const QColor LabelText(64, 64, 64);
+
 const QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 
 struct RowLabel {
@@ -46,13 +51,13 @@ ConfigForm::ConfigForm(Algemeen &state, Dialogs &dialogs, QWidget *parent)
 
     Label1 = new QLabel(QStringLiteral("Straatnamen") + blanks(51) + QStringLiteral("Stations"), this);
     Label1->setFont(ArialFont(9.75));
-    placeTwips(Label1, 1470, 210);
+    place(Label1, 1470, 210);
     Label1->adjustSize();
 
     // The row labels first, so that the boxes lie on top of their runs of blanks.
     const QList<RowLabel> rows = rowLabelTexts();
     for (int i = 0; i < rows.size(); ++i)
-        rowLabels[i + 2] = textLabel(this, rows[i].text, rows[i].left, rows[i].top);
+        rowLabels[i + 2] = label(this, rows[i].text, rows[i].left, rows[i].top, LabelText);
 
     int left = 1470;
     int top = 540;
@@ -66,7 +71,7 @@ ConfigForm::ConfigForm(Algemeen &state, Dialogs &dialogs, QWidget *parent)
         setColour(box, QPalette::Base, QColor(240, 240, 190));
         setColour(box, QPalette::Text, Qt::black);
         box->lineEdit()->setPalette(box->palette());
-        box->move(left / Twips, top / Twips);
+        place(box, left, top);
         box->resize(810 / Twips, box->sizeHint().height());
         box->setEditText(QString::number(m_state.RentFactors[i]));
         Combo1[i] = box;
@@ -79,23 +84,20 @@ ConfigForm::ConfigForm(Algemeen &state, Dialogs &dialogs, QWidget *parent)
         }
     }
 
-    auto *hint = textLabel(this,
-                           QStringLiteral("Bovenstaande getallen zijn de vermenigvuldigingsfactoren "
-                                          "van de bedragen op de eigendomsbewijzen van straten en "
-                                          "stations."),
-                           4230, 2400, ArialFont(8.25), QColor(90, 90, 0));
+    auto *hint = label(this,
+                       QStringLiteral("Bovenstaande getallen zijn de vermenigvuldigingsfactoren "
+                                      "van de bedragen op de eigendomsbewijzen van straten en "
+                                      "stations."),
+                       4230, 2400, QColor(90, 90, 0));
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(hint, 4230, 2400, 3000, 900);
+    place(hint, 4230, 2400, 3000, 900);
     rowLabels[10] = hint;
 
-    ResetKnop = new QPushButton(QStringLiteral("Reset"), this);
-    placeTwips(ResetKnop, 4230, 3510, 810, 330);
+    ResetKnop = button(this, QStringLiteral("Reset"), 4230, 3510);
     ResetKnop->setToolTip(QStringLiteral(" Reset alle getallen "));
-    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
-    placeTwips(CancelKnop, 5580, 3510, 810, 330);
-    ExitKnop = new QPushButton(QStringLiteral("Ok"), this);
-    placeTwips(ExitKnop, 6420, 3510, 810, 330);
+    CancelKnop = button(this, QStringLiteral("Cancel"), 5580, 3510);
+    ExitKnop = button(this, QStringLiteral("Ok"), 6420, 3510);
     ExitKnop->setToolTip(QStringLiteral(" Wijziging Opslaan "));
     for (QPushButton *b : {ResetKnop, CancelKnop, ExitKnop})
         b->setAutoDefault(false);

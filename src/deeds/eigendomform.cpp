@@ -2,12 +2,14 @@
 
 #include "deeds/deeddrawing.h"
 #include "deeds/deedsheet.h"
-#include "deeds/formhelpers.h"
 #include "deeds/rentfactors.h"
+#include "fonts.h"
 #include "platform/busypointer.h"
+#include "platform/formlayout.h"
 #include "platform/pause.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -16,9 +18,12 @@
 #include <limits>
 #include <optional>
 
-using namespace deedforms;
+using namespace formlayout;
 
 namespace {
+// The colour of the windows' small texts.
+const QColor LabelText(64, 64, 64);
+
 // A base rent as the deed keeps it, a 32-bit float; nothing when it does not fit one.
 std::optional<float> baseAsFloat(double base)
 {
@@ -43,10 +48,10 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
               QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
 
     Label1 = new QLabel(this);
-    placeTwips(Label1, 180, 180, 3165, 4365);
+    place(Label1, 180, 180, 3165, 4365);
     setColour(Label1, QPalette::Window, QColor(110, 150, 100));
     Pic = new QLabel(this);
-    placeTwips(Pic, 255, 255, 3000, 4200);
+    place(Pic, 255, 255, 3000, 4200);
     Pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(Pic, QPalette::Window, DeedBackground());
     Line1 = new QWidget(Pic);
@@ -54,9 +59,8 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     setColour(Line1, QPalette::Window, QColor(255, 0, 0));
     Line1->hide();
 
-    SaveKnop = new QPushButton(QStringLiteral("Ok"), this);
-    placeTwips(SaveKnop, 3600, 300, 810, 330);
-    Label2 = textLabel(this, QStringLiteral("Deze kaart opslaan"), 4500, 360);
+    SaveKnop = button(this, QStringLiteral("Ok"), 3600, 300);
+    Label2 = label(this, QStringLiteral("Deze kaart opslaan"), 4500, 360, LabelText);
 
     Combo1 = new QComboBox(this);
     Combo1->setEditable(true);
@@ -67,21 +71,20 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     setColour(Combo1, QPalette::Base, QColor(220, 190, 190));
     setColour(Combo1, QPalette::Text, Qt::black);
     Combo1->lineEdit()->setPalette(Combo1->palette());
-    Combo1->move(3630 / Twips, 1275 / Twips);
+    place(Combo1, 3630, 1275);
     Combo1->resize(810 / Twips, Combo1->sizeHint().height());
-    Label12 = textLabel(this, QStringLiteral("Huur onbebouwd"), 4515, 1335);
+    Label12 = label(this, QStringLiteral("Huur onbebouwd"), 4515, 1335, LabelText);
 
-    Label4 = textLabel(this,
-                       QStringLiteral("De vermenigvuldigingsfactor voor de bedragen op de "
-                                      "eigendomsbewijzen van straten en stations is te wijzigen "
-                                      "onder Tools..."),
-                       3630, 2100, ArialFont(8.25), QColor(90, 90, 0));
+    Label4 = label(this,
+                   QStringLiteral("De vermenigvuldigingsfactor voor de bedragen op de "
+                                  "eigendomsbewijzen van straten en stations is te wijzigen "
+                                  "onder Tools..."),
+                   3630, 2100, QColor(90, 90, 0));
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(Label4, 3630, 2100, 2700, 900);
+    place(Label4, 3630, 2100, 2700, 900);
 
-    ExitKnop = new QPushButton(QStringLiteral("Exit"), this);
-    placeTwips(ExitKnop, 5730, 4200, 810, 330);
+    ExitKnop = button(this, QStringLiteral("Exit"), 5730, 4200);
     for (QPushButton *b : {SaveKnop, ExitKnop})
         b->setAutoDefault(false);
 

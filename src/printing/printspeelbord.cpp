@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "platform/printers.h"
 #include "printing/aaprintpicture.h"
 #include "printing/boardsheets.h"
@@ -14,22 +15,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+using namespace formlayout;
+
 namespace {
-constexpr int Twips = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / Twips, top / Twips, width / Twips, height / Twips);
-}
-
-void fillBackground(QWidget *w, const QColor &colour)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
 const QRect PreviewArea = twips(180, 180, 4095, 3915);
 }
 
@@ -40,11 +28,12 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     setWindowTitle(QStringLiteral("Speelbord Afdrukken"));
     setFont(ArialFont(8.25));
     setFixedSize(8100 / Twips, 4800 / Twips);
-    fillBackground(this, QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
+    setColour(this, QPalette::Window,
+              QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
 
-    auto *panel = new QLabel(this);
-    panel->setGeometry(PreviewArea);
-    fillBackground(panel, QColor(200, 200, 200));
+    auto *background = new QLabel(this);
+    background->setGeometry(PreviewArea);
+    setColour(background, QPalette::Window, QColor(200, 200, 200));
     Image1 = new QLabel(this);
     Image1->setGeometry(PreviewArea);
 
@@ -52,15 +41,13 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
         QStringLiteral("Speelbord wordt op 6 pagina's (A4) afgedrukt zoals in het linker voorbeeld is te zien. "
                        "Gebruik voor het (A4) minimaal 180 grams papier. De afmeting van het speelbord wordt 50 x 50 cm."),
         this);
-    explanation->setGeometry(twips(4470, 270, 3390, 1050));
+    place(explanation, 4470, 270, 3390, 1050);
     explanation->setWordWrap(true);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto *choose = new QLabel(QStringLiteral("Selecteer hier uw printer"), this);
-    choose->move(4500 / Twips, 1860 / Twips);
-    choose->adjustSize();
+    label(this, QStringLiteral("Selecteer hier uw printer"), 4500, 1860);
 
     CmbPrinter = new QComboBox(this);
-    CmbPrinter->move(4500 / Twips, 2100 / Twips);
+    place(CmbPrinter, 4500, 2100);
     CmbPrinter->setFixedWidth(3330 / Twips);
     QPalette pal = CmbPrinter->palette();
     pal.setColor(QPalette::Base, QColor(230, 230, 250));
@@ -86,10 +73,8 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     OrgineelBord = ComposeSixSheets(state.pictures.Speelbord);
 
     // Step 4: the buttons.
-    PrintKnop = new QPushButton(QStringLiteral("Print"), this);
-    PrintKnop->setGeometry(twips(6180, 3810, 810, 330));
-    CancelKnop = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelKnop->setGeometry(twips(7020, 3810, 810, 330));
+    PrintKnop = button(this, QStringLiteral("Print"), 6180, 3810);
+    CancelKnop = button(this, QStringLiteral("Cancel"), 7020, 3810);
     connect(PrintKnop, &QPushButton::clicked, this, &PrintSpeelbord::print);
     connect(CancelKnop, &QPushButton::clicked, this, &QDialog::reject);
 
