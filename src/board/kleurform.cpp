@@ -40,6 +40,7 @@ KleurForm::KleurForm(Algemeen &state, std::function<void(int, int, int)> applyCo
     }
     label(this, QStringLiteral("Achtergrondkleuren"), 285, 1260);
     ResetKnop = button(this, QStringLiteral("Reset"), 270, 1650);
+    ResetKnop->setAutoDefault(false);  // Enter must never throw away the chosen colours
     connect(ResetKnop, &QPushButton::clicked, this, &KleurForm::reset);
     label(this, QStringLiteral("Reset kleuren"), 1140, 1710);
 
