@@ -65,9 +65,6 @@ void TestArtwork::sizesAndFormat_data()
     QTest::newRow("stations") << DrawStationStrip() << QSize(160, 4050);
     QTest::newRow("placeholder") << DrawPlaceholder() << QSize(180, 280);
     QTest::newRow("water works") << DrawWaterWorks() << QSize(160, 135);
-    QTest::newRow("extra tax") << DrawExtraTax() << QSize(133, 107);
-    QTest::newRow("income tax") << DrawIncomeTax() << QSize(150, 150);
-    QTest::newRow("electricity") << DrawElectricity() << QSize(135, 160);
 }
 
 void TestArtwork::sizesAndFormat()

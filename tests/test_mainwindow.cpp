@@ -24,6 +24,7 @@ private slots:
     void controlsStandAtTheirPlaces_data();
     void controlsStandAtTheirPlaces();
     void fixedTextsAndAmountList();
+    void menuHasEveryEntry();
     void dateLineAndClock_data();
     void dateLineAndClock();
     void cardSquareNumbersDoNotShow_data();
@@ -90,6 +91,21 @@ void TestMainWindow::fixedTextsAndAmountList()
     QVERIFY(state.pictures.EigenDomsPic.height() >= 1176);
 }
 
+
+void TestMainWindow::menuHasEveryEntry()
+{
+    TestWindow t;
+    Main &w = *t.main;
+    for (const char *path : {"Bestand/Nieuw Project", "Bestand/Open Project", "Bestand/Project Opslaan",
+                             "Bestand/Afdrukken/Speelbord", "Bestand/Afdrukken/Eigendomsbewijzen",
+                             "Bestand/Afdrukken/Setup Printer", "Bestand/Exit",
+                             "Kaarten/Kans Kaarten", "Kaarten/Algemeen Fonds", "Kaarten/Speelgeld",
+                             "Tools/Instellingen", "Tools/Vermenigvuldigingsfactor",
+                             "Show/Speelbord Groot", "Show/Speelbord Klein", "Show/Eigendomsbewijzen",
+                             "Help/Help (Pdf)", "Help/Spelregels/Orgineel", "Help/Spelregels/Junior",
+                             "Help/Spelregels/Thema", "Help/Meer Software"})
+        QVERIFY2(w.menuAction(QString::fromUtf8(path)), path);
+}
 
 void TestMainWindow::dateLineAndClock_data()
 {

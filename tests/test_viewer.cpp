@@ -68,6 +68,7 @@ void TestViewer::rangesFollowThePicture_data()
     QTest::addColumn<int>("rangeX");
     QTest::addColumn<int>("rangeY");
     QTest::newRow("board") << 3 << "Show Speelbord" << 24300 << 28200;
+    QTest::newRow("deed sheet") << 4 << "Show Eigendomsbewijzen" << 22140 - 8400 << 17640 - 4500;
 }
 
 void TestViewer::rangesFollowThePicture()
@@ -156,6 +157,7 @@ void TestViewer::menuOpensTheViewer_data()
     QTest::addColumn<int>("subject");
     QTest::addColumn<QString>("caption");
     QTest::newRow("board") << "Show/Speelbord Groot" << 3 << "Show Speelbord";
+    QTest::newRow("deed sheet") << "Show/Eigendomsbewijzen" << 4 << "Show Eigendomsbewijzen";
 }
 
 void TestViewer::menuOpensTheViewer()
@@ -189,6 +191,9 @@ void TestViewer::helpMenuHandsTheDocumentsToTheDesktop_data()
     QTest::addColumn<QString>("document");
     QTest::newRow("help") << "Help/Help (Pdf)" << "Help/help.pdf";
     QTest::newRow("rules") << "Help/Spelregels/Orgineel" << "Help/spelregels-normaal.pdf";
+    QTest::newRow("junior") << "Help/Spelregels/Junior" << "Help/spelregels-junior.pdf";
+    QTest::newRow("theme") << "Help/Spelregels/Thema" << "Help/spelregels-thema.pdf";
+    QTest::newRow("more software") << "Help/Meer Software" << "Help/meer-software.html";
 }
 
 void TestViewer::helpMenuHandsTheDocumentsToTheDesktop()
