@@ -12,6 +12,7 @@
 #include "deeds/deedsheet.h"
 #include "deeds/eigendomform.h"
 #include "scripteddialogs.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,18 +25,6 @@
 #include <functional>
 
 namespace {
-// A program folder with the built Data pictures and no settings file yet.
-struct ProgramFolder {
-    QTemporaryDir dir;
-    ProgramFolder()
-    {
-        QDir().mkpath(dir.filePath("Data"));
-        const QDir built(qEnvironmentVariable("VASTGOED_DATA_DIR"));
-        for (const QString &name : built.entryList({"*.vgx"}, QDir::Files))
-            QFile::copy(built.filePath(name), dir.filePath("Data/" + name));
-    }
-};
-
 // Runs `drive` on the modal window of type T as soon as it is open. `open` opens it and
 // returns when it has closed again. False when no such window came.
 template <typename T>
@@ -68,12 +57,6 @@ void retype(QLineEdit *edit, const QString &text)
                                 Qt::NoModifier);
         }
     }
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QImage part(const QImage &image, QPoint topLeft, QSize size)

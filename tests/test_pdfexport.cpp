@@ -2,7 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
-#include "pdftools.h"
+#include "testsupport.h"
 #include "printing/pdfexport.h"
 #include "scripteddialogs.h"
 
@@ -11,17 +11,12 @@
 
 namespace {
 // A program folder of its own: the built executable and its Data pictures copied in.
-struct Installation {
-    QTemporaryDir dir;
+struct Installation : ProgramFolder {
     QString exe = dir.filePath("vastgoed-atelier");
     Installation()
     {
         QFile::copy(qEnvironmentVariable("VASTGOED_EXE"), exe);
         QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir().mkpath(dir.filePath("Data"));
-        const QDir built(qEnvironmentVariable("VASTGOED_DATA_DIR"));
-        for (const QString &name : built.entryList({"*.vgx"}, QDir::Files))
-            QFile::copy(built.filePath(name), dir.filePath("Data/" + name));
     }
     struct Result { int code; QString out, err; };
     Result run(const QStringList &args) const

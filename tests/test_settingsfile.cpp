@@ -1,23 +1,11 @@
 #include "app/algemeen.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
+#include "testsupport.h"
 
 #include <QtTest>
 
 namespace {
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 const QByteArray defaultFactorLines("5\r\n15\r\n30\r\n60\r\n75\r\n10\r\n10\r\n7\r\n2\r\n4\r\n8\r\n4\r\n");
 }
 

@@ -1,0 +1,209 @@
+#pragma once
+// What the tests share: a program folder with the built Data pictures, file bytes, pixel probes,
+// PDFs read back with poppler's command-line tools, and the jobs of the CUPS PDF queue.
+
+#include <QColor>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <memory>
+
+// A program folder with the built Data pictures (or without them).
+struct ProgramFolder {
+    QTemporaryDir dir;
+    explicit ProgramFolder(bool withData = true)
+    {
+        if (!withData)
+            return;
+        QDir().mkpath(dir.filePath("Data"));
+        const QDir built(qEnvironmentVariable("VASTGOED_DATA_DIR"));
+        for (const QString &name : built.entryList({"*.vgx"}, QDir::Files))
+            QFile::copy(built.filePath(name), dir.filePath("Data/" + name));
+    }
+    QString path(const QString &relative = {}) const { return relative.isEmpty() ? dir.path() : dir.filePath(relative); }
+};
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
+
+// Number of pixels in `rect` whose colour is exactly `colour`.
+inline int pixelsOf(const QImage &image, const QRect &rect, const QColor &colour)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                ++count;
+    return count;
+}
+
+// True when some pixel of `rect` differs from `background`.
+inline bool inkIn(const QImage &image, const QRect &rect, const QColor &background)
+{
+    return pixelsOf(image, rect, background) != rect.width() * rect.height();
+}
+
+// The leftmost and rightmost column in `rect` holding a pixel other than `background`;
+// (-1, -1) when there is none.
+inline QPair<int, int> inkColumns(const QImage &image, const QRect &rect, const QColor &background)
+{
+    int left = -1, right = -1;
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            if (image.pixelColor(x, y) != background) {
+                if (left < 0)
+                    left = x;
+                right = x;
+                break;
+            }
+    return {left, right};
+}
+
+// Colours that agree within `tolerance` in each channel (printed pages blur a little).
+inline bool near(const QColor &a, const QColor &b, int tolerance = 14)
+{
+    return qAbs(a.red() - b.red()) < tolerance && qAbs(a.green() - b.green()) < tolerance
+        && qAbs(a.blue() - b.blue()) < tolerance;
+}
+
+inline QString describe(const QImage &image, QPoint at)
+{
+    return QStringLiteral("%1 at %2,%3").arg(image.pixelColor(at).name()).arg(at.x()).arg(at.y());
+}
+
+// Twips to a pixel of a page rendered at `dpi`.
+inline QPoint pixelOf(QPointF twips, int dpi = 96)
+{
+    const double perPixel = 1440.0 / dpi;
+    return QPoint(int(twips.x() / perPixel), int(twips.y() / perPixel));
+}
+
+// An A4 PDF writer with no margins at 1200 dpi.
+struct PdfFile {
+    QTemporaryDir dir;
+    QString path = dir.filePath("out.pdf");
+    std::unique_ptr<QPdfWriter> writer = std::make_unique<QPdfWriter>(path);
+    PdfFile()
+    {
+        writer->setPageSize(QPageSize(QPageSize::A4));
+        writer->setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer->setResolution(1200);
+    }
+    void close() { writer.reset(); }
+};
+
+namespace pdftools {
+
+inline QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+inline int pageCount(const QString &pdf)
+{
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run("pdfinfo", {pdf}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// Page size in points as the page is seen (rotation applied).
+inline QSizeF pageSize(const QString &pdf, int page)
+{
+    const QString info = run("pdfinfo", {"-f", QString::number(page), "-l", QString::number(page), pdf});
+    const auto m = QRegularExpression(QStringLiteral("Page\\s+%1 size:\\s+([\\d.]+) x ([\\d.]+)").arg(page))
+                       .match(info);
+    const auto r = QRegularExpression(QStringLiteral("Page\\s+%1 rot:\\s+(\\d+)").arg(page)).match(info);
+    if (!m.hasMatch())
+        return {};
+    QSizeF size(m.captured(1).toDouble(), m.captured(2).toDouble());
+    if (r.hasMatch() && (r.captured(1).toInt() % 180) == 90)
+        size.transpose();
+    return size;
+}
+
+inline bool isA4Portrait(const QString &pdf, int page)
+{
+    const QSizeF size = pageSize(pdf, page);
+    return qAbs(size.width() - 595.28) < 1 && qAbs(size.height() - 841.89) < 1;
+}
+
+// Renders one page at `dpi` (96 dpi makes one pixel 15 twips).
+inline QImage renderPage(const QString &pdf, int page, int dpi = 96)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath("page");
+    run("pdftoppm", {"-r", QString::number(dpi), "-f", QString::number(page), "-l",
+                     QString::number(page), "-png", "-singlefile", pdf, prefix});
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
+inline bool cupsRunning() { return QProcess::execute("lpstat", {"-r"}) == 0; }
+
+}  // namespace pdftools
+
+// The PDFs the CUPS PDF queue wrote after `since` whose names hold `name` (the job title), in the
+// order they were printed (by job number); waits up to `timeoutMs` for `count` of them. Filtering by
+// name keeps tests that print at the same time apart.
+inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name, int count, int timeoutMs = 60000)
+{
+    const QDir dir(QDir::homePath() + QStringLiteral("/PDF"));
+    const QRegularExpression jobNumber(QStringLiteral("job_(\\d+)"));
+    QStringList found;
+    for (int waited = 0; waited <= timeoutMs; waited += 250) {
+        found.clear();
+        for (const QFileInfo &fi : dir.entryInfoList({"*.pdf"}, QDir::Files))
+            if (fi.lastModified() >= since.addSecs(-1) && fi.fileName().contains(name))
+                found << fi.absoluteFilePath();
+        if (found.size() >= count) {
+            QThread::msleep(500);  // let the last one be written out
+            break;
+        }
+        QThread::msleep(250);
+    }
+    std::sort(found.begin(), found.end(), [&](const QString &a, const QString &b) {
+        return jobNumber.match(a).captured(1).toInt() < jobNumber.match(b).captured(1).toInt();
+    });
+    return found;
+}
+
+// Skips a test that prints through CUPS when no server runs, unless the run requires one.
+#define REQUIRE_CUPS()                                                                                  \
+    do {                                                                                                \
+        if (!pdftools::cupsRunning()) {                                                                 \
+            if (qEnvironmentVariable("VASTGOED_REQUIRE_CUPS") == QLatin1String("1"))                    \
+                QFAIL("no CUPS server is running, but this run requires one (scripts/start-cups)");     \
+            QSKIP("no CUPS server is running: start one with scripts/start-cups to print for real");    \
+        }                                                                                               \
+    } while (false)
+
+// The box around all pixels that are not white.
+inline QRect contentBox(const QImage &page, int tolerance = 30)
+{
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (!near(page.pixelColor(x, y), Qt::white, tolerance))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
