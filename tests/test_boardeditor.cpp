@@ -322,6 +322,12 @@ void TestBoardEditor::settingsWindowColours()
     for (QLabel *strip : m.numberStrips)
         QCOMPARE(strip->pixmap().toImage().pixelColor(0, 0), yellow);
 
+    // Enter (with the focus on Reset, even) never throws the chosen colours away.
+    form.show();
+    form.ResetKnop->setFocus();
+    QTest::keyClick(&form, Qt::Key_Return);
+    QCOMPARE(w.state.WindowColour, (RgbColour{220, 220, 0}));
+
     form.HScroll1[0]->setValue(17);
     QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
     QCOMPARE(w.state.WindowColour, DefaultWindowColour);
