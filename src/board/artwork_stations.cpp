@@ -760,6 +760,18 @@ void SteamTrain(QPainter &p, Scene &s)
     SmokePuffs(p, QPointF(-20, -60), s);
 }
 
+// A locomotive's body in its livery, lit from above: from `top` down to the frame at y = -10.
+void ShadedBody(QPainter &p, const QPainterPath &body, const Livery &l, qreal top)
+{
+    QLinearGradient shade(0, top, 0, -10);
+    shade.setColorAt(0, l.body.lighter(118));
+    shade.setColorAt(1, l.body.darker(125));
+    p.setPen(QPen(l.body.darker(190), 0.8));
+    p.setBrush(shade);
+    p.drawPath(body);
+    p.setPen(Qt::NoPen);
+}
+
 void DieselTrain(QPainter &p, Scene &s)
 {
     const Livery &l = s.livery;
@@ -773,13 +785,7 @@ void DieselTrain(QPainter &p, Scene &s)
     body.lineTo(0, -20);
     body.lineTo(0, -10);
     body.closeSubpath();
-    QLinearGradient shade(0, -44, 0, -10);
-    shade.setColorAt(0, l.body.lighter(118));
-    shade.setColorAt(1, l.body.darker(125));
-    p.setPen(QPen(l.body.darker(190), 0.8));
-    p.setBrush(shade);
-    p.drawPath(body);
-    p.setPen(Qt::NoPen);
+    ShadedBody(p, body, l, -44);
     p.setBrush(l.accent);
     p.drawRect(QRectF(-80, -22, 80, 4));
     // Cab windows, engine grilles, fuel tank, bogies.
@@ -835,13 +841,7 @@ void ElectricTrain(QPainter &p, Scene &s)
     body.lineTo(0, -38);
     body.lineTo(1, -10);
     body.closeSubpath();
-    QLinearGradient shade(0, -46, 0, -10);
-    shade.setColorAt(0, l.body.lighter(118));
-    shade.setColorAt(1, l.body.darker(125));
-    p.setPen(QPen(l.body.darker(190), 0.8));
-    p.setBrush(shade);
-    p.drawPath(body);
-    p.setPen(Qt::NoPen);
+    ShadedBody(p, body, l, -46);
     // A bold stripe that sweeps up at the cab.
     QPainterPath stripe;
     stripe.moveTo(-86, -24);
