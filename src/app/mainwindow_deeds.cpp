@@ -2,7 +2,7 @@
 // square, "Tools/Vermenigvuldigingsfactor" the rent factor window.
 #include "app/mainwindow.h"
 
-#include "app/startup.h"
+#include "board/geometry.h"
 #include "deeds/configform.h"
 #include "deeds/deedsheet.h"
 #include "deeds/eigendomform.h"
@@ -24,11 +24,9 @@ void Main::openDeedDesigner()
     const int n = m_state.CurrentSquare;
     if (!DeedSheetSlot(n))
         return;  // only the 28 deed squares have a deed
-    QImage picture;
-    if (n == 8)
-        picture = LoadPicture(m_state.dataPath(QStringLiteral("Data-5.vgx")));
-    else if (n == 29)
-        picture = LoadPicture(m_state.dataPath(QStringLiteral("Data-8.vgx")));
+    // A utility's deed shows the picture its square was composed with when it was selected.
+    const bool utility = KindOfSquare(n) == SquareKind::Utility;
+    const QImage picture = utility ? m_state.pictures.ImagePic : QImage();
     EigendomForm form(m_state, Text1->text(), Text2->text(), Combo1->currentText(), picture, this);
     form.exec();
 }
