@@ -158,7 +158,15 @@ inline QImage renderPage(const QString &pdf, int page, int dpi = 96)
     return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
-inline bool cupsRunning() { return QProcess::execute("lpstat", {"-r"}) == 0; }
+// lpstat -r exits 0 whether or not the scheduler runs; only what it prints tells.
+inline bool cupsRunning()
+{
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+    if (!lpstat.waitForFinished(10000))
+        return false;
+    return QString::fromLocal8Bit(lpstat.readAllStandardOutput()).trimmed() == QLatin1String("scheduler is running");
+}
 
 }  // namespace pdftools
 
