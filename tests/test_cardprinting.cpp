@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,14 +24,12 @@
 namespace {
 QColor cardColour(int n) { return QColor(15 * n, 255 - 12 * n, (n % 2) ? 40 : 200); }
 
-// A note whose left half is red and right half blue, framed in grey.
+// A note whose left half is red and right half blue.
 QImage twoColourNote()
 {
     QImage note(400, 200, QImage::Format_RGB32);
     note.fill(Qt::red);
-    for (int y = 0; y < 200; ++y)
-        for (int x = 200; x < 400; ++x)
-            note.setPixelColor(x, y, Qt::blue);
+    QPainter(&note).fillRect(200, 0, 200, 200, Qt::blue);
     return note;
 }
 
@@ -87,18 +86,10 @@ class TestCardPrinting : public QObject
 {
     Q_OBJECT
 private slots:
-    void cardSheetGrid_data();
-    void cardSheetGrid();
-    void cardsLandInTheirSlotsOnTwoSheets_data();
     void cardsLandInTheirSlotsOnTwoSheets();
-    void designerStepsFromCardOneToSixteen();
     void deckPrintsFromAnyCardWithItsBorderColour();
     void designerCannotBeChangedOrClosedWhilePrinting();
-    void answeringNoPrintsNothing();
 
-    void moneySheetGrid_data();
-    void moneySheetGrid();
-    void moneySheetHoldsTenNotesOnOnePage_data();
     void moneySheetHoldsTenNotesOnOnePage();
     void moneyFormPrintsItsPreview();
 
@@ -106,87 +97,54 @@ private slots:
     void printerThatGoesAwayGivesTheMessage();
 };
 
-void TestCardPrinting::cardSheetGrid_data()
-{
-    QTest::addColumn<int>("card");
-    QTest::addColumn<int>("sheet");
-    QTest::addColumn<QPointF>("topLeft");
-    QTest::newRow("card 1") << 1 << 1 << QPointF(300, 600);
-    QTest::newRow("card 2") << 2 << 1 << QPointF(5700, 600);
-    QTest::newRow("card 8") << 8 << 1 << QPointF(5700, 12300);
-    QTest::newRow("card 9") << 9 << 2 << QPointF(300, 600);
-    QTest::newRow("card 16") << 16 << 2 << QPointF(5700, 12300);
-}
-
-void TestCardPrinting::cardSheetGrid()
-{
-    QFETCH(int, card);
-    QFETCH(int, sheet);
-    QFETCH(QPointF, topLeft);
-    QCOMPARE(CardSheet(card), sheet);
-    QCOMPARE(CardSheetSlot(card), QRectF(topLeft, QSizeF(5100, 3310)));
-}
-
-void TestCardPrinting::cardsLandInTheirSlotsOnTwoSheets_data()
-{
-    QTest::addColumn<int>("card");
-    for (int card : {1, 8, 9, 16})
-        QTest::addRow("card %d", card) << card;
-}
-
 void TestCardPrinting::cardsLandInTheirSlotsOnTwoSheets()
 {
-    QFETCH(int, card);
+    // The grid: two columns of 5100 x 3310 twips, four rows, eight cards a sheet.
+    QCOMPARE(CardSheetSlot(1), QRectF(300, 600, 5100, 3310));
+    QCOMPARE(CardSheetSlot(8), QRectF(5700, 12300, 5100, 3310));
+    QCOMPARE(CardSheetSlot(9), CardSheetSlot(1));
+    QCOMPARE(CardSheet(8), 1);
+    QCOMPARE(CardSheet(9), 2);
+
+    // The designer is stepped from card 1 to 16, each card painted after it was reached.
     PdfFile pdf;
-    int current = 0;
-    CardDesignerSteps steps;
-    steps.goToCard = [&current](int c) { current = c; };
-    steps.preview = [&current] {
+    int current = 5;
+    QList<int> steps, placed;
+    CardDesignerSteps designer;
+    designer.goToCard = [&](int c) { steps << c; current = c; };
+    designer.preview = [&] {
+        placed << current;
         QImage picture(320, 200, QImage::Format_RGB32);
         picture.fill(cardColour(current));
         return picture;
     };
-    steps.pauseSeconds = 0;
+    designer.pauseSeconds = 0;
     {
         PrinterPage page(pdf.writer.get());
-        QVERIFY(PrintCardSheets(page, steps));
+        QVERIFY(PrintCardSheets(page, designer));
         QCOMPARE(page.pagesStarted(), 2);
     }
     pdf.close();
-    QCOMPARE(pdftools::pageCount(pdf.path), 2);  // no blank third sheet
-    QVERIFY(pdftools::isA4Portrait(pdf.path, CardSheet(card)));
-
-    const QImage page = pdftools::renderPage(pdf.path, CardSheet(card), 96);
-    const QRectF slot = CardSheetSlot(card);
-    const QPoint centre = pixelOf(slot.center());
-    QVERIFY2(near(page.pixelColor(centre), cardColour(card)), qPrintable(describe(page, centre)));
-    // The card fills its whole slot: 3 pixels inside each edge it shows, 3 pixels outside it does not.
-    const QPoint inside[] = {pixelOf(slot.topLeft()) + QPoint(3, 3), pixelOf(slot.bottomRight()) - QPoint(3, 3)};
-    for (const QPoint p : inside)
-        QVERIFY2(near(page.pixelColor(p), cardColour(card)), qPrintable(describe(page, p)));
-    const QPoint outside[] = {pixelOf(slot.topLeft()) - QPoint(3, 3), pixelOf(slot.bottomRight()) + QPoint(3, 3)};
-    for (const QPoint p : outside)
-        QVERIFY2(!near(page.pixelColor(p), cardColour(card)), qPrintable(describe(page, p)));
-}
-
-void TestCardPrinting::designerStepsFromCardOneToSixteen()
-{
-    PdfFile pdf;
-    QList<int> steps;
-    int current = 5;
-    QList<int> placed;
-    CardDesignerSteps designer;
-    designer.goToCard = [&](int c) { steps << c; current = c; };
-    designer.preview = [&] { placed << current; return QImage(320, 200, QImage::Format_RGB32); };
-    designer.pauseSeconds = 0;
-    PrinterPage page(pdf.writer.get());
-    QVERIFY(PrintCardSheets(page, designer));
     QList<int> oneToSixteen;
     for (int c = 1; c <= 16; ++c)
         oneToSixteen << c;
     QCOMPARE(placed, oneToSixteen);
     QCOMPARE(steps.first(), 1);
-    QCOMPARE(current, 16);
+    QCOMPARE(pdftools::pageCount(pdf.path), 2);  // no blank third sheet
+
+    // Each card fills its whole slot: 3 pixels inside each edge it shows, 3 pixels outside it does not.
+    for (int sheet = 1; sheet <= 2; ++sheet) {
+        QVERIFY(pdftools::isA4Portrait(pdf.path, sheet));
+        const QImage page = pdftools::renderPage(pdf.path, sheet, 96);
+        for (int card = 8 * sheet - 7; card <= 8 * sheet; ++card) {
+            const QRectF slot = CardSheetSlot(card);
+            for (const QPoint p : {pixelOf(slot.center()), pixelOf(slot.topLeft()) + QPoint(3, 3),
+                                   pixelOf(slot.bottomRight()) - QPoint(3, 3)})
+                QVERIFY2(near(page.pixelColor(p), cardColour(card)), qPrintable(describe(page, p)));
+            for (const QPoint p : {pixelOf(slot.topLeft()) - QPoint(3, 3), pixelOf(slot.bottomRight()) + QPoint(3, 3)})
+                QVERIFY2(!near(page.pixelColor(p), cardColour(card)), qPrintable(describe(page, p)));
+        }
+    }
 }
 
 void TestCardPrinting::deckPrintsFromAnyCardWithItsBorderColour()
@@ -200,8 +158,12 @@ void TestCardPrinting::deckPrintsFromAnyCardWithItsBorderColour()
     form.HScroll1[2]->setValue(0);
     form.HScroll1[3]->setValue(0);
     const CardDeck deckBefore = d.state.project.FondsDeck;
+    d.dialogs.yesNoAnswers = {false, true};  // No prints nothing and leaves the designer at card 5
     QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
-    QCOMPARE(d.dialogs.asked, QStringList{" Print|Wilt u deze 16 kaarten nu afdrukken?"});
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(form.HScroll->value(), 5);
+    QTest::mouseClick(form.PrintKnop, Qt::LeftButton);
+    QCOMPARE(d.dialogs.asked, QStringList(2, " Print|Wilt u deze 16 kaarten nu afdrukken?"));
     QCOMPARE(form.HScroll->value(), 16);
     QCOMPARE(form.KaartLabel->text(), QStringLiteral("16 / 16"));
     QVERIFY(!QGuiApplication::overrideCursor());  // the busy pointer is gone again
@@ -239,66 +201,16 @@ void TestCardPrinting::designerCannotBeChangedOrClosedWhilePrinting()
         stayedOpen = form.isVisible();
     });
     form.PrintKnop->click();
-    QVERIFY(checked);
-    QVERIFY(controlsOff);
-    QVERIFY(stayedOpen);
-    QVERIFY(form.PrintKnop->isEnabled());
-    QVERIFY(form.ExitKnop->isEnabled());
+    QVERIFY(checked && controlsOff && stayedOpen);
+    QVERIFY(form.PrintKnop->isEnabled() && form.ExitKnop->isEnabled());
     QCOMPARE(d.dialogs.asked.size(), 1);
-}
-
-void TestCardPrinting::answeringNoPrintsNothing()
-{
-    Designer d;
-    const QString out = d.printToFile();
-    {
-        KansForm form(d.state, d.dialogs, d.printers);
-        form.HScroll->setValue(3);
-        d.dialogs.yesNoAnswers = {false};
-        form.PrintKnop->click();
-        QCOMPARE(form.HScroll->value(), 3);
-    }
-    {
-        GeldForm form(d.state, d.dialogs, d.printers);
-        d.dialogs.yesNoAnswers = {false};
-        form.PrintKnop->click();
-    }
-    QCOMPARE(d.dialogs.asked, (QStringList{" Print|Wilt u deze 16 kaarten nu afdrukken?",
-                                           " Print|Wilt u dit speelgeld nu afdrukken?"}));
-    QVERIFY(!QFile::exists(out));
-}
-
-void TestCardPrinting::moneySheetGrid_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QPointF>("topLeft");
-    QTest::newRow("row 1, left") << 1 << 1 << QPointF(180, 180);
-    QTest::newRow("row 1, right") << 1 << 2 << QPointF(5850, 180);
-    QTest::newRow("row 5, right") << 5 << 2 << QPointF(5850, 12660);
-}
-
-void TestCardPrinting::moneySheetGrid()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QPointF, topLeft);
-    QCOMPARE(MoneySheetSlot(row, column), QRectF(topLeft, QSizeF(5430, 2850)));
-}
-
-void TestCardPrinting::moneySheetHoldsTenNotesOnOnePage_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    for (int r : {1, 5})
-        for (int c = 1; c <= 2; ++c)
-            QTest::addRow("row %d, column %d", r, c) << r << c;
 }
 
 void TestCardPrinting::moneySheetHoldsTenNotesOnOnePage()
 {
-    QFETCH(int, row);
-    QFETCH(int, column);
+    // Two columns of 5430 x 2850 twips, 240 apart; five rows, 270 apart.
+    QCOMPARE(MoneySheetSlot(1, 1), QRectF(180, 180, 5430, 2850));
+    QCOMPARE(MoneySheetSlot(5, 2), QRectF(5850, 12660, 5430, 2850));
     PdfFile pdf;
     {
         PrinterPage page(pdf.writer.get());
@@ -309,17 +221,21 @@ void TestCardPrinting::moneySheetHoldsTenNotesOnOnePage()
     QCOMPARE(pdftools::pageCount(pdf.path), 1);
     QVERIFY(pdftools::isA4Portrait(pdf.path, 1));
     const QImage page = pdftools::renderPage(pdf.path, 1, 96);
-    const QRectF slot = MoneySheetSlot(row, column);
-    // Left half red, right half blue: the note is placed the right way round and stretched to fill.
-    const QPoint left = pixelOf(slot.topLeft() + QPointF(slot.width() * 0.05, slot.height() / 2));
-    const QPoint right = pixelOf(slot.topLeft() + QPointF(slot.width() * 0.95, slot.height() / 2));
-    QVERIFY2(near(page.pixelColor(left), Qt::red), qPrintable(describe(page, left)));
-    QVERIFY2(near(page.pixelColor(right), Qt::blue), qPrintable(describe(page, right)));
-    // The gaps: 240 twips across, 270 down.
-    const QPoint beyondRight = pixelOf(slot.topLeft() + QPointF(slot.width() + 120, slot.height() / 2));
-    const QPoint below = pixelOf(slot.topLeft() + QPointF(slot.width() / 4, slot.height() + 135));
-    QVERIFY2(near(page.pixelColor(beyondRight), Qt::white), qPrintable(describe(page, beyondRight)));
-    QVERIFY2(near(page.pixelColor(below), Qt::white), qPrintable(describe(page, below)));
+    for (int row = 1; row <= 5; ++row)
+        for (int column = 1; column <= 2; ++column) {
+            // Left half red, right half blue: the note the right way round, stretched to fill;
+            // white in the gaps right of it and below it.
+            const QRectF slot = MoneySheetSlot(row, column);
+            const QList<QPair<QPointF, QColor>> probes = {
+                {{slot.width() * 0.05, slot.height() / 2}, Qt::red},
+                {{slot.width() * 0.95, slot.height() / 2}, Qt::blue},
+                {{slot.width() + 120, slot.height() / 2}, Qt::white},
+                {{slot.width() / 4, slot.height() + 135}, Qt::white}};
+            for (const auto &[offset, colour] : probes) {
+                const QPoint p = pixelOf(slot.topLeft() + offset);
+                QVERIFY2(near(page.pixelColor(p), colour), qPrintable(describe(page, p)));
+            }
+        }
 }
 
 void TestCardPrinting::moneyFormPrintsItsPreview()
@@ -328,8 +244,11 @@ void TestCardPrinting::moneyFormPrintsItsPreview()
     const QString out = d.printToFile();
     GeldForm form(d.state, d.dialogs, d.printers);
     form.HScroll->setValue(3);  // blue amount
+    d.dialogs.yesNoAnswers = {false, true};
     form.PrintKnop->click();
-    QCOMPARE(d.dialogs.asked, QStringList{" Print|Wilt u dit speelgeld nu afdrukken?"});
+    QVERIFY(!QFile::exists(out));  // No prints nothing
+    form.PrintKnop->click();
+    QCOMPARE(d.dialogs.asked, QStringList(2, " Print|Wilt u dit speelgeld nu afdrukken?"));
     QCOMPARE(pdftools::pageCount(out), 1);
     QVERIFY(pdftools::isA4Portrait(out, 1));
     const QImage page = pdftools::renderPage(out, 1, 192);
@@ -369,13 +288,10 @@ void TestCardPrinting::deckAndMoneyThroughCups()
 
     const QStringList deck = waitForNamedJobs(start, QStringLiteral("Kans_Kaarten"), 1);
     const QStringList money = waitForNamedJobs(start, QStringLiteral("Speelgeld"), 1);
-    QCOMPARE(deck.size(), 1);
-    QCOMPARE(money.size(), 1);
+    QVERIFY(deck.size() == 1 && money.size() == 1);
     QCOMPARE(pdftools::pageCount(deck[0]), 2);
     QCOMPARE(pdftools::pageCount(money[0]), 1);
-    for (int sheet = 1; sheet <= 2; ++sheet)
-        QVERIFY(pdftools::isA4Portrait(deck[0], sheet));
-    QVERIFY(pdftools::isA4Portrait(money[0], 1));
+    QVERIFY(pdftools::isA4Portrait(deck[0], 1) && pdftools::isA4Portrait(deck[0], 2) && pdftools::isA4Portrait(money[0], 1));
 
     // The queue's printable area starts at its own margins: measure the printed block instead.
     // At 48 dpi a pixel is 30 twips.

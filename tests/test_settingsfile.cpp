@@ -17,7 +17,6 @@ class TestSettingsFile : public QObject
 private slots:
     void init();
     void firstStartWritesTheDefaults();
-    void fileEndingAfterLineFourKeepsWhatItHad();
     void soundFileIsTakenWhole();
     void damagedFilesGiveDefaultsOrClampedValues_data();
     void damagedFilesGiveDefaultsOrClampedValues();
@@ -39,29 +38,15 @@ void TestSettingsFile::init()
 void TestSettingsFile::firstStartWritesTheDefaults()
 {
     QVERIFY(!LoadStartState(m_state));
-    const QList<QByteArray> lines = readAll(m_state.settingsPath()).split('\n');
+    const QByteArray bytes = readAll(m_state.settingsPath());
+    const QList<QByteArray> lines = bytes.split('\n');
     QCOMPARE(lines.size(), 18);  // 17 records and nothing after the last CR LF
-    QCOMPARE(lines[1], QByteArray("\"--------------------------\"\r"));
-    QCOMPARE(lines[2], QByteArray("220,220,190\r"));
-    QCOMPARE(lines[3], QByteArray("0\r"));
-    QCOMPARE(lines[4], QByteArray("\"--------------------------\"\r"));
-    QVERIFY(readAll(m_state.settingsPath()).endsWith(defaultFactorLines));
-    // The next start reads it whole.
-    Algemeen again;
+    QCOMPARE(lines.mid(1, 4), (QList<QByteArray>{"\"--------------------------\"\r", "220,220,190\r", "0\r",
+                                                 "\"--------------------------\"\r"}));
+    QVERIFY(bytes.endsWith(defaultFactorLines));
+    Algemeen again;  // the next start reads it whole
     again.ProgramFolder = m_dir.path();
     QVERIFY(LoadStartState(again));
-}
-
-void TestSettingsFile::fileEndingAfterLineFourKeepsWhatItHad()
-{
-    writeAll(m_state.settingsPath(), "\"x\"\r\n\"--\"\r\n10,20,30\r\n7\r\n");
-    QVERIFY(!LoadStartState(m_state));
-    QCOMPARE(m_state.WindowColour, (RgbColour{10, 20, 30}));
-    QCOMPARE(m_state.project.StationImage, quint8(7));
-    QCOMPARE(m_state.RentFactors, DefaultRentFactors());
-    const QByteArray rewritten = readAll(m_state.settingsPath());
-    QVERIFY(rewritten.contains("\r\n10,20,30\r\n7\r\n"));
-    QVERIFY(rewritten.endsWith(defaultFactorLines));
 }
 
 void TestSettingsFile::soundFileIsTakenWhole()
@@ -81,20 +66,18 @@ void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<RgbColour>("colour");
     QTest::addColumn<int>("station");
-    QTest::addColumn<int>("factor1");
 
+    const QByteArray head("\"b\"\r\n\"-\"\r\n");
     const QByteArray tail("\"-\"\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n");
-    QTest::newRow("empty") << QByteArray() << DefaultWindowColour << 0 << 5;
-    QTest::newRow("binary") << QByteArray("\x00\xff\x13\x80\"\x01", 6) << DefaultWindowColour << 0 << 5;
-    QTest::newRow("colour 999") << ("\"b\"\r\n\"-\"\r\n999,-4,3\r\n2\r\n" + tail)
-                                << RgbColour{255, 220, 190} << 0 << 5;
-    QTest::newRow("station 77") << ("\"b\"\r\n\"-\"\r\n1,2,3\r\n77\r\n" + tail)
-                                << RgbColour{1, 2, 3} << 29 << 5;
-    QTest::newRow("factor beyond 32 bits")
-        << QByteArray("\"b\"\r\n\"-\"\r\n1,2,3\r\n4\r\n\"-\"\r\n99999999999\r\n")
-        << RgbColour{1, 2, 3} << 4 << 5;
-    QTest::newRow("text for a number") << QByteArray("\"b\"\r\n\"-\"\r\nrood,2,3\r\n")
-                                       << DefaultWindowColour << 0 << 5;
+    QTest::newRow("empty") << QByteArray() << DefaultWindowColour << 0;
+    QTest::newRow("binary") << QByteArray("\x00\xff\x13\x80\"\x01", 6) << DefaultWindowColour << 0;
+    QTest::newRow("ends after line 4") << head + "10,20,30\r\n7\r\n" << RgbColour{10, 20, 30} << 7;
+    QTest::newRow("colour 999") << head + "999,-4,3\r\n2\r\n" + tail << RgbColour{255, 220, 190} << 0;
+    QTest::newRow("station 77") << head + "1,2,3\r\n77\r\n" + tail << RgbColour{1, 2, 3} << 29;
+    QTest::newRow("factor beyond 32 bits") << head + "1,2,3\r\n4\r\n\"-\"\r\n99999999999\r\n" << RgbColour{1, 2, 3} << 4;
+    QTest::newRow("text for a number") << head + "rood,2,3\r\n" << DefaultWindowColour << 0;
+    QTest::newRow("larger than 64 KiB") << head + "1,2,3\r\n4\r\n" + tail + QByteArray(64 * 1024, ' ')
+                                        << DefaultWindowColour << 0;
 }
 
 void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues()
@@ -102,18 +85,19 @@ void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues()
     QFETCH(QByteArray, content);
     QFETCH(RgbColour, colour);
     QFETCH(int, station);
-    QFETCH(int, factor1);
     writeAll(m_state.settingsPath(), content);
     QVERIFY(!LoadStartState(m_state));
     QCOMPARE(m_state.WindowColour, colour);
     QCOMPARE(int(m_state.project.StationImage), station);
-    QCOMPARE(m_state.RentFactors[1], factor1);
+    QCOMPARE(m_state.RentFactors, DefaultRentFactors());
 
     // The file is rewritten complete, and reads back whole.
+    const QByteArray rewritten = readAll(m_state.settingsPath());
+    QVERIFY(rewritten.endsWith(defaultFactorLines));
     Algemeen again;
     QVERIFY(ReadSettingsFile(m_state.settingsPath(), again));
     QCOMPARE(again.WindowColour, colour);
-    QCOMPARE(SettingsFileBytes(again), readAll(m_state.settingsPath()));
+    QCOMPARE(SettingsFileBytes(again), rewritten);
 }
 
 void TestSettingsFile::writeLeavesOldFileWhenItCannotWrite()

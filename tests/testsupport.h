@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRect>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -54,6 +55,41 @@ inline int pixelsOf(const QImage &image, const QRect &rect, const QColor &colour
             if (image.pixelColor(x, y) == colour)
                 ++count;
     return count;
+}
+
+// A picture of random colours, the same for the same seed.
+inline QImage noiseImage(int width, int height, quint32 seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < height; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            row[x] = 0xff000000u | (random.generate() & 0xffffffu);
+    }
+    return image;
+}
+
+// The box around every pixel of `rect` that is not exactly `background` (invalid when none is).
+inline QRect inkBounds(const QImage &image, const QRect &rect, const QColor &background)
+{
+    QRect box;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixelColor(x, y) != background)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// A station strip of 30 pictures of 160 x 135, each one colour of its own.
+inline QColor stationColour(int i) { return QColor(i * 8, 255 - i * 8, 100); }
+inline QImage stationStripOfColours()
+{
+    QImage strip(160, 30 * 135, QImage::Format_RGB32);
+    for (int i = 0; i < 30; ++i)
+        for (int y = 0; y < 135; ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(strip.scanLine(i * 135 + y)), 160, stationColour(i).rgb());
+    return strip;
 }
 
 // True when some pixel of `rect` differs from `background`.
