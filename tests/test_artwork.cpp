@@ -39,7 +39,6 @@ private slots:
     void deedSlotsStandOutFromTheSheet();
     void boardSquaresAreOutlinedEmptyPlaces();
     void cardSquaresFillTheirPlacesOnTheBoard();
-    void placeholderKeepsItsMarginAndShowsText();
 };
 
 void TestArtwork::sizesAndFormat_data()
@@ -146,23 +145,6 @@ void TestArtwork::cardSquaresFillTheirPlacesOnTheBoard()
     for (int n : {2, 15, 25})
         PlaceSquarePixelByPixel(expected, fonds, SideOfSquare(n), DefaultSquarePosition(n));
     QVERIFY(board == expected);
-}
-
-void TestArtwork::placeholderKeepsItsMarginAndShowsText()
-{
-    const QImage placeholder = DrawPlaceholder();
-    const QColor background(225, 239, 217);
-    for (int x = 0; x < 180; ++x)
-        for (int y = 0; y < 280; ++y)
-            if (x < 2 || x > 177 || y < 2 || y > 277)
-                QCOMPARE(placeholder.pixelColor(x, y), background);
-    // The invitation is written in the lower part, the picture sits above it.
-    int dark = 0;
-    for (int y = 170; y < 270; ++y)
-        for (int x = 2; x < 178; ++x)
-            dark += placeholder.pixelColor(x, y).lightness() < 90;
-    QVERIFY(dark > 300);
-    QVERIFY(DistinctColours(placeholder, QRect(2, 2, 176, 160)) > 40);
 }
 
 QTEST_MAIN(TestArtwork)

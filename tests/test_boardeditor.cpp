@@ -8,10 +8,8 @@
 #include "board/kleurform.h"
 #include "board/squaredesign.h"
 #include "placementreference.h"
-#include "scripteddialogs.h"
 #include "testwindow.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,16 +17,14 @@
 #include <QtTest>
 
 namespace {
-const QColor Background(225, 239, 217);
-
 // A main window on a fresh state and program folder.
 struct Window : TestWindow {
     Window() { main->show(); }
     // A left click in the middle of square n's hit rectangle.
-    void select(int n, Qt::MouseButton button = Qt::LeftButton)
+    void select(int n)
     {
         const HitRect r = OverviewHitRect(n);
-        click(QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15), button);
+        click(QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15));
     }
     void click(QPoint pixel, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -79,8 +75,7 @@ private slots:
     void placingWritesBoardAndPicture();
     void placingWithoutBoardPicture();
     void missingSquarePictureKeepsTheLastOne();
-    void settingsWindowColours();
-    void settingsWindowStationPicture();
+    void settingsWindow();
 };
 
 void TestBoardEditor::selectingLoadsTheEditor_data()
@@ -254,51 +249,41 @@ void TestBoardEditor::missingSquarePictureKeepsTheLastOne()
              waterWorks.scaled(133, 107).convertToFormat(QImage::Format_RGB32));
 }
 
-void TestBoardEditor::settingsWindowColours()
+void TestBoardEditor::settingsWindow()
 {
     Window w;
     Main &m = *w.main;
+    w.state.project.StationImage = 3;
+    const QImage board = w.state.pictures.Speelbord;
     KleurForm form(w.state, [&m](int r, int g, int b) { m.ApplyWindowColour(r, g, b); }, &m);
-    form.HScroll1[2]->setValue(0);
 
+    // A colour bar goes straight to the state, the window and its number strips.
+    form.HScroll1[2]->setValue(0);
     const QColor yellow(220, 220, 0);
     QCOMPARE(w.state.WindowColour, (RgbColour{220, 220, 0}));
     QCOMPARE(form.KleurLabel[2]->text(), QStringLiteral("B: 0"));
-    QCOMPARE(form.palette().color(QPalette::Window), yellow);
     QCOMPARE(m.centralWidget()->palette().color(QPalette::Window), yellow);
     for (QLabel *strip : m.numberStrips)
         QCOMPARE(strip->pixmap().toImage().pixelColor(0, 0), yellow);
-
-    // Enter (with the focus on Reset, even) never throws the chosen colours away.
+    // Enter (with the focus on Reset, even) never throws the chosen colours away; Reset does.
     form.show();
     form.ResetKnop->setFocus();
     QTest::keyClick(&form, Qt::Key_Return);
     QCOMPARE(w.state.WindowColour, (RgbColour{220, 220, 0}));
-
-    form.HScroll1[0]->setValue(17);
     QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
     QCOMPARE(w.state.WindowColour, DefaultWindowColour);
-    QCOMPARE(m.centralWidget()->palette().color(QPalette::Window), QColor(220, 220, 190));
     QCOMPARE(m.numberStrips[1]->pixmap().toImage().pixelColor(0, 0), QColor(220, 220, 190));
-}
 
-void TestBoardEditor::settingsWindowStationPicture()
-{
-    Window w;
-    w.state.project.StationImage = 3;
-    const QImage board = w.state.pictures.Speelbord;
-    KleurForm form(w.state, {}, w.main.get());
-    QCOMPARE(form.VScroll->value(), 3);
+    // Station picture 29 is strip rows 3915..4049; the board keeps its stations until one is placed.
     QCOMPARE(form.Label7->text(), QStringLiteral("4 / 30"));
     form.VScroll->setValue(29);
     QCOMPARE(int(w.state.project.StationImage), 29);
     QCOMPARE(form.Label7->text(), QStringLiteral("30 / 30"));
-    QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             w.state.pictures.TreinPic.copy(0, 3915, 160, 135));
-    // The board keeps its stations until one is placed again.
+    const QImage last = w.state.pictures.TreinPic.copy(0, 3915, 160, 135);
+    QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32), last);
     QVERIFY(w.state.pictures.Speelbord == board);
     w.select(23);
-    QCOMPARE(w.main->templateImage.copy(12, 75, 160, 135), w.state.pictures.TreinPic.copy(0, 3915, 160, 135));
+    QCOMPARE(m.templateImage.copy(12, 75, 160, 135), last);
 }
 
 QTEST_MAIN(TestBoardEditor)

@@ -56,7 +56,6 @@ class TestMoney : public QObject
     Q_OBJECT
 private slots:
     void openingShowsTheDefaultNote();
-    void amountColourTable_data();
     void amountColourTable();
     void backgroundChangeRedrawsTheNote();
     void newAmountErasesTheOldOneWhole_data();
@@ -95,31 +94,19 @@ void TestMoney::openingShowsTheDefaultNote()
     QCOMPARE(pixelsOf(note, QRect(0, 0, 19, 200), Qt::white), 0);
 }
 
-void TestMoney::amountColourTable_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("first, red") << 1 << QColor(255, 0, 0);
-    QTest::newRow("dark red") << 7 << QColor(120, 0, 0);
-    QTest::newRow("last, black") << 13 << QColor(0, 0, 0);
-}
-
 void TestMoney::amountColourTable()
 {
-    QFETCH(int, n);
-    QFETCH(QColor, colour);
     Fixture f;
     GeldForm form(f.state, f.dialogs, f.printers);
-    if (n == 1)
-        form.HScroll->setValue(2);  // the bar starts at 1: move away and back
-    form.HScroll->setValue(n);
-    QCOMPARE(form.KleurLabel->text(), QStringLiteral("Kleur bedrag, %1 / 13").arg(n));
-    QCOMPARE(QColor(form.AmountColour.red, form.AmountColour.green, form.AmountColour.blue), colour);
-    // Amount pixels in that colour; (for black, beyond the dots that also lie in the band)
-    const QRect inside(150, 88, 100, 26);
-    const int expected = colour == Qt::black ? 200 : 40;
-    QVERIFY2(pixelsOf(form.notePicture(), inside, colour) > expected,
-             qPrintable(QString::number(pixelsOf(form.notePicture(), inside, colour))));
+    // Dark red, the last (black), and the first (red) again: the bar starts at 1.
+    for (const auto &[n, colour] : {qMakePair(7, QColor(120, 0, 0)), qMakePair(13, QColor(0, 0, 0)), qMakePair(1, QColor(255, 0, 0))}) {
+        form.HScroll->setValue(n);
+        QCOMPARE(form.KleurLabel->text(), QStringLiteral("Kleur bedrag, %1 / 13").arg(n));
+        QCOMPARE(QColor(form.AmountColour.red, form.AmountColour.green, form.AmountColour.blue), colour);
+        // Amount pixels in that colour (for black, beyond the dots that also lie in the band).
+        const int count = pixelsOf(form.notePicture(), QRect(150, 88, 100, 26), colour);
+        QVERIFY2(count > (n == 13 ? 200 : 40), qPrintable(QString::number(count)));
+    }
 }
 
 void TestMoney::backgroundChangeRedrawsTheNote()

@@ -77,7 +77,6 @@ private slots:
     void hostileFiles_data();
     void hostileFiles();
     void listing();
-    void deleteFolderTree();
     void deleteProjectStaysInside_data();
     void deleteProjectStaysInside();
 };
@@ -320,32 +319,6 @@ void TestProjectFiles::listing()
     QCOMPARE(ListProjects(dir.path()), QStringList({"", "A", "", "b", "notes"}));
 }
 
-void TestProjectFiles::deleteFolderTree()
-{
-    QTemporaryDir dir;
-    const QString tree = dir.filePath("boom");
-    writeBytes(tree + "/a.txt", "a");
-    writeBytes(tree + "/sub/b.txt", "b");
-    writeBytes(tree + "/sub/.verborgen", "c");
-    QFile::setPermissions(tree + "/a.txt", QFileDevice::ReadOwner);
-    QFile::setPermissions(tree + "/sub/b.txt", QFileDevice::ReadOwner);
-    // Links inside the tree go; what they point at stays.
-    writeBytes(dir.filePath("buiten/bewaar.txt"), "blijft");
-    QVERIFY(QFile::link(dir.filePath("buiten"), tree + "/sub/naar-map"));
-    QVERIFY(QFile::link(dir.filePath("buiten/bewaar.txt"), tree + "/naar-bestand"));
-    QFile::setPermissions(tree + "/sub", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-
-    QVERIFY(DeleteFolderTree(tree));
-    QVERIFY(!QFileInfo::exists(tree));
-    QCOMPARE(readAll(dir.filePath("buiten/bewaar.txt")), QByteArray("blijft"));
-
-    // The folder itself being a link: only the link goes.
-    QVERIFY(QFile::link(dir.filePath("buiten"), dir.filePath("link")));
-    QVERIFY(DeleteFolderTree(dir.filePath("link")));
-    QVERIFY(!QFileInfo(dir.filePath("link")).isSymLink());
-    QCOMPARE(readAll(dir.filePath("buiten/bewaar.txt")), QByteArray("blijft"));
-}
-
 void TestProjectFiles::deleteProjectStaysInside_data()
 {
     QTest::addColumn<QString>("entry");
@@ -366,9 +339,13 @@ void TestProjectFiles::deleteProjectStaysInside()
     QVERIFY(WriteProjectFiles(d.state, "Q"));
     writeBytes(d.path("Vastgoed.ini"), "ini");
     writeBytes(d.path("Q/elders.txt"), "elders");
+    // Hidden and read-only files, a read-only sub folder, links to a folder and a file outside:
+    // all go, what the links point at stays.
+    writeBytes(d.path("Projecten/P/sub/.verborgen"), "c");
     QFile::setPermissions(d.path("Projecten/P/Kansfonds.kan"), QFileDevice::ReadOwner);
-    // A link in the project folder to something outside it.
-    QVERIFY(QFile::link(d.path("Q"), d.path("Projecten/P/link")));
+    QVERIFY(QFile::link(d.path("Q"), d.path("Projecten/P/sub/naar-map")));
+    QVERIFY(QFile::link(d.path("Q/elders.txt"), d.path("Projecten/P/naar-bestand")));
+    QFile::setPermissions(d.path("Projecten/P/sub"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
     QCOMPARE(DeleteProject(d.dir.path(), entry), deletes);
     QCOMPARE(QFileInfo::exists(d.path("Projecten/P.vgd")), !deletes);
@@ -376,6 +353,13 @@ void TestProjectFiles::deleteProjectStaysInside()
     QVERIFY(QFileInfo::exists(d.path("Projecten/Q.vgd")));
     QVERIFY(QFileInfo::exists(d.path("Projecten/Q/Kansfonds.kan")));
     QCOMPARE(readAll(d.path("Vastgoed.ini")), QByteArray("ini"));
+    QCOMPARE(readAll(d.path("Q/elders.txt")), QByteArray("elders"));
+    QFile::setPermissions(d.path("Projecten/P/sub"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    // A project folder that is itself a link: only the link goes.
+    QVERIFY(QFile::link(d.path("Q"), d.path("link")));
+    QVERIFY(DeleteFolderTree(d.path("link")));
+    QVERIFY(!QFileInfo(d.path("link")).isSymLink());
     QCOMPARE(readAll(d.path("Q/elders.txt")), QByteArray("elders"));
 }
 
