@@ -1,4 +1,4 @@
-// The artwork pictures: their sizes and the places the rest of the program relies on —
+// The artwork pictures: the places the rest of the program relies on —
 // the overview's squares lie on the click rectangles, the deed slots and the board's
 // squares sit where the later drawing puts its work.
 
@@ -33,34 +33,11 @@ class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
-    void sizesAndFormat_data();
-    void sizesAndFormat();
     void overviewSquaresLieOnTheirClickRectangles();
     void deedSlotsStandOutFromTheSheet();
     void boardSquaresAreOutlinedEmptyPlaces();
     void cardSquaresFillTheirPlacesOnTheBoard();
 };
-
-void TestArtwork::sizesAndFormat_data()
-{
-    QTest::addColumn<QImage>("image");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("board") << DrawBoardTemplate() << QSize(2180, 2180);
-    QTest::newRow("deed sheet") << DrawBlankDeedSheet() << QSize(1476, 1176);
-    QTest::newRow("overview") << DrawBoardOverview() << QSize(400, 400);
-    QTest::newRow("stations") << DrawStationStrip() << QSize(160, 4050);
-    QTest::newRow("placeholder") << DrawPlaceholder() << QSize(180, 280);
-    QTest::newRow("water works") << DrawWaterWorks() << QSize(160, 135);
-}
-
-void TestArtwork::sizesAndFormat()
-{
-    QFETCH(QImage, image);
-    QFETCH(QSize, size);
-    QCOMPARE(image.size(), size);
-    QCOMPARE(image.format(), QImage::Format_RGB32);
-    QVERIFY(DistinctColours(image, image.rect()) > 20);  // a real picture, not an empty canvas
-}
 
 void TestArtwork::overviewSquaresLieOnTheirClickRectangles()
 {

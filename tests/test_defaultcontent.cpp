@@ -18,7 +18,6 @@ class TestDefaultContent : public QObject
 {
     Q_OBJECT
 private slots:
-    void squareTexts_data();
     void squareTexts();
     void onlyStreetsHaveColourOnePerCity();
     void cardTexts();
@@ -26,23 +25,16 @@ private slots:
     void newDesignRestoresEveryText();
 };
 
-void TestDefaultContent::squareTexts_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("first street") << 1 << QStringList{"A-Kerkhof", "Groningen", QString::fromUtf8("€ 220,-")};
-    QTest::newRow("card square") << 2 << QStringList{"", "", ""};
-    QTest::newRow("station") << 5 << QStringList{"Station Noord", "", QString::fromUtf8("€ 200,-")};
-    QTest::newRow("apostrophe") << 9 << QStringList{"Lange Poten", "'S-Gravenhage", QString::fromUtf8("€ 280,-")};
-    QTest::newRow("last") << 36 << QStringList{"Vreeburg", "Utrecht", QString::fromUtf8("€ 200,-")};
-}
-
 void TestDefaultContent::squareTexts()
 {
-    QFETCH(int, n);
-    QFETCH(QStringList, texts);
-    const BoardSquare square = defaultDesign().project.Board[n];
-    QCOMPARE((QStringList{square.Street, square.City, square.Amount}), texts);
+    const Algemeen s = defaultDesign();
+    const QString euro = QString::fromUtf8("€ ");
+    const QList<QPair<int, QStringList>> expected = {
+        {1, {"A-Kerkhof", "Groningen", euro + "220,-"}},    {2, {"", "", ""}},  // a card square
+        {5, {"Station Noord", "", euro + "200,-"}},         {9, {"Lange Poten", "'S-Gravenhage", euro + "280,-"}},
+        {36, {"Vreeburg", "Utrecht", euro + "200,-"}}};
+    for (const auto &[n, texts] : expected)
+        QCOMPARE((QStringList{s.project.Board[n].Street, s.project.Board[n].City, s.project.Board[n].Amount}), texts);
 }
 
 void TestDefaultContent::onlyStreetsHaveColourOnePerCity()

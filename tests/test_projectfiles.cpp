@@ -157,12 +157,6 @@ void TestProjectFiles::roundTrip()
     QCOMPARE(p.Speelbord, d.state.pictures.Speelbord);
     QCOMPARE(p.EigenDomsPic, d.state.pictures.EigenDomsPic);
 
-    // Pictures of another size are left out; the texts still come.
-    const ProjectReadResult other = ReadProjectFiles(d.dir.path(), "Rond", QSize(400, 400), QSize());
-    QVERIFY(other.loaded);
-    QVERIFY(other.loaded->Speelbord.isNull());
-    QCOMPARE(other.loaded->EigenDomsPic, d.state.pictures.EigenDomsPic);
-
     // The name stored in the file chooses the folder the pictures and deck come from.
     QVERIFY(QFile::copy(d.path("Projecten/Rond.vgd"), d.path("Projecten/Ander.vgd")));
     const ProjectReadResult copy = ReadProjectFiles(d.dir.path(), "Ander", QSize(2180, 2180), QSize());
@@ -271,7 +265,6 @@ void TestProjectFiles::hostileFiles_data()
     order.replace("\r\n3,\"Groote", "\r\n99999999999,\"Groote");
     QTest::newRow("square numbers out of order") << order << true << 0;
     QTest::newRow("name leaving Projecten") << validProjectFile("../P") << false << 0;
-    QTest::newRow("name dot dot") << validProjectFile("..") << false << 0;
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char(i * 37));
