@@ -164,12 +164,10 @@ void TestProjectFiles::textsThatCannotBeStored()
     const QByteArray before = readAll(d.path("Projecten/Oud.vgd"));
     const QByteArray boardBefore = readAll(d.path("Projecten/Oud/Speelbord.bmp"));
 
-    // A double quote, a line break or a character outside Windows-1252 stops the save before
-    // any file changes, and says where it is.
+    // A double quote, a control character or a character outside Windows-1252 stops the save
+    // before any file changes, and says where it is.
     for (const QString &text : {QStringLiteral("Zeg \"ja\""), QStringLiteral("tab\there"), QStringLiteral("漢字")}) {
-        Design other;
-        Algemeen &changed = other.state;
-        changed.ProgramFolder = d.dir.path();
+        Algemeen changed = d.state;
         changed.pictures.Speelbord = noiseImage(2180, 2180, 9);
         changed.project.FondsDeck[5] = text;
         QString error;

@@ -41,7 +41,7 @@ private slots:
     void defaultBoardLeavesCornersAlone();
     void streetLayout();
     void stationTakesItsStripPicture();
-    void specialSquares();
+    void utilityAndTaxSquares();
     void nothingToComposeGivesPlaceholder();
     void awkwardTexts_data();
     void awkwardTexts();
@@ -176,7 +176,7 @@ void TestSquareRenderer::stationTakesItsStripPicture()
     }
 }
 
-void TestSquareRenderer::specialSquares()
+void TestSquareRenderer::utilityAndTaxSquares()
 {
     // Water works (8) and extra tax (17): picture rectangle, and a point in the first fixed word's row.
     struct Case { int square; QRect pictureRect; QPoint firstWord; };
