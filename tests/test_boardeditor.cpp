@@ -55,7 +55,6 @@ class TestBoardEditor : public QObject
 private slots:
     void selectingLoadsTheEditor_data();
     void selectingLoadsTheEditor();
-    void pressesThatSelectNothing_data();
     void pressesThatSelectNothing();
     void previewFollowsTypingUntilPlaced();
     void placingWritesBoardAndPicture_data();
@@ -101,33 +100,24 @@ void TestBoardEditor::selectingLoadsTheEditor()
     QCOMPARE(m.Orgineel->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
 }
 
-void TestBoardEditor::pressesThatSelectNothing_data()
-{
-    QTest::addColumn<QPoint>("pixel");  // x 15 gives the press point in twips
-    QTest::addColumn<int>("button");
-    QTest::newRow("left edge of 1, x = 840") << QPoint(56, 20) << int(Qt::LeftButton);
-    QTest::newRow("gap, x = 1305") << QPoint(87, 20) << int(Qt::LeftButton);
-    QTest::newRow("top edge, y = 30") << QPoint(70, 2) << int(Qt::LeftButton);
-    QTest::newRow("right button on 21") << QPoint(263, 372) << int(Qt::RightButton);
-    for (int card : {2, 25}) {
-        const HitRect r = OverviewHitRect(card);
-        QTest::addRow("card square %d", card)
-            << QPoint((r.left + r.right) / 30, (r.top + r.bottom) / 30) << int(Qt::LeftButton);
-    }
-}
-
 void TestBoardEditor::pressesThatSelectNothing()
 {
-    QFETCH(QPoint, pixel);
-    QFETCH(int, button);
     Window w;
-    w.select(21);
-    QCOMPARE(w.state.CurrentSquare, 21);
-    w.click(pixel, Qt::MouseButton(button));
-    QVERIFY(w.editorClosed());
-    QVERIFY(!w.state.CurrentIsStreet);
-    QCOMPARE(w.main->templateImage, framedPlaceholder());
-
+    // Presses at pixel x 15 = twips: the left edge of square 1 (x = 840), the gap before square 2
+    // (x = 1305), the top edge (y = 30), a right button on square 21, and the card squares 2 and 25.
+    QList<QPair<QPoint, Qt::MouseButton>> presses = {
+        {{56, 20}, Qt::LeftButton}, {{87, 20}, Qt::LeftButton}, {{70, 2}, Qt::LeftButton}, {{263, 372}, Qt::RightButton}};
+    for (int card : {2, 25}) {
+        const HitRect r = OverviewHitRect(card);
+        presses.append({QPoint((r.left + r.right) / 30, (r.top + r.bottom) / 30), Qt::LeftButton});
+    }
+    for (const auto &[pixel, button] : presses) {
+        w.select(21);
+        QCOMPARE(w.state.CurrentSquare, 21);
+        w.click(pixel, button);
+        QVERIFY2(w.editorClosed() && !w.state.CurrentIsStreet, qPrintable(QStringLiteral("%1,%2").arg(pixel.x()).arg(pixel.y())));
+        QCOMPARE(w.main->templateImage, framedPlaceholder());
+    }
     // The squares just inside those boundaries do select.
     w.click(QPoint(57, 20));
     QCOMPARE(w.state.CurrentSquare, 1);

@@ -169,7 +169,7 @@ void TestSquareRenderer::stationTakesItsStripPicture()
         QCOMPARE(pixelsOf(templ, QRect(12, 75, 160, 135), stationColour(stationImage)), 160 * 135);
         QCOMPARE(templ.pixelColor(11, 75), Background);
         QCOMPARE(templ.pixelColor(12, 210), Background);
-        // A station has no band; its name sits in rows 30..55 and no city is drawn.
+        // A station has no band; its name sits in rows 30..55.
         QCOMPARE(templ.pixelColor(90, 10), Background);
         QVERIFY(inkBox(templ, QRect(2, 30, 176, 26)).isValid());
         QVERIFY(inkBox(templ, QRect(2, 235, 176, 26)).isValid());
