@@ -9,8 +9,6 @@
 namespace {
 const QColor background(225, 239, 217);
 
-FactorTable defaults() { return DefaultRentFactors(); }
-
 QStringList texts(const QList<AmountRow> &rows)
 {
     QStringList list;
@@ -34,7 +32,7 @@ QImage streetDeed(int n, float base, const QString &name = QString(), const QStr
     QImage deed = NewDeedCanvas();
     DrawStreetDeed(deed, n, name.isNull() ? state.project.Board[n].Street : name,
                    city.isNull() ? state.project.Board[n].City : city, state.squareColour[n], base,
-                   defaults());
+                   DefaultRentFactors());
     return deed;
 }
 
@@ -89,14 +87,14 @@ void TestDeedDrawing::amountText()
 
 void TestDeedDrawing::amountRows()
 {
-    QCOMPARE(texts(DeedAmountRows(DeedMode::Street, 22.0f, defaults())),
+    QCOMPARE(texts(DeedAmountRows(DeedMode::Street, 22.0f, DefaultRentFactors())),
              euros({"22", "110", "330", "660", "1320", "1650", "220", "220", "154"}));
-    QCOMPARE(texts(DeedAmountRows(DeedMode::Station, 40.0f, defaults())), euros({"40", "80", "160", "320", "160"}));
+    QCOMPARE(texts(DeedAmountRows(DeedMode::Station, 40.0f, DefaultRentFactors())), euros({"40", "80", "160", "320", "160"}));
     // A fractional base: 2.4 x 75 = 180, and a changed factor is used.
-    const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, float(12.0 / 5.0), defaults());
+    const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, float(12.0 / 5.0), DefaultRentFactors());
     QCOMPARE(rows[0].text, QString::fromUtf8("€ 2.4,-"));
     QCOMPARE(rows[5].text, QString::fromUtf8("€ 180,-"));
-    FactorTable five = defaults();
+    FactorTable five = DefaultRentFactors();
     five[1] = 5;
     QCOMPARE(DeedAmountRows(DeedMode::Street, float(12.0 / 5.0), five)[1].text, QString::fromUtf8("€ 12,-"));
 }
@@ -152,20 +150,20 @@ void TestDeedDrawing::overflowingAmountShowsNoAmount()
     QVERIFY(!DeedAmount(-1e38f, 75).has_value());
     QVERIFY(DeedAmount(1e38f, 2).has_value());
     QCOMPARE(*DeedAmount(1e38f, 0), 0.0f);
-    const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, 1e37f, defaults());
+    const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, 1e37f, DefaultRentFactors());
     QCOMPARE(rows[1].text, QString::fromUtf8("€ 5E+37,-"));  // x 5 still fits
     QVERIFY(rows[4].text.isEmpty());                         // x 60 does not
     QCOMPARE(rows[8].text, QString::fromUtf8("€ 7E+37,-"));
 
     QImage deed = streetDeed(24, 20.0f);
-    DrawDeedAmounts(deed, DeedMode::Street, 1e37f, defaults());
+    DrawDeedAmounts(deed, DeedMode::Street, 1e37f, DefaultRentFactors());
     // Rows 138 and 155 (x 60, 75) overflow: nothing there, not even the old amounts.
     QVERIFY(!inkIn(deed, QRect(QPoint(118, 138), QPoint(197, 170)), background));
     QVERIFY(inkIn(deed, QRect(QPoint(118, 121), QPoint(197, 135)), background));  // x 30 fits
     QVERIFY(inkIn(deed, QRect(QPoint(118, 70), QPoint(197, 84)), background));
     QVERIFY(inkIn(deed, QRect(QPoint(118, 253), QPoint(197, 268)), background));
     // A base beyond a float leaves the whole column empty.
-    DrawDeedAmounts(deed, DeedMode::Street, std::numeric_limits<float>::infinity(), defaults());
+    DrawDeedAmounts(deed, DeedMode::Street, std::numeric_limits<float>::infinity(), DefaultRentFactors());
     QVERIFY(!inkIn(deed, streetColumnTop, background));
     QVERIFY(!inkIn(deed, streetColumnBottom, background));
 }
@@ -175,7 +173,7 @@ void TestDeedDrawing::stationDeeds()
     // Pictures 0 and 29 of the strip, exactly in 21..180 x 35..169; no colour band on a station.
     for (int image : {0, 29}) {
         QImage deed = NewDeedCanvas();
-        DrawStationDeed(deed, "Station Noord", stationStripOfColours(), image, 40.0f, defaults());
+        DrawStationDeed(deed, "Station Noord", stationStripOfColours(), image, 40.0f, DefaultRentFactors());
         QCOMPARE(pixelsOf(deed, QRect(21, 35, 160, 135), stationColour(image)), 160 * 135);
         for (const QPoint p : {QPoint(20, 35), QPoint(181, 100), QPoint(100, 170), QPoint(5, 5)})
             QCOMPARE(deed.pixelColor(p), background);
@@ -183,10 +181,10 @@ void TestDeedDrawing::stationDeeds()
     }
     // Redrawing the amounts for a new base touches only the amount column.
     QImage deed = NewDeedCanvas();
-    DrawStationDeed(deed, "Station Oost", stationStripOfColours(), 1, 100000.0f, defaults());
+    DrawStationDeed(deed, "Station Oost", stationStripOfColours(), 1, 100000.0f, DefaultRentFactors());
     QImage fresh = NewDeedCanvas();
-    DrawStationDeed(fresh, "Station Oost", stationStripOfColours(), 1, 40.0f, defaults());
-    DrawDeedAmounts(deed, DeedMode::Station, 40.0f, defaults());
+    DrawStationDeed(fresh, "Station Oost", stationStripOfColours(), 1, 40.0f, DefaultRentFactors());
+    DrawDeedAmounts(deed, DeedMode::Station, 40.0f, DefaultRentFactors());
     QCOMPARE(deed, fresh);
 }
 

@@ -34,7 +34,6 @@ class TestSquareRenderer : public QObject
 {
     Q_OBJECT
 private slots:
-    void templateOriginLands_data();
     void templateOriginLands();
     void fastPlacementEqualsReference_data();
     void fastPlacementEqualsReference();
@@ -48,36 +47,26 @@ private slots:
     void redrawTouchesOnlyItsAreas();
 };
 
-void TestSquareRenderer::templateOriginLands_data()
-{
-    QTest::addColumn<int>("square");
-    QTest::addColumn<QRect>("area");
-    QTest::addColumn<QPoint>("origin");  // where template pixel (0, 0) lands
-    QTest::addColumn<QPoint>("farEnd");  // where template pixel (179, 279) lands
-    QTest::newRow("1 top row") << 1 << QRect(280, 0, 180, 280) << QPoint(459, 279) << QPoint(280, 0);
-    QTest::newRow("10 right") << 10 << QRect(1900, 280, 280, 180) << QPoint(1900, 459) << QPoint(2179, 280);
-    QTest::newRow("19 bottom") << 19 << QRect(1720, 1900, 180, 280) << QPoint(1720, 1900) << QPoint(1899, 2179);
-    QTest::newRow("28 left") << 28 << QRect(0, 1720, 280, 180) << QPoint(279, 1720) << QPoint(0, 1899);
-}
-
 void TestSquareRenderer::templateOriginLands()
 {
-    QFETCH(int, square);
-    QFETCH(QRect, area);
-    QFETCH(QPoint, origin);
-    QFETCH(QPoint, farEnd);
+    // Where template pixels (0, 0) and (179, 279) land for a square of each side; nothing else changes.
     QImage templ(180, 280, QImage::Format_RGB32);
     templ.fill(Qt::white);
     templ.setPixelColor(0, 0, Qt::red);
     templ.setPixelColor(179, 279, Qt::blue);
-    QImage board(2180, 2180, QImage::Format_RGB32);
-    board.fill(Qt::black);
-
-    QCOMPARE(DefaultSquarePosition(square), area.topLeft());
-    PlaceSquare(board, templ, SideOfSquare(square), DefaultSquarePosition(square));
-    QCOMPARE(board.pixelColor(origin), QColor(Qt::red));
-    QCOMPARE(board.pixelColor(farEnd), QColor(Qt::blue));
-    QCOMPARE(inkBounds(board, board.rect(), Qt::black), area);  // nothing else changed
+    struct Case { int square; QRect area; QPoint origin, farEnd; };
+    for (const Case &c : {Case{1, QRect(280, 0, 180, 280), QPoint(459, 279), QPoint(280, 0)},
+                          Case{10, QRect(1900, 280, 280, 180), QPoint(1900, 459), QPoint(2179, 280)},
+                          Case{19, QRect(1720, 1900, 180, 280), QPoint(1720, 1900), QPoint(1899, 2179)},
+                          Case{28, QRect(0, 1720, 280, 180), QPoint(279, 1720), QPoint(0, 1899)}}) {
+        QImage board(2180, 2180, QImage::Format_RGB32);
+        board.fill(Qt::black);
+        QCOMPARE(DefaultSquarePosition(c.square), c.area.topLeft());
+        PlaceSquare(board, templ, SideOfSquare(c.square), DefaultSquarePosition(c.square));
+        QCOMPARE(board.pixelColor(c.origin), QColor(Qt::red));
+        QCOMPARE(board.pixelColor(c.farEnd), QColor(Qt::blue));
+        QCOMPARE(inkBounds(board, board.rect(), Qt::black), c.area);
+    }
 }
 
 void TestSquareRenderer::fastPlacementEqualsReference_data()
