@@ -1,5 +1,5 @@
-// The card sheets and the money sheet: their grids, on a PDF writer and through a real printer
-// queue (the CUPS PDF queue of scripts/start-cups).
+// The card and money sheets: their grids on a PDF writer, the designers printing, and real jobs
+// through the CUPS PDF queue of scripts/start-cups.
 #include "app/defaultcontent.h"
 #include "cards/banknote.h"
 #include "cards/cardsheets.h"

@@ -86,7 +86,6 @@ void TestMoney::openingShowsTheDefaultNote()
     QVERIFY2(qAbs((red.left() + red.right() + 1) / 2.0 - 200) <= 2,
              qPrintable(QStringLiteral("%1..%2").arg(red.left()).arg(red.right())));
     QVERIFY(red.top() >= 85 && red.bottom() <= 116);
-    // The corner words: white, with the dark red copy one pixel lower and further right.
     QVERIFY(pixelsOf(note, QRect(19, 19, 100, 18), Qt::white) > 20);
     QVERIFY(pixelsOf(note, QRect(20, 20, 100, 18), QColor(120, 0, 0)) > 20);
     QVERIFY(pixelsOf(note, QRect(286, 163, 100, 18), QColor(120, 0, 0)) > 20);
