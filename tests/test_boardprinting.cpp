@@ -60,7 +60,6 @@ class TestBoardPrinting : public QObject
     Q_OBJECT
 private slots:
     void windowShowsSixSheetsAndThePrinters();
-    void choosingAPrinterNamesItForTheControl();
     void printerTakenAwayAfterChoosingIsReported();
     void sixSheetsThroughCups();
 };
@@ -83,19 +82,6 @@ void TestBoardPrinting::windowShowsSixSheetsAndThePrinters()
         QCOMPARE(p.pixelColor(corner + QPoint(45, 0)), red);
         QVERIFY(p.pixelColor(corner + QPoint(45, 64)) != red);
     }
-}
-
-void TestBoardPrinting::choosingAPrinterNamesItForTheControl()
-{
-    Window w;
-    w.form->CmbPrinter->addItem("Zolder");  // as if the system listed it, but it is not installed
-    w.form->CmbPrinter->setCurrentIndex(w.form->CmbPrinter->count() - 1);
-    QCOMPARE(w.form->AAPrintPicture1->DefultPrinter(), QString("Zolder"));
-    w.form->show();
-    QTest::mouseClick(w.form->PrintKnop, Qt::LeftButton);
-    QCOMPARE(w.dialogs.asked, QStringList{" Error|Geen printer aanwezig of offline"});
-    QVERIFY(w.form->isVisible());
-    QCOMPARE(w.form->AAPrintPicture1->jobsPrinted(), 0);
 }
 
 void TestBoardPrinting::printerTakenAwayAfterChoosingIsReported()

@@ -51,8 +51,7 @@ class TestViewer : public QObject
 {
     Q_OBJECT
 private slots:
-    void draggingMovesThePictureAndStopsAtTheEdges();
-    void scrollBarsMoveThePicture();
+    void draggingAndScrollBarsMoveThePicture();
     void menuOpensTheViewerOnItsPicture_data();
     void menuOpensTheViewerOnItsPicture();
     void helpMenuHandsTheDocumentsToTheDesktop_data();
@@ -61,7 +60,7 @@ private slots:
     void buildMadeTheHelpDocuments();
 };
 
-void TestViewer::draggingMovesThePictureAndStopsAtTheEdges()
+void TestViewer::draggingAndScrollBarsMoveThePicture()
 {
     const Algemeen state = boardState();
     Showform form(state);
@@ -83,13 +82,8 @@ void TestViewer::draggingMovesThePictureAndStopsAtTheEdges()
     drag(form.SlidePic, QPoint(100, 100), QPoint(2000, 2000));
     QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(0, 0));
     QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
-}
 
-void TestViewer::scrollBarsMoveThePicture()
-{
-    const Algemeen state = boardState();
-    Showform form(state);
-    form.show();
+    // The bars move the picture too, and a drag goes on from where the bars left it.
     form.VScroll->setValue(3000);
     QCOMPARE(form.SlidePic->pos(), QPoint(0, -200));
     QCOMPARE(int(form.SlideY), -3000);
@@ -98,7 +92,6 @@ void TestViewer::scrollBarsMoveThePicture()
     QCOMPARE(int(form.SlideX), -24300);
     form.HScroll->setValue(99999);  // beyond the range: held at it
     QCOMPARE(form.HScroll->value(), 24300);
-    // A drag after the bars goes on from where the bars left the picture.
     drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
     QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
     QCOMPARE(form.VScroll->value(), 2850);
