@@ -47,7 +47,7 @@ private slots:
     void failedSaveIsReported();
     void openFailureKeepsTheDesign();
     void picturesThatDoNotFit();
-    void listShowsEveryFileOfProjecten();
+    void emptyProjectsFolder();
     void deleteFromTheList_data();
     void deleteFromTheList();
     void newProject();
@@ -171,30 +171,16 @@ void TestProjectWindows::picturesThatDoNotFit()
     QCOMPARE(s.state.pictures.EigenDomsPic, deeds);  // the sheet that fits is read
 }
 
-void TestProjectWindows::listShowsEveryFileOfProjecten()
+void TestProjectWindows::emptyProjectsFolder()
 {
     Session s;
     QDir().mkpath(s.folder.path("Projecten"));
-    {
-        Openform empty(s.state, s.dialogs);
-        QCOMPARE(empty.Label2->text(), QStringLiteral("Aantal Projecten : 0"));
-        QTest::mouseClick(empty.DelKnop, Qt::LeftButton);  // nothing to delete, nothing asked
-        QTest::mouseClick(empty.ExitKnop, Qt::LeftButton);
-        QCOMPARE(empty.result(), int(QDialog::Accepted));
-        QVERIFY(s.dialogs.asked.isEmpty());
-    }
-    s.save(QStringLiteral("Echt"));
-    writeAll(s.folder.path("Projecten/notes.txt"), "boodschappen");
-    s.dialogs.asked.clear();
     Openform form(s.state, s.dialogs);
-    QCOMPARE(form.List1->count(), 2);
-    QCOMPARE(form.List1->item(1)->text(), QStringLiteral("notes"));
-    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 2"));
-    // A double click opens, like "Ok": a file that is no project is not found.
-    form.List1->setCurrentRow(1);
-    emit form.List1->itemDoubleClicked(form.List1->item(1));
-    QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(notes)' niet vinden!"});
-    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Echt"));
+    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 0"));
+    QTest::mouseClick(form.DelKnop, Qt::LeftButton);  // nothing to delete, nothing asked
+    QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+    QVERIFY(s.dialogs.asked.isEmpty());
 }
 
 void TestProjectWindows::deleteFromTheList_data()
