@@ -10,18 +10,14 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     std::deque<bool> yesNoAnswers;              // taken in order; Yes when the script runs out
-    std::deque<std::optional<QString>> textAnswers;
+    std::deque<std::optional<QString>> textAnswers;    // taken in order; Cancel when run out
     std::deque<std::optional<QString>> folderAnswers;
     QStringList asked;                          // "title|text" of every question and message
 
     bool askYesNo(QWidget *, const QString &text, const QString &title, Icon) override
     {
         asked << title + QLatin1Char('|') + text;
-        if (yesNoAnswers.empty())
-            return true;
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
+        return take(yesNoAnswers, true);
     }
     void showMessage(QWidget *, const QString &text, const QString &title, Icon) override
     {
@@ -31,19 +27,22 @@ public:
                                    const QString &) override
     {
         asked << title + QLatin1Char('|') + prompt;
-        if (textAnswers.empty())
-            return std::nullopt;
-        auto answer = textAnswers.front();
-        textAnswers.pop_front();
-        return answer;
+        return take(textAnswers, std::optional<QString>());
     }
     std::optional<QString> askFolder(QWidget *, const QString &title) override
     {
         asked << title + QLatin1String("|folder");
-        if (folderAnswers.empty())
-            return std::nullopt;
-        auto answer = folderAnswers.front();
-        folderAnswers.pop_front();
+        return take(folderAnswers, std::optional<QString>());
+    }
+
+private:
+    template <typename T>
+    static T take(std::deque<T> &answers, T whenRunOut)
+    {
+        if (answers.empty())
+            return whenRunOut;
+        T answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };

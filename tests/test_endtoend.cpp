@@ -3,16 +3,13 @@
 // rewrite a chance card, save the project under a name, start a new project and open the saved
 // one again. Then the pictures and the files on disk must hold every change.
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
 #include "app/openform.h"
 #include "board/geometry.h"
 #include "cards/kansform.h"
 #include "deeds/deeddrawing.h"
 #include "deeds/deedsheet.h"
 #include "deeds/eigendomform.h"
-#include "scripteddialogs.h"
-#include "testsupport.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -66,6 +63,15 @@ QImage part(const QImage &image, QPoint topLeft, QSize size)
 
 constexpr QSize TemplateSize(180, 280);
 constexpr QSize DeedSize(DeedWidth, DeedHeight);
+
+// The main window shown, saving without its animation.
+struct Session : TestWindow {
+    Session()
+    {
+        main->AnimateSave = false;
+        main->show();
+    }
+};
 }
 
 class TestEndToEnd : public QObject
@@ -79,13 +85,9 @@ private slots:
 
 void TestEndToEnd::designSaveStartAnewAndOpen()
 {
-    ProgramFolder folder;
-    Algemeen state;
-    state.ProgramFolder = folder.dir.path();
-    ScriptedDialogs dialogs;
-    Main main(state, dialogs);
-    main.AnimateSave = false;
-    main.show();
+    Session s;
+    Main &main = *s.main;
+    Algemeen &state = s.state;
     QVERIFY(QTest::qWaitForWindowExposed(&main));
 
     const QImage defaultBoard = state.pictures.Speelbord.copy();
@@ -103,13 +105,10 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     QTest::mouseClick(main.Pic, Qt::LeftButton, Qt::NoModifier, centre);
     QCOMPARE(state.CurrentSquare, 21);
     QCOMPARE(main.Text1->text(), QStringLiteral("Brink"));
-    QVERIFY(main.SaveKnop->isEnabled());
-    QVERIFY(main.KaartKnop->isEnabled());
 
     // 2. Typing the new name redraws the preview; "Save" puts it on the board.
     const QImage before = main.templateImage.copy();
     retype(main.Text1, street);
-    QCOMPARE(main.Text1->text(), street);
     QVERIFY(main.templateImage != before);
     QTest::mouseClick(main.SaveKnop, Qt::LeftButton);
     QCOMPARE(state.project.Board[21].Street, street);
@@ -118,10 +117,8 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     // Square 21 lies on the bottom row, upright: the template lands unturned at its place.
     QCOMPARE(part(designedBoard, place, TemplateSize), main.templateImage);
     QCOMPARE(designedBoard.pixelColor(place + QPoint(90, 30)), QColor(105, 0, 61));  // purple band
-    QVERIFY(part(designedBoard, place + QPoint(2, 75), {176, 26})
-            != part(defaultBoard, place + QPoint(2, 75), {176, 26}));                 // the name
     QCOMPARE(part(designedBoard, place + QPoint(0, 101), {180, 179}),
-             part(defaultBoard, place + QPoint(0, 101), {180, 179}));                  // the rest
+             part(defaultBoard, place + QPoint(0, 101), {180, 179}));  // below the name nothing changed
     QCOMPARE(part(designedBoard, {0, 0}, {2180, 1900}), part(defaultBoard, {0, 0}, {2180, 1900}));
 
     // 3. "Kaart": the deed designer, base rent 30 instead of 12, "Ok", the sweep, "Exit".
@@ -142,7 +139,6 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     QCOMPARE(designedDeed, expectedDeed);
     const QImage designedSheet = state.pictures.EigenDomsPic.copy();
     QCOMPARE(part(designedSheet, slot, DeedSize), expectedDeed);
-    QVERIFY(part(designedSheet, slot, DeedSize) != part(defaultSheet, slot, DeedSize));
     QCOMPARE(part(designedSheet, {0, 0}, {designedSheet.width(), slot.y()}),
              part(defaultSheet, {0, 0}, {defaultSheet.width(), slot.y()}));  // other rows alone
 
@@ -157,13 +153,13 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     QCOMPARE(state.project.KansDeck[1], card);
 
     // 5. "Project Opslaan" under a new name.
-    dialogs.textAnswers.push_back(QStringLiteral("Mijn Dorp"));
+    s.dialogs.textAnswers.push_back(QStringLiteral("Mijn Dorp"));
     main.menuAction("Bestand/Project Opslaan")->trigger();
     QCOMPARE(state.project.ProjectName, QStringLiteral("Mijn Dorp"));
     QVERIFY(!state.UnsavedChanges);
     QCOMPARE(main.Label9->text(), QStringLiteral("Projectnaam : Mijn Dorp"));
 
-    const QDir projects(folder.dir.filePath("Projecten"));
+    const QDir projects(s.folder.path("Projecten"));
     const QByteArray projectFile = readAll(projects.filePath("Mijn Dorp.vgd"));
     QVERIFY(projectFile.contains("\"Grote Markt Caf\xe9\""));  // Windows-1252, not UTF-8
     QVERIFY(!projectFile.contains(street.toUtf8()));
@@ -199,16 +195,19 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     QCOMPARE(state.pictures.Speelbord, designedBoard);
     QCOMPARE(part(state.pictures.EigenDomsPic, slot, DeedSize), expectedDeed);
     QVERIFY(!state.UnsavedChanges);
-    QVERIFY(dialogs.asked.filter("niet").isEmpty());  // no failure was reported on the way
+    QVERIFY(s.dialogs.asked.filter("niet").isEmpty());  // no failure was reported on the way
+    QVERIFY(!main.Text1->isEnabled());  // the editor holds no square of the old design
 
     // "Show/Speelbord Klein" shows the opened board in place of the overview.
-    main.menuAction("Show/Speelbord Klein")->trigger();
-    QVERIFY(main.Image1->isVisible());
+    QAction *small = main.menuAction("Show/Speelbord Klein");
+    small->trigger();
+    QVERIFY(main.Image1->isVisible() && !main.Pic->isVisible());
+    QVERIFY(small->isChecked());
     const QImage smallBoard = designedBoard.scaled(400, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QCOMPARE(main.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32),
              smallBoard.convertToFormat(QImage::Format_RGB32));
     QTest::mouseClick(main.Image1, Qt::LeftButton);  // back to the overview
-    QVERIFY(main.Pic->isVisible());
+    QVERIFY(main.Pic->isVisible() && !small->isChecked());
 
     // The opened square shows its new name when chosen again, in the preview as on the board.
     QTest::mouseClick(main.Pic, Qt::LeftButton, Qt::NoModifier, centre);
@@ -234,17 +233,9 @@ void TestEndToEnd::aPastedCardTextNeverBlocksTheProjectSave()
 {
     QFETCH(QString, pasted);
     QFETCH(QByteArray, stored);
-    ProgramFolder folder;
-    Algemeen state;
-    state.ProgramFolder = folder.dir.path();
-    ScriptedDialogs dialogs;
-    Main main(state, dialogs);
-    main.AnimateSave = false;
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-
+    Session s;
     QGuiApplication::clipboard()->setText(pasted);
-    QVERIFY(driveModal<KansForm>(&main, [&] { main.menuAction("Kaarten/Kans Kaarten")->trigger(); },
+    QVERIFY(driveModal<KansForm>(s.main.get(), [&] { s.main->menuAction("Kaarten/Kans Kaarten")->trigger(); },
                                  [&](KansForm *form) {
         form->Text2->setFocus();
         QTest::keyClick(form->Text2, Qt::Key_A, Qt::ControlModifier);
@@ -253,11 +244,11 @@ void TestEndToEnd::aPastedCardTextNeverBlocksTheProjectSave()
         QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
     }));
 
-    dialogs.textAnswers.push_back(QStringLiteral("Geplakt"));
-    main.menuAction("Bestand/Project Opslaan")->trigger();
-    QCOMPARE(state.project.ProjectName, QStringLiteral("Geplakt"));
-    QVERIFY(!state.UnsavedChanges);
-    const QByteArray deckFile = readAll(folder.dir.filePath("Projecten/Geplakt/Kansfonds.kan"));
+    s.dialogs.textAnswers.push_back(QStringLiteral("Geplakt"));
+    s.main->menuAction("Bestand/Project Opslaan")->trigger();
+    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Geplakt"));
+    QVERIFY(!s.state.UnsavedChanges);
+    const QByteArray deckFile = readAll(s.folder.path("Projecten/Geplakt/Kansfonds.kan"));
     QVERIFY2(deckFile.contains(stored), deckFile.left(200).constData());
 }
 

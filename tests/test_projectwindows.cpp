@@ -1,11 +1,7 @@
-#include "app/algemeen.h"
-#include "app/defaultcontent.h"
-#include "app/mainwindow.h"
+// Saving, opening, starting anew and deleting projects through the windows.
 #include "app/openform.h"
 #include "app/projectfiles.h"
-#include "app/recordfile.h"
 #include "app/textguard.h"
-#include "scripteddialogs.h"
 #include "testwindow.h"
 
 #include <QAction>
@@ -52,22 +48,18 @@ private slots:
     void openFailureKeepsTheDesign();
     void picturesThatDoNotFit();
     void emptyProjectsFolder();
-    void listedNonProjectFile();
     void deleteFromTheList_data();
     void deleteFromTheList();
     void newProject();
-    void guardedFields_data();
     void guardedFields();
     void inputWaitsDuringTheSaveAnimation();
 };
-
 
 void TestProjectWindows::namesThatWriteNothing_data()
 {
     QTest::addColumn<std::optional<QString>>("answer");
     QTest::addColumn<QString>("message");
     QTest::newRow("cancelled") << std::optional<QString>() << QString();
-    QTest::newRow("blanks") << std::optional<QString>("  ") << "Save|Geef een naam voor het project.";
     QTest::newRow("leaves Projecten") << std::optional<QString>("../x")
         << "Save|De projectnaam mag geen van deze tekens bevatten:  \\ / : * ? \" < > |";
     QTest::newRow("device") << std::optional<QString>("LPT1")
@@ -104,13 +96,10 @@ void TestProjectWindows::overwriteQuestion()
     QFETCH(bool, yes);
     Session s;
     s.save(QStringLiteral("Spel"));
-    if (!folderToo)
+    if (folderToo)
+        writeAll(s.folder.path("Projecten/Spel/eigen.txt"), "");  // a file of the user's own
+    else
         QVERIFY(DeleteFolderTree(s.folder.path("Projecten/Spel")));
-    QFile extra(s.folder.path("Projecten/Spel/eigen.txt"));
-    if (folderToo) {
-        QVERIFY(extra.open(QIODevice::WriteOnly));
-        extra.close();
-    }
     const QByteArray before = readAll(s.folder.path("Projecten/Spel.vgd"));
     s.state.project.ProjectName = QStringLiteral("Ander");
     changeDesign(s.state, "Veranderd");
@@ -136,9 +125,7 @@ void TestProjectWindows::failedSaveIsReported()
 {
     Session s;
     // Something that is not a folder stands where Projecten should be.
-    QFile blocker(s.folder.path("Projecten"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    writeAll(s.folder.path("Projecten"), "");
     MarkDesignChanged(s.state);
     s.save(QStringLiteral("Spel"));
     QCOMPARE(s.dialogs.asked.size(), 2);
@@ -149,22 +136,20 @@ void TestProjectWindows::failedSaveIsReported()
     QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam :"));
 }
 
-
 void TestProjectWindows::openFailureKeepsTheDesign()
 {
     Session s;
     changeDesign(s.state, "Eerste");
     s.save(QStringLiteral("Goed"));
-    // B.vgd names A, whose deck file is missing.
-    QFile::copy(s.folder.path("Projecten/Goed.vgd"), s.folder.path("Projecten/Kapot.vgd"));
-    QFile f(s.folder.path("Projecten/Kapot.vgd"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("\"Weg\"\r\n\"--------------------\"\r\n0\r\n");
-    f.close();
+    // Kapot.vgd names a project "Weg" whose files are missing.
+    writeAll(s.folder.path("Projecten/Kapot.vgd"), "\"Weg\"\r\n\"--------------------\"\r\n0\r\n");
     changeDesign(s.state, "Tweede");
     s.dialogs.asked.clear();
     Openform form(s.state, s.dialogs);
-    QVERIFY(!form.LoadProject("Kapot"));
+    const auto found = form.List1->findItems("Kapot", Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    form.List1->setCurrentItem(found[0]);
+    emit form.List1->itemDoubleClicked(found[0]);  // a double click opens, like "Ok"
     QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(Weg)' niet vinden!"});
     QCOMPARE(s.state.project.ProjectName, QStringLiteral("Goed"));
     QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Tweede"));
@@ -175,7 +160,6 @@ void TestProjectWindows::picturesThatDoNotFit()
 {
     Session s;
     changeDesign(s.state, "Passend");
-    const QImage board = s.state.pictures.Speelbord;
     const QImage deeds = s.state.pictures.EigenDomsPic;
     s.save(QStringLiteral("Maat"));
     // A board of another size is left out; the open board stays, the rest is read.
@@ -187,12 +171,7 @@ void TestProjectWindows::picturesThatDoNotFit()
     QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Passend"));
     QCOMPARE(s.state.pictures.Speelbord.size(), QSize(2180, 2180));
     QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QColor(Qt::white));
-    // Without Data pictures the program has no board of its own: the project's come in.
-    QVERIFY(WriteProjectFiles([&] { Algemeen a = s.state; a.pictures.Speelbord = board; return a; }(), "Maat"));
-    s.state.pictures = DesignPictures();
-    QVERIFY(form.LoadProject("Maat"));
-    QCOMPARE(s.state.pictures.Speelbord, board);
-    QCOMPARE(s.state.pictures.EigenDomsPic, deeds);
+    QCOMPARE(s.state.pictures.EigenDomsPic, deeds);  // the sheet that fits is read
 }
 
 void TestProjectWindows::emptyProjectsFolder()
@@ -200,33 +179,11 @@ void TestProjectWindows::emptyProjectsFolder()
     Session s;
     QDir().mkpath(s.folder.path("Projecten"));
     Openform form(s.state, s.dialogs);
-    QCOMPARE(form.List1->count(), 0);
     QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 0"));
-    QTest::mouseClick(form.DelKnop, Qt::LeftButton);
+    QTest::mouseClick(form.DelKnop, Qt::LeftButton);  // nothing to delete, nothing asked
     QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QVERIFY(s.dialogs.asked.isEmpty());
-}
-
-void TestProjectWindows::listedNonProjectFile()
-{
-    Session s;
-    s.save(QStringLiteral("Echt"));
-    QFile notes(s.folder.path("Projecten/notes.txt"));
-    QVERIFY(notes.open(QIODevice::WriteOnly));
-    notes.write("boodschappen");
-    notes.close();
-    const Project before = s.state.project;
-    s.dialogs.asked.clear();
-    Openform form(s.state, s.dialogs);
-    QCOMPARE(form.List1->count(), 2);
-    QCOMPARE(form.List1->item(1)->text(), QStringLiteral("notes"));
-    QCOMPARE(form.Label2->text(), QStringLiteral("Aantal Projecten : 2"));
-    // A double click opens, like "Ok".
-    form.List1->setCurrentRow(1);
-    emit form.List1->itemDoubleClicked(form.List1->item(1));
-    QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(notes)' niet vinden!"});
-    QCOMPARE(s.state.project.ProjectName, QStringLiteral("Echt"));
 }
 
 void TestProjectWindows::deleteFromTheList_data()
@@ -247,10 +204,7 @@ void TestProjectWindows::deleteFromTheList()
     Session s;
     s.save(QStringLiteral("Blijf"));
     s.save(QStringLiteral("Weg"));
-    QFile odd(s.folder.path("Projecten/.vgd"));  // listed as an empty entry
-    QVERIFY(odd.open(QIODevice::WriteOnly));
-    odd.close();
-    QFile::setPermissions(s.folder.path("Projecten/Weg/Speelbord.bmp"), QFileDevice::ReadOwner);
+    writeAll(s.folder.path("Projecten/.vgd"), "");  // listed as an empty entry
     s.dialogs.asked.clear();
     s.dialogs.yesNoAnswers = {yes};
 
@@ -276,7 +230,6 @@ void TestProjectWindows::newProject()
     s.save(QStringLiteral("Eigen"));
     s.main->Text1->setEnabled(true);
     s.main->Text1->setText("iets");
-    s.main->SaveKnop->setEnabled(true);
     MarkDesignChanged(s.state);
 
     s.dialogs.yesNoAnswers = {false};
@@ -284,57 +237,43 @@ void TestProjectWindows::newProject()
     QCOMPARE(s.dialogs.asked.last(), QStringLiteral("Nieuw|Wilt u een nieuw project beginnen?"));
     QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Eigen"));
 
+    // Yes: the default design (its texts and pictures are checked end to end), nothing unsaved,
+    // and the editor empty and waiting for a square.
     s.dialogs.yesNoAnswers = {true};
     s.main->menuAction("Bestand/Nieuw Project")->trigger();
-    Algemeen fresh;
-    LoadDefaultContent(fresh);
-    QCOMPARE(s.state.project.Board[21].Street, fresh.project.Board[21].Street);
-    QCOMPARE(s.state.project.KansDeck[4], fresh.project.KansDeck[4]);
     QCOMPARE(int(s.state.project.StationImage), 0);
     QVERIFY(s.state.project.ProjectName.isEmpty());
     QVERIFY(!s.state.UnsavedChanges);
-    QCOMPARE(s.main->Label9->text(), QStringLiteral("Projectnaam : "));
-    QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QImage(s.folder.path("Data/Data-1.vgx")).pixelColor(300, 400));
     QVERIFY(s.main->Text1->text().isEmpty());
     for (QWidget *c : {(QWidget *)s.main->SaveKnop, (QWidget *)s.main->KaartKnop, (QWidget *)s.main->Text1,
                        (QWidget *)s.main->Text2, (QWidget *)s.main->Combo1})
         QVERIFY(!c->isEnabled());
 }
 
-
-void TestProjectWindows::guardedFields_data()
-{
-    QTest::addColumn<int>("field");
-    QTest::newRow("Text1") << 1;
-    QTest::newRow("Combo1") << 3;
-}
-
 void TestProjectWindows::guardedFields()
 {
-    QFETCH(int, field);
     Session s;
-    QLineEdit *edit = field == 1 ? s.main->Text1 : field == 2 ? s.main->Text2 : s.main->Combo1->lineEdit();
     s.main->show();
     s.main->Text1->setEnabled(true);
-    s.main->Text2->setEnabled(true);
     s.main->Combo1->setEnabled(true);
-    edit->clear();
-    QTest::keyClicks(edit, QStringLiteral("De \"Brink\""));
-    QCOMPARE(edit->text(), QStringLiteral("De Brink"));
-    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
-             QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten."));
-    // Pasted text loses only what cannot be stored.
-    edit->clear();
-    edit->insert(QString::fromUtf8("Oude \"Markt\"\nWeg\t✓, € 5"));
-    QCOMPARE(edit->text(), QString::fromUtf8("Oude MarktWeg, € 5"));
-    QVERIFY(FirstRefusedCharacter(edit->text()).isNull());
-    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
-             QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten."));
-    edit->clear();
-    edit->insert(QString::fromUtf8("Łódź"));
-    QCOMPARE(edit->text(), QString::fromUtf8("ód"));
-    QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
-             QString::fromUtf8("Het teken 'Ł' kan niet in een project worden bewaard en is weggelaten."));
+    const QString quoteMessage =
+        QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten.");
+    for (QLineEdit *edit : {s.main->Text1, s.main->Combo1->lineEdit()}) {
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("De \"Brink\""));
+        QCOMPARE(edit->text(), QStringLiteral("De Brink"));
+        QCOMPARE(edit->property(StorableTextGuardProperty()).toString(), quoteMessage);
+        // Pasted text loses only what cannot be stored.
+        edit->clear();
+        edit->insert(QString::fromUtf8("Oude \"Markt\"\nWeg\t✓, € 5"));
+        QCOMPARE(edit->text(), QString::fromUtf8("Oude MarktWeg, € 5"));
+        QCOMPARE(edit->property(StorableTextGuardProperty()).toString(), quoteMessage);
+        edit->clear();
+        edit->insert(QString::fromUtf8("Łódź"));
+        QCOMPARE(edit->text(), QString::fromUtf8("ód"));
+        QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
+                 QString::fromUtf8("Het teken 'Ł' kan niet in een project worden bewaard en is weggelaten."));
+    }
 }
 
 void TestProjectWindows::inputWaitsDuringTheSaveAnimation()

@@ -1,9 +1,7 @@
 // The full-size viewer and the Help menu.
-#include "app/mainwindow.h"
 #include "app/showform.h"
-#include "testsupport.h"
 #include "platform/opendocument.h"
-#include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -21,14 +19,20 @@ struct RecordedDocuments : DocumentOpener {
     }
 };
 
-Algemeen viewerState(int subject)
+// The board dark green, the deed sheet yellow.
+void fillPictures(Algemeen &state)
 {
-    Algemeen state;
-    state.ActiveSubject = quint8(subject);
     state.pictures.Speelbord = QImage(2180, 2180, QImage::Format_RGB32);
     state.pictures.Speelbord.fill(Qt::darkGreen);
     state.pictures.EigenDomsPic = QImage(1476, 1176, QImage::Format_RGB32);
     state.pictures.EigenDomsPic.fill(Qt::yellow);
+}
+
+Algemeen boardState()
+{
+    Algemeen state;
+    state.ActiveSubject = 3;
+    fillPictures(state);
     return state;
 }
 
@@ -47,96 +51,39 @@ class TestViewer : public QObject
 {
     Q_OBJECT
 private slots:
-    void rangesFollowThePicture_data();
-    void rangesFollowThePicture();
-    void draggingMovesThePictureWithTheCursor();
-    void draggingStopsAtTheEdges_data();
-    void draggingStopsAtTheEdges();
-    void scrollBarsMoveThePicture();
-    void menuOpensTheViewer_data();
-    void menuOpensTheViewer();
+    void draggingAndScrollBarsMoveThePicture();
+    void menuOpensTheViewerOnItsPicture_data();
+    void menuOpensTheViewerOnItsPicture();
     void helpMenuHandsTheDocumentsToTheDesktop_data();
     void helpMenuHandsTheDocumentsToTheDesktop();
     void buildMadeTheHelpDocuments_data();
     void buildMadeTheHelpDocuments();
 };
 
-void TestViewer::rangesFollowThePicture_data()
+void TestViewer::draggingAndScrollBarsMoveThePicture()
 {
-    QTest::addColumn<int>("subject");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<int>("rangeX");
-    QTest::addColumn<int>("rangeY");
-    QTest::newRow("board") << 3 << "Show Speelbord" << 24300 << 28200;
-    QTest::newRow("deed sheet") << 4 << "Show Eigendomsbewijzen" << 22140 - 8400 << 17640 - 4500;
-}
-
-void TestViewer::rangesFollowThePicture()
-{
-    QFETCH(int, subject);
-    QFETCH(QString, caption);
-    QFETCH(int, rangeX);
-    QFETCH(int, rangeY);
-    const Algemeen state = viewerState(subject);
-    Showform form(state);
-    QCOMPARE(form.windowTitle(), caption);
-    QCOMPARE(int(form.RangeX), rangeX);
-    QCOMPARE(int(form.RangeY), rangeY);
-    QCOMPARE(form.HScroll->maximum(), rangeX);
-    QCOMPARE(form.VScroll->maximum(), rangeY);
-    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
-    const QImage shown = form.SlidePic->pixmap().toImage();
-    QCOMPARE(shown.size(), subject == 3 ? QSize(2180, 2180) : QSize(1476, 1176));
-    QCOMPARE(shown.pixelColor(5, 5), subject == 3 ? QColor(Qt::darkGreen) : QColor(Qt::yellow));
-}
-
-void TestViewer::draggingMovesThePictureWithTheCursor()
-{
-    const Algemeen state = viewerState(3);
+    const Algemeen state = boardState();
     Showform form(state);
     form.show();
     drag(form.SlidePic, QPoint(300, 200), QPoint(260, 150));
     QCOMPARE(form.SlidePic->pos(), QPoint(-40, -50));
-    QCOMPARE(int(form.SlideX), -600);
-    QCOMPARE(int(form.SlideY), -750);
-    QCOMPARE(form.HScroll->value(), 600);
-    QCOMPARE(form.VScroll->value(), 750);
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-600, -750));  // twips
+    QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(600, 750));
     // The same picture point, now 40 and 50 pixels further left and up in the picture's frame.
     drag(form.SlidePic, QPoint(400, 400), QPoint(390, 380));
     QCOMPARE(form.SlidePic->pos(), QPoint(-50, -70));
-}
+    // Far left and up: the picture's far edge stops on the viewport's far edge.
+    drag(form.SlidePic, QPoint(100, 100), QPoint(-5000, -5000));
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-24300, -28200));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -1880));
+    QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(24300, 28200));
+    QCOMPARE(form.SlidePic->geometry().right(), form.PicCont->width() - 1);
+    // Far right and down: back at the top left.
+    drag(form.SlidePic, QPoint(100, 100), QPoint(2000, 2000));
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(0, 0));
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
 
-void TestViewer::draggingStopsAtTheEdges_data()
-{
-    QTest::addColumn<QPoint>("to");
-    QTest::addColumn<QPoint>("slide");
-    QTest::newRow("far right and down") << QPoint(2000, 2000) << QPoint(0, 0);
-    QTest::newRow("far left and up") << QPoint(-5000, -5000) << QPoint(-24300, -28200);
-}
-
-void TestViewer::draggingStopsAtTheEdges()
-{
-    QFETCH(QPoint, to);
-    QFETCH(QPoint, slide);
-    const Algemeen state = viewerState(3);
-    Showform form(state);
-    form.show();
-    drag(form.SlidePic, QPoint(100, 100), to);
-    QCOMPARE(QPoint(form.SlideX, form.SlideY), slide);
-    QCOMPARE(form.SlidePic->pos(), slide / 15);
-    QCOMPARE(form.HScroll->value(), qAbs(slide.x()));
-    QCOMPARE(form.VScroll->value(), qAbs(slide.y()));
-    // The picture's far edge then lies on the viewport's far edge.
-    if (slide.x() != 0)
-        QCOMPARE(form.SlidePic->geometry().right(), form.PicCont->width() - 1);
-}
-
-
-void TestViewer::scrollBarsMoveThePicture()
-{
-    const Algemeen state = viewerState(3);
-    Showform form(state);
-    form.show();
+    // The bars move the picture too, and a drag goes on from where the bars left it.
     form.VScroll->setValue(3000);
     QCOMPARE(form.SlidePic->pos(), QPoint(0, -200));
     QCOMPARE(int(form.SlideY), -3000);
@@ -145,44 +92,52 @@ void TestViewer::scrollBarsMoveThePicture()
     QCOMPARE(int(form.SlideX), -24300);
     form.HScroll->setValue(99999);  // beyond the range: held at it
     QCOMPARE(form.HScroll->value(), 24300);
-    // A drag after the bars goes on from where the bars left the picture.
     drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
     QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
     QCOMPARE(form.VScroll->value(), 2850);
 }
 
-void TestViewer::menuOpensTheViewer_data()
+void TestViewer::menuOpensTheViewerOnItsPicture_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("subject");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("board") << "Show/Speelbord Groot" << 3 << "Show Speelbord";
-    QTest::newRow("deed sheet") << "Show/Eigendomsbewijzen" << 4 << "Show Eigendomsbewijzen";
+    QTest::addColumn<QSize>("range");  // twips: the picture less the viewport
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("board") << "Show/Speelbord Groot" << 3 << "Show Speelbord" << QSize(24300, 28200)
+                           << QColor(Qt::darkGreen);
+    QTest::newRow("deed sheet") << "Show/Eigendomsbewijzen" << 4 << "Show Eigendomsbewijzen"
+                                << QSize(22140 - 8400, 17640 - 4500) << QColor(Qt::yellow);
 }
 
-void TestViewer::menuOpensTheViewer()
+void TestViewer::menuOpensTheViewerOnItsPicture()
 {
     QFETCH(QString, entry);
     QFETCH(int, subject);
     QFETCH(QString, caption);
-    QTemporaryDir folder;
-    Algemeen state;
-    state.ProgramFolder = folder.path();
-    ScriptedDialogs dialogs;
-    Main main(state, dialogs);
+    QFETCH(QSize, range);
+    QFETCH(QColor, colour);
+    TestWindow t;
+    fillPictures(t.state);
     QString seen;
-    QSize pictureSize;
+    QSize ranges, bars;
+    QImage shown;
     QTimer::singleShot(0, this, [&] {
         if (auto *form = qobject_cast<Showform *>(QApplication::activeModalWidget())) {
             seen = form->windowTitle();
-            pictureSize = form->SlidePic->size();
+            ranges = QSize(form->RangeX, form->RangeY);
+            bars = QSize(form->HScroll->maximum(), form->VScroll->maximum());
+            shown = form->SlidePic->pixmap().toImage();
             form->ExitKnop->click();
         }
     });
-    main.menuAction(entry)->trigger();
-    QCOMPARE(int(state.ActiveSubject), subject);
+    t.main->menuAction(entry)->trigger();
+    QCOMPARE(int(t.state.ActiveSubject), subject);
     QCOMPARE(seen, caption);
-    QCOMPARE(pictureSize, subject == 3 ? state.pictures.Speelbord.size() : state.pictures.EigenDomsPic.size());
+    QCOMPARE(ranges, range);
+    QCOMPARE(bars, range);
+    QCOMPARE(shown.size(), subject == 3 ? QSize(2180, 2180) : QSize(1476, 1176));
+    QCOMPARE(shown.pixelColor(5, 5), colour);
 }
 
 void TestViewer::helpMenuHandsTheDocumentsToTheDesktop_data()
@@ -200,17 +155,13 @@ void TestViewer::helpMenuHandsTheDocumentsToTheDesktop()
 {
     QFETCH(QString, entry);
     QFETCH(QString, document);
-    QTemporaryDir folder;
-    Algemeen state;
-    state.ProgramFolder = folder.path();
-    ScriptedDialogs dialogs;
-    Main main(state, dialogs);
+    TestWindow t;
     RecordedDocuments desktop;
-    main.setDocumentOpener(&desktop);
-    main.menuAction(entry)->trigger();
-    QCOMPARE(desktop.opened, QStringList{folder.filePath(document)});
-    QCOMPARE(desktop.owners, QList<QWidget *>{&main});
-    QVERIFY(dialogs.asked.isEmpty());  // the program says nothing of its own
+    t.main->setDocumentOpener(&desktop);
+    t.main->menuAction(entry)->trigger();
+    QCOMPARE(desktop.opened, QStringList{t.folder.path(document)});
+    QCOMPARE(desktop.owners, QList<QWidget *>{t.main.get()});
+    QVERIFY(t.dialogs.asked.isEmpty());  // the program says nothing of its own
 }
 
 
