@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 struct RgbColour {
     int red = 0;
@@ -39,6 +40,33 @@ struct Project {
     quint8 StationImage = 0;                    // 0..29
 };
 
+// How a square was last placed on the board: the texts and station picture it was drawn
+// with. Kept so that the board can be drawn again at a printer's resolution.
+struct PlacedSquare {
+    QString street;
+    QString city;
+    QString amount;
+    int stationImage = 0;
+};
+
+// How a deed was last pasted onto the deed sheet.
+enum class DeedKind { Street, Station, Utility };
+struct PastedDeed {
+    DeedKind kind = DeedKind::Street;
+    QString street;
+    QString city;
+    float base = 0.0f;
+    std::array<qint32, 13> factors{};
+    int stationImage = 0;
+};
+
+// The drawing behind the board and the deed sheet, square by square and deed by deed; an
+// empty slot prints from the pixels.
+struct DesignDrawing {
+    std::array<std::optional<PlacedSquare>, 37> squares;
+    std::array<std::optional<PastedDeed>, 37> deeds;
+};
+
 // The pictures that belong to the design, held for the main window.
 struct DesignPictures {
     QImage Speelbord;     // the finished board, 2180 x 2180
@@ -69,12 +97,17 @@ struct Algemeen {
     bool UnsavedChanges = false;
 
     DesignPictures pictures;
+    DesignDrawing drawing;
 
     // The folder of the executable: Data/, Help/, Projecten/ and the settings file live there.
     QString ProgramFolder;
 
     QString dataPath(const QString &fileName) const;     // ProgramFolder/Data/fileName
     QString settingsPath() const;                         // ProgramFolder/Vastgoed.ini
+    QString preferencesPath() const;                      // Voorkeuren.ini beside it
+
+    // Whether the designed pictures are printed at the printer's resolution.
+    bool SharpPrinting = true;
 };
 
 // The default rent factors 1..12 (slot 0 is 0).

@@ -4,6 +4,7 @@
 #include "deeds/deedprinting.h"
 #include "platform/dialogs.h"
 #include "platform/printers.h"
+#include "printing/sharpdesign.h"
 #include "printing/sheetprint.h"
 
 #include <QAction>
@@ -30,6 +31,6 @@ void Main::printDeedSheets()
         return;
     RunSheetPrinter(this, m_dialogs, printers(), QStringLiteral("Eigendomsbewijzen"),
                     SheetPrintFailure(), [this](PrinterPage &page) {
-        return PrintDeedSheets(page, m_state.pictures.EigenDomsPic);
-    });
+        return PrintDeedSheets(page, m_state.SharpPrinting ? SharpDeedSheet(m_state) : SharpPicture(m_state.pictures.EigenDomsPic));
+    }, m_state.SharpPrinting);
 }

@@ -9,6 +9,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "printing/sharppicture.h"
+
 class QPagedPaintDevice;
 
 class PrinterPage
@@ -29,6 +31,15 @@ public:
     bool placePicture(const QImage &picture, const QRectF &destination, const QRectF &source);
     // The whole picture into `destination`.
     bool placePicture(const QImage &picture, const QRectF &destination);
+    // The same for a picture with its drawing: at the sharp resolution its faithful parts are
+    // drawn anew at that resolution, the rest comes from the pixels, smoothly scaled.
+    bool placePicture(const SharpPicture &picture, const QRectF &destination, const QRectF &source);
+    bool placePicture(const SharpPicture &picture, const QRectF &destination);
+
+    // The resolution sharp pictures are drawn at, in dots per inch; 0 prints every picture
+    // from its pixels as the screen shows them. Nothing is ever compressed with loss.
+    void setSharpResolution(int dpi) { m_sharpDpi = dpi; }
+    int sharpResolution() const { return m_sharpDpi; }
     // Ends the current sheet; an end of page directly before the end of the document makes
     // no empty sheet.
     bool endPage();
@@ -51,4 +62,5 @@ private:
     bool m_failed = false;
     bool m_pageEnded = false;  // an end of page waits for more output
     int m_pages = 0;
+    int m_sharpDpi = 0;
 };

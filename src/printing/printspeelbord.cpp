@@ -8,6 +8,8 @@
 #include "platform/printers.h"
 #include "printing/aaprintpicture.h"
 #include "printing/boardsheets.h"
+#include "printing/sharpdesign.h"
+#include "app/preferences.h"
 #include "printing/sheetprint.h"
 
 #include <QComboBox>
@@ -22,7 +24,7 @@ const QRect PreviewArea = twips(180, 180, 4095, 3915);
 }
 
 PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
-    : QDialog(parent), m_dialogs(dialogs), m_printers(printers)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_printers(printers)
 {
     // Step 1: the window and its controls.
     setWindowTitle(QStringLiteral("Speelbord Afdrukken"));
@@ -115,7 +117,12 @@ void PrintSpeelbord::print()
         BusyPointer busy;
         if (ok) {
             TileBoard();
+            const bool sharp = m_state.SharpPrinting && m_state.pictures.Speelbord.size() == BoardArea().size();
+            const SharpPicture board = sharp ? SharpBoard(m_state) : SharpPicture();
+            AAPrintPicture1->setSharpResolution(sharp ? PrinterSharpDpiCap : 0);
             for (int i = 0; i < 6 && ok; ++i) {
+                AAPrintPicture1->setSharpParts(
+                    MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft()));
                 AAPrintPicture1->setShowBorder(false);
                 AAPrintPicture1->setStretch(true);
                 AAPrintPicture1->setPicture(Picture1[i]);

@@ -36,6 +36,7 @@ public:
     QImage previewImage;             // what Image1 shows, with the six sheet outlines
 
 private:
+    Algemeen &m_state;
     Dialogs &m_dialogs;
     SystemPrinters &m_printers;
 };
