@@ -50,11 +50,6 @@ std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint of
     return moved;
 }
 
-namespace {
-// The most raster pixels painted as one picture; larger areas go in bands.
-constexpr qint64 BandPixels = 16 * 1024 * 1024;
-}
-
 void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &target,
                 const QRectF &source, const SharpRaster &raster)
 {
@@ -105,35 +100,17 @@ void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &ta
             placed.push_back({&part, QRect(x0, y0, x1 - x0, y1 - y0)});
     }
 
-    if (placed.empty()) {
-        // Nothing to draw anew here: the pixels go as they are, smoothly scaled.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(target, picture.pixels, source);
-        painter.restore();
-        return;
-    }
-
-    const int bandRows = int(qBound(qint64(1), BandPixels / width, qint64(height)));
-    for (int top = 0; top < height; top += bandRows) {
-        const int rows = qMin(bandRows, height - top);
-        QImage band(width, rows, QImage::Format_RGB32);
-        band.fill(Qt::white);
-        {
-            QPainter p(&band);
-            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-            p.translate(0, -top);
-            p.drawImage(QRectF(tx0 - rx0, ty0 - ry0, tx1 - tx0, ty1 - ty0), picture.pixels, source);
-            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            const QRect bandRect(0, top, width, rows);
-            for (const Placed &pl : placed) {
-                if (!pl.at.intersects(bandRect))
-                    continue;
-                p.drawImage(pl.at.topLeft(), pl.part->render(pl.at.size()));
-            }
-        }
-        const QRectF where(raster.paperOrigin.x() + rx0 / kx, raster.paperOrigin.y() + (ry0 + top) / ky,
-                           width / kx, rows / ky);
-        painter.drawImage(where, band);
+    // The pixels first, smoothly scaled; then each part drawn anew on the raster grid over
+    // them, kept inside the target.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, picture.pixels, source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setClipRect(target, Qt::IntersectClip);
+    for (const Placed &pl : placed) {
+        const QRectF where(raster.paperOrigin.x() + (rx0 + pl.at.x()) / kx,
+                           raster.paperOrigin.y() + (ry0 + pl.at.y()) / ky, pl.at.width() / kx,
+                           pl.at.height() / ky);
+        painter.drawImage(where, pl.part->render(pl.at.size()));
     }
     painter.restore();
 }

@@ -47,8 +47,9 @@ struct SharpRaster {
 };
 
 // Paints `source` (pixels of `picture`) into `target` (device coordinates of `painter`). With a
-// raster resolution the area is drawn as a picture of that resolution: the pixels smoothly
-// scaled, each part drawn anew at that size over them. Without, the pixels are stretched as
-// they are. Either way no picture is compressed with loss.
+// raster resolution the pixels go in smoothly scaled and each part in reach is drawn anew as a
+// picture of that resolution over them, on the paper's raster grid, so that neighbouring parts
+// meet without a seam. Without, the pixels are stretched as they are. Either way no picture is
+// compressed with loss.
 void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &target,
                 const QRectF &source, const SharpRaster &raster);
