@@ -76,6 +76,8 @@ struct DesignPictures {
     QImage ImagePic;      // the picture of the utility or tax square last composed
 };
 
+class DesignHistory;
+
 struct Algemeen {
     Project project;
 
@@ -98,6 +100,8 @@ struct Algemeen {
 
     DesignPictures pictures;
     DesignDrawing drawing;
+    // Where changes to the design are recorded to be undone; none outside the main window.
+    DesignHistory *history = nullptr;
 
     // The folder of the executable: Data/, Help/, Projecten/ and the settings file live there.
     QString ProgramFolder;
