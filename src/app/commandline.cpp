@@ -23,6 +23,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 return c;
             }
             (a == QLatin1String("--export-pdf") ? c.exportFolder : c.projectName) = arguments[++i];
+        } else if (a == QLatin1String("--assembly")) {
+            c.assembly = true;
         } else if (a == QLatin1String("--dpi")) {
             bool number = false;
             const int dpi = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : 0;
@@ -38,9 +40,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return c;
         }
     }
-    if ((!c.projectName.isEmpty() || c.dpi) && c.exportFolder.isEmpty())
+    if ((!c.projectName.isEmpty() || c.dpi || c.assembly) && c.exportFolder.isEmpty())
         c.error = QStringLiteral("%1 goes with --export-pdf")
-                      .arg(c.dpi ? QStringLiteral("--dpi") : QStringLiteral("--project"));
+                      .arg(c.dpi ? QStringLiteral("--dpi") : c.assembly ? QStringLiteral("--assembly") : QStringLiteral("--project"));
     return c;
 }
 
@@ -56,7 +58,7 @@ bool WantsHeadless(int argc, char **argv)
 QString CommandLineHelp()
 {
     return QStringLiteral(
-        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME] [--dpi N]]\n"
+        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME] [--dpi N] [--assembly]]\n"
         "\n"
         "Without options the designer starts.\n"
         "\n"
@@ -69,6 +71,9 @@ QString CommandLineHelp()
         "  --dpi N            draw the designed pictures at N dots per inch, 150 to 1200\n"
         "                     (default 300; with \"Scherp afdrukken\" switched off the\n"
         "                     screen pictures go in as they are unless --dpi is given)\n"
+        "  --assembly         Speelbord.pdf holds the board at its true size (50.9 x 50.9 cm)\n"
+        "                     on six sheets with glue strips, trim lines and labels A1..C2,\n"
+        "                     after a page that shows how to put it together\n"
         "  --help             show this text\n");
 }
 
@@ -85,7 +90,7 @@ int RunExport(const CommandLine &command, const QString &programFolder)
     }
     QString error;
     const int dpi = command.dpi ? command.dpi : state.SharpPrinting ? ExportSharpDpi : 0;
-    const bool ok = ExportDocuments(PrintSetDocuments(state), command.exportFolder, &error,
+    const bool ok = ExportDocuments(PrintSetDocuments(state, command.assembly), command.exportFolder, &error,
                                     [&](const QString &name) {
                                         std::printf("%s\n", qPrintable(QDir(command.exportFolder).filePath(name)));
                                         std::fflush(stdout);

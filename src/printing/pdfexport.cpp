@@ -5,6 +5,7 @@
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
+#include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
@@ -85,10 +86,13 @@ NoteDrawing defaultNote()
 }
 }
 
-std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state)
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, bool assembly)
 {
     std::vector<ExportedDocument> docs;
-    docs.push_back(boardDocument(state));
+    if (assembly)
+        docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintAssembledBoard(page, state); }});
+    else
+        docs.push_back(boardDocument(state));
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
                         return PrintDeedSheets(page, page.sharpResolution() > 0 ? SharpDeedSheet(state) : SharpPicture(state.pictures.EigenDomsPic));
                     }});

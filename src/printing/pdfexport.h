@@ -15,8 +15,9 @@ struct ExportedDocument {
     std::function<bool(PrinterPage &)> print;      // the sheet printer
 };
 
-// The five documents of the print set for `state`.
-std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state);
+// The five documents of the print set for `state`. With `assembly` Speelbord.pdf holds the
+// board at its true size with glue strips and a guide page in front, instead of the six sheets.
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, bool assembly = false);
 
 // Margins of the exported pages: home printers print this close to the edge at actual size,
 // and the widest sheet (the deed pages, 16420 twips of content) still fits across A4.

@@ -87,6 +87,26 @@ bool PrinterPage::placePicture(const SharpPicture &picture, const QRectF &destin
                         QRectF(0, 0, pixels.width() * TwipsPerPixel, pixels.height() * TwipsPerPixel));
 }
 
+bool PrinterPage::paintOnPaper(const std::function<void(QPainter &)> &draw)
+{
+    if (!m_ready || m_failed || !begin())
+        return fail();
+    const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();
+    m_painter.save();
+    m_painter.translate(-QPointF(m_device->pageLayout().paintRectPixels(int(dpiX)).topLeft()));
+    m_painter.scale(dpiX / 25.4, dpiY / 25.4);
+    draw(m_painter);
+    m_painter.restore();
+    return true;
+}
+
+QRectF PrinterPage::paperToPage(const QRectF &millimetres) const
+{
+    const QPointF origin = m_device->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const double k = TwipsPerInch / 25.4;
+    return QRectF((millimetres.topLeft() - origin) * k, millimetres.size() * k);
+}
+
 QSizeF PrinterPage::printableAreaTwips() const
 {
     const QPageLayout layout = m_device->pageLayout();

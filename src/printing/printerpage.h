@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 #include "printing/sharppicture.h"
 
@@ -35,6 +36,12 @@ public:
     // drawn anew at that resolution, the rest comes from the pixels, smoothly scaled.
     bool placePicture(const SharpPicture &picture, const QRectF &destination, const QRectF &source);
     bool placePicture(const SharpPicture &picture, const QRectF &destination);
+
+    // Draws on the current sheet with `painter` in millimetres from the paper's own top-left
+    // corner, whatever the printer's margins; what falls outside the printable area is lost.
+    bool paintOnPaper(const std::function<void(QPainter &)> &draw);
+    // A rectangle in millimetres of the paper in twips of the page, for placePicture.
+    QRectF paperToPage(const QRectF &millimetres) const;
 
     // The resolution sharp pictures are drawn at, in dots per inch; 0 prints every picture
     // from its pixels as the screen shows them. Nothing is ever compressed with loss.
