@@ -21,14 +21,14 @@ constexpr int MaxTextLength = 1000;
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
-QString projectFilePath(const QString &programFolder, const QString &name)
+QString projectFilePath(const ProgramPaths &paths, const QString &name)
 {
-    return QDir(ProjectsFolder(programFolder)).filePath(name + QStringLiteral(".vgd"));
+    return QDir(ProjectsFolder(paths)).filePath(name + QStringLiteral(".vgd"));
 }
 
-QString projectFolderPath(const QString &programFolder, const QString &name)
+QString projectFolderPath(const ProgramPaths &paths, const QString &name)
 {
-    return QDir(ProjectsFolder(programFolder)).filePath(name);
+    return QDir(ProjectsFolder(paths)).filePath(name);
 }
 
 bool isReservedDeviceName(const QString &name)
@@ -101,9 +101,9 @@ QChar FirstRefusedCharacter(const QString &text)
     return QChar();
 }
 
-QString ProjectsFolder(const QString &programFolder)
+QString ProjectsFolder(const ProgramPaths &paths)
 {
-    return QDir(programFolder).filePath(QStringLiteral("Projecten"));
+    return paths.projectsFolder();
 }
 
 QString ProjectNameProblem(const QString &name)
@@ -136,10 +136,10 @@ bool ProjectFolderExists(const QString &path)
     return QFileInfo(path).isDir();
 }
 
-bool ProjectExists(const QString &programFolder, const QString &name)
+bool ProjectExists(const ProgramPaths &paths, const QString &name)
 {
-    const QFileInfo file(projectFilePath(programFolder, name));
-    const QFileInfo folder(projectFolderPath(programFolder, name));
+    const QFileInfo file(projectFilePath(paths, name));
+    const QFileInfo folder(projectFolderPath(paths, name));
     return file.exists() || file.isSymLink() || folder.exists() || folder.isSymLink();
 }
 
@@ -218,10 +218,10 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
     if (deeds.isEmpty())
         return fail(QStringLiteral("Er is geen blad met eigendomsbewijzen om op te slaan."));
 
-    const QString projects = ProjectsFolder(state.ProgramFolder);
+    const QString projects = ProjectsFolder(state.Paths);
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
-    const QString folder = projectFolderPath(state.ProgramFolder, name);
+    const QString folder = projectFolderPath(state.Paths, name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo) || (folderInfo.exists() && !folderInfo.isDir()))
         return fail(QStringLiteral("'%1' is geen gewone map.").arg(native(folder)));
@@ -233,7 +233,7 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
         {dir.filePath(QStringLiteral("Speelbord.bmp")), &board},
         {dir.filePath(QStringLiteral("Eigendomsbewijzen.bmp")), &deeds},
         {dir.filePath(QStringLiteral("Kansfonds.kan")), &*deck},
-        {projectFilePath(state.ProgramFolder, name), &*projectFile},
+        {projectFilePath(state.Paths, name), &*projectFile},
     };
     for (const auto &[path, bytes] : files) {
         QString err;
@@ -243,14 +243,14 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
     return true;
 }
 
-ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
+ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
                                    QSize boardSize, QSize deedSheetSize)
 {
     ProjectReadResult result;
     result.shownName = name;
     if (!ProjectNameProblem(name).isEmpty())
         return result;
-    const auto projectBytes = readSmallFile(projectFilePath(programFolder, name));
+    const auto projectBytes = readSmallFile(projectFilePath(paths, name));
     if (!projectBytes)
         return result;
 
@@ -281,7 +281,7 @@ ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &
         p.Board[n] = BoardSquare{*street, *city, *amount};
     }
 
-    const QString folder = projectFolderPath(programFolder, p.ProjectName);
+    const QString folder = projectFolderPath(paths, p.ProjectName);
     const auto deckBytes = readSmallFile(QDir(folder).filePath(QStringLiteral("Kansfonds.kan")));
     if (!deckBytes)
         return result;
@@ -317,9 +317,9 @@ ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &
     return result;
 }
 
-QStringList ListProjects(const QString &programFolder)
+QStringList ListProjects(const ProgramPaths &paths)
 {
-    const QDir dir(ProjectsFolder(programFolder));
+    const QDir dir(ProjectsFolder(paths));
     QStringList entries;
     for (const QString &file : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
         entries << file.left(qMax<qsizetype>(0, file.size() - 4));
@@ -358,12 +358,12 @@ bool DeleteFolderTree(const QString &path)
     return QDir().rmdir(path);
 }
 
-bool DeleteProject(const QString &programFolder, const QString &name)
+bool DeleteProject(const ProgramPaths &paths, const QString &name)
 {
     if (!ProjectNameProblem(name).isEmpty())
         return false;
     bool ok = true;
-    const QString file = projectFilePath(programFolder, name);
+    const QString file = projectFilePath(paths, name);
     const QFileInfo fileInfo(file);
     if (isLink(fileInfo))
         ok = removeLink(file);
@@ -373,7 +373,7 @@ bool DeleteProject(const QString &programFolder, const QString &name)
         QFile::setPermissions(file, fileInfo.permissions() | QFileDevice::WriteOwner);
         ok = QFile::remove(file);
     }
-    const QString folder = projectFolderPath(programFolder, name);
+    const QString folder = projectFolderPath(paths, name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo))
         ok = removeLink(folder) && ok;
@@ -395,7 +395,7 @@ void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded)
 ProjectReadResult LoadProjectInto(Algemeen &state, const QString &name)
 {
     // Pictures of another size would not fit the drawing code: they are left out.
-    ProjectReadResult read = ReadProjectFiles(state.ProgramFolder, name, QSize(BoardSize, BoardSize),
+    ProjectReadResult read = ReadProjectFiles(state.Paths, name, QSize(BoardSize, BoardSize),
                                               QSize(DeedSheetWidth, DeedSheetHeight));
     if (read.loaded)
         ApplyLoadedProject(state, *read.loaded);
