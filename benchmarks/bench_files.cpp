@@ -16,6 +16,7 @@ private slots:
     void initTestCase();
     void saveProject();
     void openProject();
+    void exportPrintSet_data();
     void exportPrintSet();
 
 private:
@@ -50,15 +51,25 @@ void BenchFiles::openProject()
     }
 }
 
-// Every document of the print set, into a fresh folder each time.
+// Every document of the print set, into a fresh folder each time: the screen pictures as they
+// are, and the designed pictures drawn anew at 300 and 600 dpi.
+void BenchFiles::exportPrintSet_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("screen pictures") << 0;
+    QTest::newRow("sharp 300 dpi") << 300;
+    QTest::newRow("sharp 600 dpi") << 600;
+}
+
 void BenchFiles::exportPrintSet()
 {
+    QFETCH(int, dpi);
     QTemporaryDir out;
     QString error;
     int run = 0;
     QBENCHMARK {
         const QString folder = out.filePath(QString::number(run++));
-        QVERIFY2(ExportDocuments(PrintSetDocuments(m_state), folder, &error), qPrintable(error));
+        QVERIFY2(ExportDocuments(PrintSetDocuments(m_state), folder, &error, {}, dpi), qPrintable(error));
     }
 }
 

@@ -2,10 +2,12 @@
 #include "app/algemeen.h"
 #include "platform/printers.h"
 #include "printing/aaprintpicture.h"
+#include "printing/boardassembly.h"
 #include "printing/printspeelbord.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
@@ -62,6 +64,7 @@ private slots:
     void windowShowsSixSheetsAndThePrinters();
     void printerTakenAwayAfterChoosingIsReported();
     void sixSheetsThroughCups();
+    void trueSizeThroughCups();
 };
 
 void TestBoardPrinting::windowShowsSixSheetsAndThePrinters()
@@ -185,6 +188,40 @@ void TestBoardPrinting::sixSheetsThroughCups()
         continues(bandEdges(sheet[top], QPoint(x0, lastY), QPoint(1, 0), x1 - x0),
                   bandEdges(sheet[top + 3], QPoint(x0, firstY), QPoint(1, 0), x1 - x0),
                   QStringLiteral("sheets %1 and %2").arg(top + 1).arg(top + 4));
+    }
+}
+
+// "Ware grootte met plakranden": one job of seven pages, each part of the board where the
+// layout puts it on the paper, whatever the printer's margins.
+void TestBoardPrinting::trueSizeThroughCups()
+{
+    REQUIRE_CUPS();
+    Window w;
+    w.form->CmbPrinter->setCurrentIndex(w.form->CmbPrinter->findText("PDF"));
+    w.form->ChkWareGrootte->setChecked(true);
+    w.state.pictures.Speelbord.fill(QColor(40, 160, 90));
+    const QDateTime start = QDateTime::currentDateTime();
+    QTest::mouseClick(w.form->PrintKnop, Qt::LeftButton);
+    QVERIFY2(w.dialogs.asked.isEmpty(), qPrintable(w.dialogs.asked.join(", ")));
+    QCOMPARE(w.form->result(), int(QDialog::Accepted));
+    const QStringList jobs = waitForNamedJobs(start, "Speelbord_ware_grootte", 1);
+    QCOMPARE(jobs.size(), 1);
+    QCOMPARE(pdftools::pageCount(jobs[0]), 7);
+    const int dpi = 100;
+    for (int page : {2, 7}) {
+        QVERIFY(pdftools::isA4Portrait(jobs[0], page));
+        const AssemblyTile tile = AssemblyTiles()[page - 2];
+        const QImage sheet = pdftools::renderPage(jobs[0], page, dpi);
+        QRect box;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (near(sheet.pixelColor(x, y), QColor(40, 160, 90), 40))
+                    box |= QRect(x, y, 1, 1);
+        const QRectF want(tile.paper.topLeft() * dpi / 25.4, tile.paper.size() * dpi / 25.4);
+        QVERIFY2(qAbs(box.left() - want.left()) <= 2 && qAbs(box.top() - want.top()) <= 2
+                     && qAbs(box.right() + 1 - want.right()) <= 2 && qAbs(box.bottom() + 1 - want.bottom()) <= 2,
+                 qPrintable(QStringLiteral("page %1: board at %2,%3 to %4,%5").arg(page).arg(box.left())
+                                .arg(box.top()).arg(box.right() + 1).arg(box.bottom() + 1)));
     }
 }
 

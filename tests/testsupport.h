@@ -220,7 +220,21 @@ inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name,
             if (fi.lastModified() >= since.addSecs(-1) && fi.fileName().contains(name))
                 found << fi.absoluteFilePath();
         if (found.size() >= count) {
-            QThread::msleep(500);  // let the last one be written out
+            // cups-pdf writes a job out in pieces: wait until every file has kept its size
+            // for a second (a large job can take a while).
+            auto sizes = [&found] {
+                QList<qint64> s;
+                for (const QString &f : found)
+                    s << QFileInfo(f).size();
+                return s;
+            };
+            QList<qint64> before = sizes();
+            for (int stable = 0; stable < 4 && waited <= timeoutMs; waited += 250) {
+                QThread::msleep(250);
+                const QList<qint64> now = sizes();
+                stable = now == before ? stable + 1 : 0;
+                before = now;
+            }
             break;
         }
         QThread::msleep(250);

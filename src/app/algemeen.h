@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 struct RgbColour {
     int red = 0;
@@ -41,6 +42,33 @@ struct Project {
     quint8 StationImage = 0;                    // 0..29
 };
 
+// How a square was last placed on the board: the texts and station picture it was drawn
+// with. Kept so that the board can be drawn again at a printer's resolution.
+struct PlacedSquare {
+    QString street;
+    QString city;
+    QString amount;
+    int stationImage = 0;
+};
+
+// How a deed was last pasted onto the deed sheet.
+enum class DeedKind { Street, Station, Utility };
+struct PastedDeed {
+    DeedKind kind = DeedKind::Street;
+    QString street;
+    QString city;
+    float base = 0.0f;
+    std::array<qint32, 13> factors{};
+    int stationImage = 0;
+};
+
+// The drawing behind the board and the deed sheet, square by square and deed by deed; an
+// empty slot prints from the pixels.
+struct DesignDrawing {
+    std::array<std::optional<PlacedSquare>, 37> squares;
+    std::array<std::optional<PastedDeed>, 37> deeds;
+};
+
 // The pictures that belong to the design, held for the main window.
 struct DesignPictures {
     QImage Speelbord;     // the finished board, 2180 x 2180
@@ -71,6 +99,7 @@ struct Algemeen {
     bool UnsavedChanges = false;
 
     DesignPictures pictures;
+    DesignDrawing drawing;
 
     // Where Data/, Help/, Projecten/ and the settings file are (see programpaths.h); a folder
     // assigned here stands for a portable copy in that folder.
@@ -78,6 +107,10 @@ struct Algemeen {
 
     QString dataPath(const QString &fileName) const { return Paths.dataFile(fileName); }
     QString settingsPath() const { return Paths.settingsFile(); }
+    QString preferencesPath() const { return Paths.preferencesFile(); }
+
+    // Whether the designed pictures are printed at the printer's resolution.
+    bool SharpPrinting = true;
 };
 
 // The default rent factors 1..12 (slot 0 is 0).

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/algemeen.h"
+#include "app/preferences.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
 #include "printing/pdfexport.h"
@@ -22,13 +23,26 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 return c;
             }
             (a == QLatin1String("--export-pdf") ? c.exportFolder : c.projectName) = arguments[++i];
+        } else if (a == QLatin1String("--assembly")) {
+            c.assembly = true;
+        } else if (a == QLatin1String("--dpi")) {
+            bool number = false;
+            const int dpi = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : 0;
+            if (!number || dpi < ExportSharpDpiMin || dpi > ExportSharpDpiMax) {
+                c.error = QStringLiteral("--dpi needs a whole number from %1 to %2")
+                              .arg(ExportSharpDpiMin).arg(ExportSharpDpiMax);
+                return c;
+            }
+            c.dpi = dpi;
+            ++i;
         } else {
             c.error = QStringLiteral("unknown option: %1").arg(a);
             return c;
         }
     }
-    if (!c.projectName.isEmpty() && c.exportFolder.isEmpty())
-        c.error = QStringLiteral("--project goes with --export-pdf");
+    if ((!c.projectName.isEmpty() || c.dpi || c.assembly) && c.exportFolder.isEmpty())
+        c.error = QStringLiteral("%1 goes with --export-pdf")
+                      .arg(c.dpi ? QStringLiteral("--dpi") : c.assembly ? QStringLiteral("--assembly") : QStringLiteral("--project"));
     return c;
 }
 
@@ -44,7 +58,7 @@ bool WantsHeadless(int argc, char **argv)
 QString CommandLineHelp()
 {
     return QStringLiteral(
-        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME]]\n"
+        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME] [--dpi N] [--assembly]]\n"
         "\n"
         "Without options the designer starts.\n"
         "\n"
@@ -54,6 +68,12 @@ QString CommandLineHelp()
         "                     100% (actual size), not \"fit to page\".\n"
         "  --project NAME     export the saved project NAME from the Projecten folder instead\n"
         "                     of the default design\n"
+        "  --dpi N            draw the designed pictures at N dots per inch, 150 to 1200\n"
+        "                     (default 300; with \"Scherp afdrukken\" switched off the\n"
+        "                     screen pictures go in as they are unless --dpi is given)\n"
+        "  --assembly         Speelbord.pdf holds the board at its true size (50.9 x 50.9 cm)\n"
+        "                     on six sheets with glue strips, trim lines and labels A1..C2,\n"
+        "                     after a page that shows how to put it together\n"
         "  --help             show this text\n");
 }
 
@@ -69,11 +89,12 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
         return 1;
     }
     QString error;
-    const bool ok = ExportDocuments(PrintSetDocuments(state), command.exportFolder, &error,
+    const int dpi = command.dpi ? command.dpi : state.SharpPrinting ? ExportSharpDpi : 0;
+    const bool ok = ExportDocuments(PrintSetDocuments(state, command.assembly), command.exportFolder, &error,
                                     [&](const QString &name) {
                                         std::printf("%s\n", qPrintable(QDir(command.exportFolder).filePath(name)));
                                         std::fflush(stdout);
-                                    });
+                                    }, dpi);
     if (!ok) {
         std::fprintf(stderr, "vastgoed-atelier: %s\n", qPrintable(error));
         return 1;

@@ -189,6 +189,7 @@ void Main::buildMenu()
     print->addAction(QStringLiteral("Speelbord"));
     print->addAction(QStringLiteral("Eigendomsbewijzen"));
     print->addSeparator();
+    print->addAction(QStringLiteral("Scherp afdrukken"))->setCheckable(true);
     print->addAction(QStringLiteral("Setup Printer"));
     file->addSeparator();
     connect(file->addAction(QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);

@@ -2,6 +2,7 @@
 // preview while its texts are edited, placing it on the board, and the settings window.
 
 #include "app/mainwindow.h"
+#include "printing/sharpdesign.h"
 
 #include "board/artwork.h"
 #include "board/geometry.h"
@@ -119,6 +120,7 @@ void Main::PlaceCurrentSquare()
     square.Street = Text1->text();
     square.City = Text2->text();
     square.Amount = Combo1->currentText();
+    RecordPlacedSquare(m_state, n, square);
     m_state.UnsavedChanges = true;
 }
 

@@ -24,7 +24,7 @@ void Main::exportPdf()
     int written = 0;
     const bool ok = ExportDocuments(documents, *folder, &error, [&](const QString &) {
         progress.setValue(++written);
-    });
+    }, m_state.SharpPrinting ? ExportSharpDpi : 0);
     progress.reset();
     if (!ok) {
         m_dialogs.showMessage(this, QStringLiteral("De PDF-bestanden zijn niet (allemaal) gemaakt.\n") + error,

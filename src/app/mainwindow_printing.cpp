@@ -1,9 +1,11 @@
 // The main window's print menu: the deed sheets and the printer set-up.
 #include "app/mainwindow.h"
 
+#include "app/preferences.h"
 #include "deeds/deedprinting.h"
 #include "platform/dialogs.h"
 #include "platform/printers.h"
+#include "printing/sharpdesign.h"
 #include "printing/sheetprint.h"
 
 #include <QAction>
@@ -21,6 +23,18 @@ void Main::connectPrintMenu()
             this, &Main::printDeedSheets);
     connect(menuAction(QStringLiteral("Bestand/Afdrukken/Setup Printer")), &QAction::triggered, this,
             [this] { printers().SetupPrinter(this); });
+    // Sharp printing is a preference of the program, kept in a file of its own.
+    QAction *sharp = menuAction(QStringLiteral("Bestand/Afdrukken/Scherp afdrukken"));
+    sharp->setChecked(m_state.SharpPrinting);
+    connect(sharp, &QAction::toggled, this, [this](bool on) {
+        m_state.SharpPrinting = on;
+        Preferences preferences = ReadPreferences(m_state.preferencesPath());
+        preferences.sharpPrinting = on;
+        QString error;
+        if (!WritePreferences(m_state.preferencesPath(), preferences, &error))
+            m_dialogs.showMessage(this, QStringLiteral("De voorkeur kan niet worden bewaard: %1").arg(error),
+                                  ProgramTitle(), Dialogs::Icon::Warning);
+    });
 }
 
 void Main::printDeedSheets()
@@ -30,6 +44,6 @@ void Main::printDeedSheets()
         return;
     RunSheetPrinter(this, m_dialogs, printers(), QStringLiteral("Eigendomsbewijzen"),
                     SheetPrintFailure(), [this](PrinterPage &page) {
-        return PrintDeedSheets(page, m_state.pictures.EigenDomsPic);
-    });
+        return PrintDeedSheets(page, m_state.SharpPrinting ? SharpDeedSheet(m_state) : SharpPicture(m_state.pictures.EigenDomsPic));
+    }, m_state.SharpPrinting);
 }

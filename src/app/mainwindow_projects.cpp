@@ -2,6 +2,7 @@
 
 #include "app/defaultcontent.h"
 #include "app/mainwindow.h"
+#include "printing/sharpdesign.h"
 #include "app/openform.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
@@ -148,6 +149,7 @@ void Main::FileNew()
     LoadDefaultContent(m_state);
     m_state.project.ProjectName.clear();
     m_state.project.StationImage = 0;
+    m_state.drawing = DefaultDesignDrawing(m_state);
     m_state.UnsavedChanges = false;
     ShowOpenedProject();
 }

@@ -47,6 +47,11 @@ QString ProgramPaths::settingsFile() const
     return QDir(settingsFolder).filePath(QStringLiteral("Vastgoed.ini"));
 }
 
+QString ProgramPaths::preferencesFile() const
+{
+    return QDir(settingsFolder).filePath(QStringLiteral("Voorkeuren.ini"));
+}
+
 QString ProgramPaths::projectsFolder() const
 {
     return QDir(settingsFolder).filePath(QStringLiteral("Projecten"));

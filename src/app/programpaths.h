@@ -26,7 +26,8 @@ struct ProgramPaths {
 
     QString dataFile(const QString &name) const;
     QString helpFile(const QString &name) const;
-    QString settingsFile() const;    // Vastgoed.ini
+    QString settingsFile() const;     // Vastgoed.ini
+    QString preferencesFile() const;  // Voorkeuren.ini, beside it
     QString projectsFolder() const;  // Projecten, beside the settings file
 
     // Makes the settings folder and Projecten/ of an installed copy on its first start;

@@ -1,4 +1,5 @@
 #include "app/projectfiles.h"
+#include "printing/sharpdesign.h"
 
 #include "board/artwork.h"
 
@@ -218,6 +219,8 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
     if (deeds.isEmpty())
         return fail(QStringLiteral("Er is geen blad met eigendomsbewijzen om op te slaan."));
 
+    const QByteArray drawing = DrawingFileBytes(state.drawing);
+
     const QString projects = ProjectsFolder(state.Paths);
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
@@ -233,6 +236,7 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
         {dir.filePath(QStringLiteral("Speelbord.bmp")), &board},
         {dir.filePath(QStringLiteral("Eigendomsbewijzen.bmp")), &deeds},
         {dir.filePath(QStringLiteral("Kansfonds.kan")), &*deck},
+        {dir.filePath(DrawingFileName()), &drawing},
         {projectFilePath(state.Paths, name), &*projectFile},
     };
     for (const auto &[path, bytes] : files) {
@@ -313,6 +317,9 @@ ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &nam
     };
     loaded.Speelbord = picture("Speelbord.bmp", boardSize);
     loaded.EigenDomsPic = picture("Eigendomsbewijzen.bmp", deedSheetSize);
+    // The drawing behind the pictures; a project without one prints from its pixels.
+    if (const auto drawing = readSmallFile(QDir(folder).filePath(DrawingFileName())))
+        loaded.drawing = ReadDrawingFile(*drawing);
     result.loaded = std::move(loaded);
     return result;
 }
@@ -389,6 +396,7 @@ void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded)
         state.pictures.Speelbord = loaded.Speelbord;
     if (!loaded.EigenDomsPic.isNull())
         state.pictures.EigenDomsPic = loaded.EigenDomsPic;
+    state.drawing = loaded.drawing;
     state.UnsavedChanges = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The project on disk: in the Projecten folder (see programpaths.h) a project file N.vgd and a folder N with
-// Speelbord.bmp, Eigendomsbewijzen.bmp and Kansfonds.kan.
+// The project on disk: in the Projecten folder (see programpaths.h) a project file N.vgd and a
+// folder N with Speelbord.bmp, Eigendomsbewijzen.bmp, Kansfonds.kan and the drawing behind the
+// pictures, Tekening.json.
 
 #include "app/algemeen.h"
 
@@ -33,8 +34,8 @@ std::optional<QByteArray> ProjectFileBytes(const Project &project, const QString
                                            QString *error = nullptr);
 std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error = nullptr);
 
-// Writes the board picture, the deed sheet, the deck file and the project file for `name`, in
-// that order, each whole or not at all; creates the Projecten folder and the project folder when
+// Writes the board picture, the deed sheet, the deck file, the drawing file and the project
+// file for `name`, in that order, each whole or not at all; creates the Projecten folder and the project folder when
 // they are missing. Everything is encoded before the first file is written. On failure returns
 // false and says in Dutch what could not be written.
 bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error = nullptr);
@@ -44,6 +45,7 @@ struct LoadedProject {
     Project project;
     QImage Speelbord;
     QImage EigenDomsPic;
+    DesignDrawing drawing;  // empty when the project has no drawing file
 };
 
 struct ProjectReadResult {

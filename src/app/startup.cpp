@@ -2,7 +2,9 @@
 
 #include "app/algemeen.h"
 #include "app/defaultcontent.h"
+#include "app/preferences.h"
 #include "app/settingsfile.h"
+#include "printing/sharpdesign.h"
 
 #include <future>
 
@@ -27,6 +29,8 @@ bool LoadStartState(Algemeen &state)
     state.project.ProjectName.clear();
     state.RentFactors = DefaultRentFactors();
     state.project.StationImage = 0;
+    state.drawing = DefaultDesignDrawing(state);
+    state.SharpPrinting = ReadPreferences(state.preferencesPath()).sharpPrinting;
 
     const bool settingsRead = ReadSettingsFile(state.settingsPath(), state);
     state.pictures.Speelbord = board.get();

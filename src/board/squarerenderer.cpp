@@ -2,6 +2,7 @@
 
 #include "board/geometry.h"
 #include "fonts.h"
+#include "pixeloutline.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -91,21 +92,28 @@ double CentredLeft(const QString &text, MeasuringLabel label)
     return (1350.0 - MeasuredWidthTwips(text, label) / 2.0) / 15.0;
 }
 
-void ComposeSquare(QImage &templ, int n, const SquareTexts &texts, const SquareArt &art)
+void ComposeSquare(QPainter &p, int n, const SquareTexts &texts, const SquareArt &art)
 {
-    ensureTemplate(templ);
     const SquareKind kind = KindOfSquare(n);
-    templ.fill(TemplateBackgroundColour());
-    QPainter p(&templ);
     preparePainter(p);
+    p.fillRect(QRect(0, 0, TemplateW, TemplateH), TemplateBackgroundColour());
 
+    const bool composable = kind == SquareKind::Street || kind == SquareKind::Station
+                            || kind == SquareKind::Utility || kind == SquareKind::Tax;
+    if (!composable) {
+        // Nothing to compose: the placeholder replaces everything, framed once.
+        if (!art.placeholder.isNull())
+            p.drawImage(QPoint(0, 0), art.placeholder);
+        FillOutline(p, 0, 0, 179, 279, Qt::black);
+        return;
+    }
     if (kind == SquareKind::Street) {
         p.fillRect(QRect(0, 0, TemplateW, 59), QColor(art.colour.red, art.colour.green, art.colour.blue));
         p.fillRect(QRect(0, 59, TemplateW, 3), Qt::black);
     }
-    p.drawRect(0, 0, 179, 279);
-    p.drawRect(1, 1, 177, 277);
-    p.drawRect(0, 276, 179, 1);
+    FillOutline(p, 0, 0, 179, 279, Qt::black);
+    FillOutline(p, 1, 1, 178, 278, Qt::black);
+    FillOutline(p, 0, 276, 179, 277, Qt::black);
 
     switch (kind) {
     case SquareKind::Station: {
@@ -129,20 +137,17 @@ void ComposeSquare(QImage &templ, int n, const SquareTexts &texts, const SquareA
                 p.drawImage(s.pictureRect, art.picture);
         }
         break;
-    case SquareKind::Street:
+    default:
         drawTexts(p, n, texts);
         break;
-    default:
-        // Nothing to compose: the placeholder replaces everything, framed once.
-        p.end();
-        templ.fill(TemplateBackgroundColour());
-        p.begin(&templ);
-        preparePainter(p);
-        if (!art.placeholder.isNull())
-            p.drawImage(QPoint(0, 0), art.placeholder);
-        p.drawRect(0, 0, 179, 279);
-        break;
     }
+}
+
+void ComposeSquare(QImage &templ, int n, const SquareTexts &texts, const SquareArt &art)
+{
+    ensureTemplate(templ);
+    QPainter p(&templ);
+    ComposeSquare(p, n, texts, art);
 }
 
 void DrawSquareTexts(QImage &templ, int currentSquare, const SquareTexts &texts)

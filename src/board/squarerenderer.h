@@ -39,6 +39,10 @@ double CentredLeft(const QString &text, MeasuringLabel label);
 // Redraws the whole template for square n; a number that is no composable square (0, a card
 // square, out of range) gives the placeholder with its frame.
 void ComposeSquare(QImage &templ, int n, const SquareTexts &texts, const SquareArt &art);
+// The same on any painter, in template pixels from its origin (a larger painter scaled to the
+// template draws the square at a printer's resolution).
+class QPainter;
+void ComposeSquare(QPainter &p, int n, const SquareTexts &texts, const SquareArt &art);
 // Clears and redraws the text areas: the station layout for squares 5, 14, 23 and 32, the
 // street layout for every other number.
 void DrawSquareTexts(QImage &templ, int currentSquare, const SquareTexts &texts);

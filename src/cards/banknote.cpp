@@ -1,6 +1,7 @@
 #include "cards/banknote.h"
 
 #include "fonts.h"
+#include "pixeloutline.h"
 #include "printing/printerpage.h"
 
 #include <QFontMetrics>
@@ -52,32 +53,45 @@ QImage NewNotePicture(const RgbColour &background)
     return note;
 }
 
+void DrawNoteOutlines(QPainter &p, const QColor &inner)
+{
+    prepare(p);
+    FillOutline(p, 0, 0, 399, 199, QColor(160, 160, 160));
+    FillOutline(p, 10, 10, 389, 189, inner);
+    FillOutline(p, 11, 11, 388, 188, inner);
+}
+
+void DrawNoteDots(QPainter &p)
+{
+    for (int y = 15; y <= 183; y += 2)
+        for (int x = 15; x <= 383; x += 2)
+            p.fillRect(x, y, 1, 1, Qt::black);
+}
+
+void DrawNoteEllipses(QPainter &p)
+{
+    prepare(p);
+    p.setPen(QPen(Qt::black, 1));
+    for (double r : {100.0, 99.0, 98.0})
+        p.drawEllipse(QPointF(200, 100), r, r / 2);
+}
+
 void DrawNoteOutlines(QImage &note, const QColor &inner)
 {
     QPainter p(&note);
-    prepare(p);
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(0, 0, 399, 199);
-    p.setPen(inner);
-    p.drawRect(10, 10, 379, 179);
-    p.drawRect(11, 11, 377, 177);
+    DrawNoteOutlines(p, inner);
 }
 
 void DrawNoteDots(QImage &note)
 {
-    const QRgb black = qRgb(0, 0, 0);
-    for (int y = 15; y <= 183 && y < note.height(); y += 2)
-        for (int x = 15; x <= 383 && x < note.width(); x += 2)
-            note.setPixel(x, y, black);
+    QPainter p(&note);
+    DrawNoteDots(p);
 }
 
 void DrawNoteEllipses(QImage &note)
 {
     QPainter p(&note);
-    prepare(p);
-    p.setPen(QPen(Qt::black, 1));
-    for (double r : {100.0, 99.0, 98.0})
-        p.drawEllipse(QPointF(200, 100), r, r / 2);
+    DrawNoteEllipses(p);
 }
 
 int AmountLeft(int width)
@@ -86,26 +100,19 @@ int AmountLeft(int width)
     return int(std::lround((3000.0 - width * 15 / 2.0) / 15.0));
 }
 
-void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountColour,
+void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountColour,
                   const RgbColour &background)
 {
-    {
-        QPainter p(&note);
-        prepare(p);
-        p.fillRect(AmountBand(), toColor(background));
-    }
-    DrawNoteDots(note);
-    {
-        QPainter p(&note);
-        prepare(p);
-        p.setFont(noteFont(20));
-        p.setClipRect(AmountBand());
-        const int width = p.fontMetrics().horizontalAdvance(amount);
-        textAt(p, AmountLeft(width), 85, amount, toColor(amountColour));
-    }
-    DrawNoteEllipses(note);
-    QPainter p(&note);
     prepare(p);
+    p.fillRect(AmountBand(), toColor(background));
+    DrawNoteDots(p);
+    p.save();
+    p.setFont(noteFont(20));
+    p.setClipRect(AmountBand());
+    const int width = p.fontMetrics().horizontalAdvance(amount);
+    textAt(p, AmountLeft(width), 85, amount, toColor(amountColour));
+    p.restore();
+    DrawNoteEllipses(p);
     p.setFont(noteFont(12));
     struct Corner { const char *word; int x, y; };
     const Corner corners[] = {{"VASTGOED", 19, 19}, {"ATELIER", 302, 19}, {"ATELIER", 19, 163}, {"VASTGOED", 286, 163}};
@@ -115,15 +122,94 @@ void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountCo
     }
 }
 
-void PlaceEuroPicture(QImage &note, const QImage &strip, int k)
+void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountColour,
+                  const RgbColour &background)
+{
+    QPainter p(&note);
+    PlaatsBedrag(p, amount, amountColour, background);
+}
+
+void PlaceEuroPicture(QPainter &p, const QImage &strip, int k)
 {
     const QRect source(0, NoteHeight * k, NoteWidth, NoteHeight);
-    QPainter p(&note);
     prepare(p);
     if (k >= 0 && k < EuroPictureCount && !strip.isNull() && strip.rect().contains(source))
         p.drawImage(QPoint(0, 0), strip, source);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawRect(0, 0, 399, 199);
+    FillOutline(p, 0, 0, 399, 199, Qt::black);
+}
+
+void PlaceEuroPicture(QImage &note, const QImage &strip, int k)
+{
+    QPainter p(&note);
+    PlaceEuroPicture(p, strip, k);
+}
+
+void NoteDrawing::start(const RgbColour &background)
+{
+    m_steps.clear();
+    m_picture = NewNotePicture(background);
+    m_steps.push_back({Step::Start, [background](QPainter &p) {
+                           p.fillRect(QRect(0, 0, NoteWidth, NoteHeight), toColor(background));
+                       }});
+}
+
+void NoteDrawing::apply(Step kind, std::function<void(QPainter &)> step)
+{
+    if (m_picture.isNull())
+        start(DefaultNoteBackColour);
+    {
+        QPainter p(&m_picture);
+        step(p);
+    }
+    // An amount erases the amount before it and draws everything else over itself: the last
+    // one alone makes the same note. A Euro picture covers the whole note.
+    if (kind == Step::Amount && !m_steps.empty() && m_steps.back().kind == Step::Amount)
+        m_steps.pop_back();
+    if (kind == Step::Euro)
+        m_steps.clear();
+    m_steps.push_back({kind, std::move(step)});
+}
+
+void NoteDrawing::outlines(const QColor &inner)
+{
+    apply(Step::Other, [inner](QPainter &p) { DrawNoteOutlines(p, inner); });
+}
+
+void NoteDrawing::dots()
+{
+    apply(Step::Other, [](QPainter &p) { DrawNoteDots(p); });
+}
+
+void NoteDrawing::ellipses()
+{
+    apply(Step::Other, [](QPainter &p) { DrawNoteEllipses(p); });
+}
+
+void NoteDrawing::amount(const QString &text, const RgbColour &amountColour, const RgbColour &background)
+{
+    apply(Step::Amount, [=](QPainter &p) { PlaatsBedrag(p, text, amountColour, background); });
+}
+
+void NoteDrawing::euroPicture(const QImage &strip, int k)
+{
+    apply(Step::Euro, [strip, k](QPainter &p) { PlaceEuroPicture(p, strip, k); });
+}
+
+void NoteDrawing::draw(QPainter &p) const
+{
+    for (const auto &s : m_steps)
+        s.draw(p);
+}
+
+SharpPicture NoteDrawing::sharpPicture() const
+{
+    SharpPicture sharp{m_picture, {}};
+    const NoteDrawing copy = *this;
+    sharp.parts.push_back({QRect(0, 0, NoteWidth, NoteHeight), [copy](QSize size) {
+                               return RenderScaled(QSize(NoteWidth, NoteHeight), size,
+                                                   [&copy](QPainter &p) { copy.draw(p); });
+                           }});
+    return KeepFaithfulParts(std::move(sharp));
 }
 
 QRectF MoneySheetSlot(int row, int column)
@@ -131,7 +217,7 @@ QRectF MoneySheetSlot(int row, int column)
     return QRectF(180 + 5670 * (column - 1), 180 + 3120 * (row - 1), 5430, 2850);
 }
 
-bool PrintMoneySheet(PrinterPage &page, const QImage &note)
+bool PrintMoneySheet(PrinterPage &page, const SharpPicture &note)
 {
     if (!page.setOrientation(QPageLayout::Portrait))
         return false;

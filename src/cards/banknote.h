@@ -4,6 +4,7 @@
 // pictures; and the sheet that prints ten copies of it.
 
 #include "app/algemeen.h"
+#include "printing/sharppicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -50,8 +51,47 @@ void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountCo
 // A strip that lacks that picture leaves the note as it was, apart from the outline.
 void PlaceEuroPicture(QImage &note, const QImage &strip, int k);
 
+// The same steps on any painter, in note pixels from its origin.
+void DrawNoteOutlines(QPainter &p, const QColor &inner);
+void DrawNoteDots(QPainter &p);
+void DrawNoteEllipses(QPainter &p);
+void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountColour,
+                  const RgbColour &background);
+void PlaceEuroPicture(QPainter &p, const QImage &strip, int k);
+
+// The note as the money designer makes it, step by step: the picture, and the steps that
+// made it, so that the note can be drawn again at a printer's resolution.
+class NoteDrawing
+{
+public:
+    // A fresh note in `background`; the steps before it are forgotten.
+    void start(const RgbColour &background);
+    void outlines(const QColor &inner);
+    void dots();
+    void ellipses();
+    void amount(const QString &text, const RgbColour &amountColour, const RgbColour &background);
+    void euroPicture(const QImage &strip, int k);
+
+    const QImage &picture() const { return m_picture; }
+    int steps() const { return int(m_steps.size()); }
+    // Draws the steps again on `p`, in note pixels.
+    void draw(QPainter &p) const;
+    // The picture with its drawing, kept only where it gives the picture's very pixels.
+    SharpPicture sharpPicture() const;
+
+private:
+    enum class Step { Start, Amount, Euro, Other };
+    struct Recorded {
+        Step kind;
+        std::function<void(QPainter &)> draw;
+    };
+    void apply(Step kind, std::function<void(QPainter &)> step);
+    QImage m_picture;
+    std::vector<Recorded> m_steps;
+};
+
 // The ten notes of the money sheet: row 1..5, column 1..2, in twips of the printable area.
 QRectF MoneySheetSlot(int row, int column);
 
 // Prints the note ten times on one portrait sheet; false as soon as a printer operation fails.
-bool PrintMoneySheet(PrinterPage &page, const QImage &note);
+bool PrintMoneySheet(PrinterPage &page, const SharpPicture &note);

@@ -1,6 +1,7 @@
 #include "cards/carddrawing.h"
 
 #include "fonts.h"
+#include "pixeloutline.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -21,8 +22,47 @@ void prepare(QPainter &p)
 // An outline (x1, y1)-(x2, y2) in twips, one pixel wide.
 void outline(QPainter &p, int x1, int y1, int x2, int y2, const QColor &colour)
 {
-    p.setPen(QPen(colour, 1));
-    p.drawRect(x1 / Twips, y1 / Twips, (x2 - x1) / Twips, (y2 - y1) / Twips);
+    FillOutline(p, x1 / Twips, y1 / Twips, x1 / Twips + (x2 - x1) / Twips, y1 / Twips + (y2 - y1) / Twips, colour);
+}
+
+void drawBorder(QPainter &p, const RgbColour &border)
+{
+    prepare(p);
+    for (int i = 30; i <= 180; i += 15)
+        outline(p, i, i, 4785 - i, 2985 - i, toColor(border));
+}
+
+void drawFrame(QPainter &p, int subject, const RgbColour &border)
+{
+    prepare(p);
+    p.fillRect(QRect(0, 0, CardPictureWidth, CardPictureHeight), CardBackground);
+    outline(p, 0, 0, 4785, 2985, CardOutlineGrey);
+    drawBorder(p, border);
+    outline(p, 210, 210, 4575, 2775, CardInnerOutline);
+    outline(p, 225, 225, 4560, 2760, CardInnerOutline);
+    p.setFont(CardTitleFont());
+    p.setPen(Qt::black);
+    const QPoint at = CardTitlePosition(subject);
+    p.drawText(QPointF(at.x(), at.y() + p.fontMetrics().ascent()), CardTitle(subject));
+}
+
+void layoutText(QPainter &p, const QString &text, int height)
+{
+    const QStringList lines = WrapLines(text);
+    if (lines.isEmpty())
+        return;
+    p.setFont(CardTextFont());
+    p.setPen(Qt::black);
+    const QFontMetrics metrics = p.fontMetrics();
+    int y = CardFirstLineTop;
+    for (const QString &line : lines) {
+        // Lines beyond the picture cannot show; a very long text stops drawing there.
+        if (y >= height)
+            break;
+        const int width = metrics.horizontalAdvance(line);
+        p.drawText(QPointF(CardLineLeft(width), y + metrics.ascent()), line.trimmed());
+        y += CardLinePitch;
+    }
 }
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
@@ -82,30 +122,15 @@ QImage NewCardPicture()
 void DrawCardBorder(QImage &card, const RgbColour &border)
 {
     QPainter p(&card);
-    prepare(p);
-    for (int i = 30; i <= 180; i += 15)
-        outline(p, i, i, 4785 - i, 2985 - i, toColor(border));
+    drawBorder(p, border);
 }
 
 void DrawCardFrame(QImage &card, int subject, const RgbColour &border)
 {
     if (card.size() != QSize(CardPictureWidth, CardPictureHeight))
         card = NewCardPicture();
-    card.fill(CardBackground);
-    {
-        QPainter p(&card);
-        prepare(p);
-        outline(p, 0, 0, 4785, 2985, CardOutlineGrey);
-    }
-    DrawCardBorder(card, border);
     QPainter p(&card);
-    prepare(p);
-    outline(p, 210, 210, 4575, 2775, CardInnerOutline);
-    outline(p, 225, 225, 4560, 2760, CardInnerOutline);
-    p.setFont(CardTitleFont());
-    p.setPen(Qt::black);
-    const QPoint at = CardTitlePosition(subject);
-    p.drawText(QPointF(at.x(), at.y() + p.fontMetrics().ascent()), CardTitle(subject));
+    drawFrame(p, subject, border);
 }
 
 QStringList WrapLines(const QString &text, const QFont &font, int usableWidth)
@@ -135,22 +160,14 @@ int CardLineLeft(int width)
 
 void LayoutCardText(QImage &card, const QString &text)
 {
-    const QStringList lines = WrapLines(text);
-    if (lines.isEmpty())
-        return;
     QPainter p(&card);
-    p.setFont(CardTextFont());
-    p.setPen(Qt::black);
-    const QFontMetrics metrics = p.fontMetrics();
-    int y = CardFirstLineTop;
-    for (const QString &line : lines) {
-        // Lines beyond the picture cannot show; a very long text stops drawing there.
-        if (y >= card.height())
-            break;
-        const int width = metrics.horizontalAdvance(line);
-        p.drawText(QPointF(CardLineLeft(width), y + metrics.ascent()), line.trimmed());
-        y += CardLinePitch;
-    }
+    layoutText(p, text, card.height());
+}
+
+void DrawCard(QPainter &p, int subject, const RgbColour &border, const QString &text)
+{
+    drawFrame(p, subject, border);
+    layoutText(p, text, CardPictureHeight);
 }
 
 QImage DrawCard(int subject, const RgbColour &border, const QString &text)

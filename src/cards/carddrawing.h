@@ -58,3 +58,6 @@ void LayoutCardText(QImage &card, const QString &text);
 
 // The whole card as the designer shows it after ShowCard.
 QImage DrawCard(int subject, const RgbColour &border, const QString &text);
+// The same card on any painter, in card pixels from its origin.
+class QPainter;
+void DrawCard(QPainter &p, int subject, const RgbColour &border, const QString &text);

@@ -1,6 +1,7 @@
 #include "cards/cardsheets.h"
 
 #include "platform/pause.h"
+#include "cards/carddrawing.h"
 #include "printing/printerpage.h"
 
 namespace {
@@ -37,4 +38,14 @@ bool PrintCardSheets(PrinterPage &page, const CardDesignerSteps &designer)
             return false;
     }
     return page.endDocument();
+}
+
+SharpPicture SharpCard(const QImage &shown, int subject, const RgbColour &border, const QString &text)
+{
+    SharpPicture sharp(shown);
+    sharp.parts.push_back({QRect(0, 0, CardPictureWidth, CardPictureHeight), [=](QSize size) {
+                               return RenderScaled(QSize(CardPictureWidth, CardPictureHeight), size,
+                                                   [&](QPainter &p) { DrawCard(p, subject, border, text); });
+                           }});
+    return KeepFaithfulParts(std::move(sharp));
 }

@@ -2,6 +2,9 @@
 // The 16 cards of a deck on two portrait sheets, eight to a sheet in four rows of two, each
 // card printed 5100 x 3310 twips (about 90 x 58 mm), ready to be cut out.
 
+#include "app/algemeen.h"
+#include "printing/sharppicture.h"
+
 #include <QImage>
 #include <QRectF>
 #include <functional>
@@ -21,9 +24,13 @@ QRectF CardSheetSlot(int card);
 // redraws its preview when the card changes) and its finished preview.
 struct CardDesignerSteps {
     std::function<void(int card)> goToCard;
-    std::function<QImage()> preview;
+    std::function<SharpPicture()> preview;
     float pauseSeconds = 0.2f;  // after each card, with window events processed
 };
+
+// The card picture `shown` with the drawing of card `text` of deck `subject` in `border`,
+// kept where it gives the shown pixels.
+SharpPicture SharpCard(const QImage &shown, int subject, const RgbColour &border, const QString &text);
 
 // Prints cards 1 to 16 as the designer shows them. False as soon as a printer operation fails;
 // the designer then stays on the card it had reached.

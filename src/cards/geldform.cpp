@@ -31,10 +31,10 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     place(Pic, 240, 240, 6000, 3000);
 
     // 2 and 3. Outlines in black at opening, the dots and the ellipses.
-    m_picture = NewNotePicture(DefaultNoteBackColour);
-    DrawNoteOutlines(m_picture, Qt::black);
-    DrawNoteDots(m_picture);
-    DrawNoteEllipses(m_picture);
+    m_note.start(DefaultNoteBackColour);
+    m_note.outlines(Qt::black);
+    m_note.dots();
+    m_note.ellipses();
 
     // 4. The other controls.
     label(this, QStringLiteral("Euro afbeeldingen"), 6495, 630);
@@ -81,11 +81,11 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     connect(ExitKnop, &QPushButton::clicked, this, &GeldForm::reject);
 }
 
-void GeldForm::showPicture() { Pic->setPixmap(QPixmap::fromImage(m_picture)); }
+void GeldForm::showPicture() { Pic->setPixmap(QPixmap::fromImage(m_note.picture())); }
 
 void GeldForm::PlaatsBedrag()
 {
-    ::PlaatsBedrag(m_picture, Text1->text(), AmountColour, NoteBackColour);
+    m_note.amount(Text1->text(), AmountColour, NoteBackColour);
     showPicture();
 }
 
@@ -99,14 +99,14 @@ void GeldForm::amountColourChanged(int n)
 void GeldForm::backgroundChanged(int i, int value)
 {
     (i == 1 ? NoteBackColour.red : i == 2 ? NoteBackColour.green : NoteBackColour.blue) = value;
-    m_picture = NewNotePicture(NoteBackColour);
-    DrawNoteOutlines(m_picture, QColor(80, 80, 80));
+    m_note.start(NoteBackColour);
+    m_note.outlines(QColor(80, 80, 80));
     PlaatsBedrag();
 }
 
 void GeldForm::euroPictureChosen(int k)
 {
-    PlaceEuroPicture(m_picture, m_euroStrip, k);
+    m_note.euroPicture(m_euroStrip, k);
     showPicture();
 }
 
@@ -116,5 +116,6 @@ void GeldForm::print()
                             Dialogs::Icon::None))
         return;
     RunSheetPrinter(this, m_dialogs, m_printers, QStringLiteral("Speelgeld"), SheetPrintFailure(),
-                    [this](PrinterPage &page) { return PrintMoneySheet(page, m_picture); });
+                    [this](PrinterPage &page) { return PrintMoneySheet(page, m_note.sharpPicture()); },
+                    m_state.SharpPrinting);
 }

@@ -5,6 +5,8 @@
 
 #include "app/algemeen.h"
 
+#include "cards/banknote.h"
+
 #include <QDialog>
 #include <QImage>
 #include <array>
@@ -26,7 +28,8 @@ public:
     void PlaatsBedrag();
 
     // The note as drawn (400 x 200); this is what is printed.
-    const QImage &notePicture() const { return m_picture; }
+    const QImage &notePicture() const { return m_note.picture(); }
+    const NoteDrawing &noteDrawing() const { return m_note; }
     // The strip of Euro pictures; empty when Data-9.vgx could not be read.
     const QImage &euroStrip() const { return m_euroStrip; }
 
@@ -52,6 +55,6 @@ private:
     Algemeen &m_state;
     Dialogs &m_dialogs;
     SystemPrinters &m_printers;
-    QImage m_picture;
+    NoteDrawing m_note;
     QImage m_euroStrip;
 };

@@ -173,13 +173,15 @@ void KansForm::print()
     setControlsEnabled(false);
     CardDesignerSteps steps;
     steps.goToCard = [this](int card) { HScroll->setValue(card); };
-    steps.preview = [this] { return m_picture; };
+    steps.preview = [this] {
+        return SharpCard(m_picture, subject(), m_state.CardBorderColour, Text2->text());
+    };
     steps.pauseSeconds = cardPause;
     RunSheetPrinter(this, m_dialogs, m_printers, windowTitle(), CardPrintFailure(),
                     [&steps](PrinterPage &page) {
         BusyPointer busy;
         return PrintCardSheets(page, steps);
-    });
+    }, m_state.SharpPrinting);
     setControlsEnabled(true);
     m_printing = false;
 }

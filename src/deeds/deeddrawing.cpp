@@ -1,6 +1,7 @@
 #include "deeds/deeddrawing.h"
 
 #include "fonts.h"
+#include "pixeloutline.h"
 
 #include <QPainter>
 #include <cfloat>
@@ -38,10 +39,8 @@ void clearCanvas(QImage &canvas)
 // The two-pixel black frame round the canvas.
 void drawFrame(QPainter &p)
 {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, 199, 279);
-    p.drawRect(1, 1, 197, 277);
+    FillOutline(p, 0, 0, 199, 279, Qt::black);
+    FillOutline(p, 1, 1, 198, 278, Qt::black);
 }
 
 struct FixedText {
@@ -149,11 +148,8 @@ QImage NewDeedCanvas()
     return canvas;
 }
 
-void DrawDeedAmounts(QImage &canvas, DeedMode mode, float base, const FactorTable &factors)
+void DrawDeedAmounts(QPainter &p, DeedMode mode, float base, const FactorTable &factors)
 {
-    if (canvas.size() != QSize(DeedWidth, DeedHeight))
-        clearCanvas(canvas);
-    QPainter p(&canvas);
     preparePainter(p);
     if (mode == DeedMode::Street) {
         p.fillRect(QRect(QPoint(118, 68), QPoint(197, 173)), DeedBackground());
@@ -170,58 +166,74 @@ void DrawDeedAmounts(QImage &canvas, DeedMode mode, float base, const FactorTabl
     }
 }
 
+void DrawDeedAmounts(QImage &canvas, DeedMode mode, float base, const FactorTable &factors)
+{
+    if (canvas.size() != QSize(DeedWidth, DeedHeight))
+        clearCanvas(canvas);
+    QPainter p(&canvas);
+    DrawDeedAmounts(p, mode, base, factors);
+}
+
+void DrawStreetDeed(QPainter &p, int n, const QString &street, const QString &city,
+                    RgbColour groupColour, float base, const FactorTable &factors)
+{
+    preparePainter(p);
+    p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), DeedBackground());
+    p.fillRect(QRect(0, 0, 200, 60), QColor(groupColour.red, groupColour.green, groupColour.blue));
+    drawFrame(p);
+    FillOutline(p, 0, 60, 198, 61, Qt::black);  // rows 60 and 61, x 0..198
+
+    const bool white = n == 16 || n == 18 || n == 19 || n == 21;
+    p.setPen(white ? Qt::white : Qt::black);
+    p.setFont(ArialFont(14, true));
+    centredText(p, 8, street);
+    centredText(p, 30, city);
+
+    p.setPen(Qt::black);
+    p.setFont(ArialFont(10));
+    drawTexts(p, streetTexts);
+    p.fillRect(8, 177, 184, 1, Qt::black);
+    DrawDeedAmounts(p, DeedMode::Street, base, factors);
+}
+
 void DrawStreetDeed(QImage &canvas, int n, const QString &street, const QString &city,
                     RgbColour groupColour, float base, const FactorTable &factors)
 {
     clearCanvas(canvas);
-    {
-        QPainter p(&canvas);
-        preparePainter(p);
-        p.fillRect(QRect(0, 0, 200, 60), QColor(groupColour.red, groupColour.green, groupColour.blue));
-        drawFrame(p);
-        p.drawRect(0, 60, 198, 1);  // rows 60 and 61, x 0..198
+    QPainter p(&canvas);
+    DrawStreetDeed(p, n, street, city, groupColour, base, factors);
+}
 
-        const bool white = n == 16 || n == 18 || n == 19 || n == 21;
-        p.setPen(white ? Qt::white : Qt::black);
-        p.setFont(ArialFont(14, true));
-        centredText(p, 8, street);
-        centredText(p, 30, city);
-
-        p.setPen(Qt::black);
-        p.setFont(ArialFont(10));
-        drawTexts(p, streetTexts);
-        p.drawLine(8, 177, 191, 177);
-    }
-    DrawDeedAmounts(canvas, DeedMode::Street, base, factors);
+void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStrip,
+                     int stationImage, float base, const FactorTable &factors)
+{
+    preparePainter(p);
+    p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), DeedBackground());
+    drawFrame(p);
+    // The strip holds the pictures one below the other; what the strip lacks stays blank.
+    const QRect source(0, stationImage * 135, 160, 135);
+    const QRect inStrip = source.intersected(stationStrip.rect());
+    if (!inStrip.isEmpty())
+        p.drawImage(QPoint(21, 35) + (inStrip.topLeft() - source.topLeft()), stationStrip, inStrip);
+    p.setFont(ArialFont(14, true));
+    centredText(p, 10, name);
+    p.setFont(ArialFont(10));
+    drawTexts(p, stationTexts);
+    DrawDeedAmounts(p, DeedMode::Station, base, factors);
 }
 
 void DrawStationDeed(QImage &canvas, const QString &name, const QImage &stationStrip,
                      int stationImage, float base, const FactorTable &factors)
 {
     clearCanvas(canvas);
-    {
-        QPainter p(&canvas);
-        preparePainter(p);
-        drawFrame(p);
-        // The strip holds the pictures one below the other; what the strip lacks stays blank.
-        const QRect source(0, stationImage * 135, 160, 135);
-        const QRect inStrip = source.intersected(stationStrip.rect());
-        if (!inStrip.isEmpty())
-            p.drawImage(QPoint(21, 35) + (inStrip.topLeft() - source.topLeft()), stationStrip,
-                        inStrip);
-        p.setFont(ArialFont(14, true));
-        centredText(p, 10, name);
-        p.setFont(ArialFont(10));
-        drawTexts(p, stationTexts);
-    }
-    DrawDeedAmounts(canvas, DeedMode::Station, base, factors);
+    QPainter p(&canvas);
+    DrawStationDeed(p, name, stationStrip, stationImage, base, factors);
 }
 
-void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture)
+void DrawUtilityDeed(QPainter &p, UtilityDeed which, const QImage &picture)
 {
-    clearCanvas(canvas);
-    QPainter p(&canvas);
     preparePainter(p);
+    p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), DeedBackground());
     drawFrame(p);
     const bool water = which == UtilityDeed::WaterWorks;
     const QRect place = water ? QRect(21, 35, 160, 135) : QRect(30, 30, 135, 140);
@@ -236,4 +248,11 @@ void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture)
     textAt(p, 83, 166, QStringLiteral("Huur"));
     p.setFont(ArialFont(10));
     drawTexts(p, utilityTexts);
+}
+
+void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture)
+{
+    clearCanvas(canvas);
+    QPainter p(&canvas);
+    DrawUtilityDeed(p, which, picture);
 }

@@ -55,4 +55,14 @@ void DrawStationDeed(QImage &canvas, const QString &name, const QImage &stationS
 // The water works or electricity company deed; `picture` is stretched to its place.
 void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture);
 
+// The same deeds on any painter, in deed pixels from its origin; the whole deed is drawn, its
+// background included (a larger painter scaled to the deed draws it at a printer's resolution).
+class QPainter;
+void DrawStreetDeed(QPainter &p, int n, const QString &street, const QString &city,
+                    RgbColour groupColour, float base, const FactorTable &factors);
+void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStrip,
+                     int stationImage, float base, const FactorTable &factors);
+void DrawUtilityDeed(QPainter &p, UtilityDeed which, const QImage &picture);
+void DrawDeedAmounts(QPainter &p, DeedMode mode, float base, const FactorTable &factors);
+
 bool IsStationSquare(int n);  // 5, 14, 23, 32

@@ -15,7 +15,7 @@ const std::vector<DeedPlacement> &DeedPagePlan()
     return plan;
 }
 
-bool PrintDeedSheets(PrinterPage &page, const QImage &deedSheet)
+bool PrintDeedSheets(PrinterPage &page, const SharpPicture &deedSheet)
 {
     if (!page.setOrientation(QPageLayout::Landscape))
         return false;

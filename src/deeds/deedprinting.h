@@ -2,6 +2,8 @@
 // The deed sheet on three landscape pages: five columns by two rows on pages 1 and 2, the last
 // two columns of all four rows on page 3, printed a little larger than on screen.
 
+#include "printing/sharppicture.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRectF>
@@ -19,4 +21,4 @@ struct DeedPlacement {
 const std::vector<DeedPlacement> &DeedPagePlan();
 
 // Prints the whole deed sheet; false as soon as a printer operation fails.
-bool PrintDeedSheets(PrinterPage &page, const QImage &deedSheet);
+bool PrintDeedSheets(PrinterPage &page, const SharpPicture &deedSheet);

@@ -47,22 +47,42 @@ bool PasteDeed(QImage &sheet, const QImage &deed, int n)
     return true;
 }
 
+PastedDeed DefaultDeedRecord(const Algemeen &state, int n)
+{
+    const BoardSquare &square = state.project.Board[qBound(0, n, SquareSlots - 1)];
+    PastedDeed deed;
+    deed.kind = n == 8 || n == 29 ? DeedKind::Utility : IsStationSquare(n) ? DeedKind::Station : DeedKind::Street;
+    deed.street = square.Street;
+    deed.city = square.City;
+    deed.base = baseAsFloat(BaseRentFromAmountText(square.Amount));
+    deed.factors = state.RentFactors;
+    deed.stationImage = state.project.StationImage;
+    return deed;
+}
+
+void DrawPastedDeed(QPainter &p, int n, const PastedDeed &deed, RgbColour colour,
+                    const QImage &stationStrip, const QImage &utilityPicture)
+{
+    switch (deed.kind) {
+    case DeedKind::Utility:
+        DrawUtilityDeed(p, n == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity, utilityPicture);
+        break;
+    case DeedKind::Station:
+        DrawStationDeed(p, deed.street, stationStrip, deed.stationImage, deed.base, deed.factors);
+        break;
+    case DeedKind::Street:
+        DrawStreetDeed(p, n, deed.street, deed.city, colour, deed.base, deed.factors);
+        break;
+    }
+}
+
 QImage DrawDefaultDeed(const Algemeen &state, int n, const QImage &waterWorks,
                        const QImage &electricity)
 {
     QImage deed = NewDeedCanvas();
-    const BoardSquare &square = state.project.Board[n];
-    const float base = baseAsFloat(BaseRentFromAmountText(square.Amount));
-    if (n == 8)
-        DrawUtilityDeed(deed, UtilityDeed::WaterWorks, waterWorks);
-    else if (n == 29)
-        DrawUtilityDeed(deed, UtilityDeed::Electricity, electricity);
-    else if (IsStationSquare(n))
-        DrawStationDeed(deed, square.Street, state.pictures.TreinPic, state.project.StationImage,
-                        base, state.RentFactors);
-    else
-        DrawStreetDeed(deed, n, square.Street, square.City, state.squareColour[n], base,
-                       state.RentFactors);
+    QPainter p(&deed);
+    DrawPastedDeed(p, n, DefaultDeedRecord(state, n), state.squareColour[qBound(0, n, SquareSlots - 1)],
+                   state.pictures.TreinPic, n == 8 ? waterWorks : electricity);
     return deed;
 }
 

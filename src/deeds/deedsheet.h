@@ -6,7 +6,9 @@
 #include <QPoint>
 #include <optional>
 
-struct Algemeen;
+#include "app/algemeen.h"
+
+class QPainter;
 
 constexpr int DeedSheetMinWidth = 1476;
 constexpr int DeedSheetMinHeight = 1176;
@@ -18,6 +20,14 @@ std::optional<QPoint> DeedSheetSlot(int n);
 // made as a white sheet first, so a pasted deed is never lost. Returns false (and leaves the
 // sheet alone) for a square without a slot or a deed of the wrong size.
 bool PasteDeed(QImage &sheet, const QImage &deed, int n);
+
+// The deed of square n as the default design has it: its texts and base (amount / 5), the
+// rent factors and the station picture of `state`.
+PastedDeed DefaultDeedRecord(const Algemeen &state, int n);
+// Draws deed `deed` of square n on `p`, in deed pixels; `colour` is the square's group colour,
+// `utilityPicture` the picture of a utility deed.
+void DrawPastedDeed(QPainter &p, int n, const PastedDeed &deed, RgbColour colour,
+                    const QImage &stationStrip, const QImage &utilityPicture);
 
 // The deed of square n as the program draws it for the default design: texts, colours and
 // amounts of `state`'s board (base = amount / 5), its rent factors and station picture.

@@ -100,6 +100,15 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
         m_state.DeedBaseRent = *base;
     const float drawnBase = base ? *base : NoBase;
 
+    // What the deed is drawn with, so that the sheet can be drawn again when it is printed.
+    m_record.kind = m_square == 8 || m_square == 29 ? DeedKind::Utility
+                    : IsStationSquare(m_square)     ? DeedKind::Station
+                                                    : DeedKind::Street;
+    m_record.street = street;
+    m_record.city = city;
+    m_record.base = drawnBase;
+    m_record.factors = m_state.RentFactors;
+    m_record.stationImage = m_state.project.StationImage;
     if (m_square == 8 || m_square == 29) {
         Combo1->hide();
         Label12->hide();
@@ -129,6 +138,8 @@ void EigendomForm::drawAmounts(float base)
 {
     DrawDeedAmounts(m_deed, IsStationSquare(m_square) ? DeedMode::Station : DeedMode::Street, base,
                     m_state.RentFactors);
+    m_record.base = base;
+    m_record.factors = m_state.RentFactors;
     showDeed();
 }
 
@@ -152,8 +163,10 @@ void EigendomForm::pasteDeed()
     SaveKnop->setEnabled(false);
     // The deed goes onto the sheet whole before the sweep starts, so nothing done during
     // the sweep can leave part of a deed there.
-    if (PasteDeed(m_state.pictures.EigenDomsPic, m_deed, m_square))
+    if (PasteDeed(m_state.pictures.EigenDomsPic, m_deed, m_square)) {
+        m_state.drawing.deeds[m_square] = m_record;
         m_state.UnsavedChanges = true;
+    }
 
     m_sweeping = true;
     m_stopSweep = false;

@@ -43,6 +43,7 @@ public slots:
     void reject() override;
 
 private:
+    PastedDeed m_record;
     void baseChanged(const QString &text);
     void showDeed();
     void drawAmounts(float base);

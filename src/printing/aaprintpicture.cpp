@@ -207,7 +207,19 @@ bool AAPrintPicture::PrintPicture()
         QPainter painter;
         if (!painter.begin(&printer))
             return fail(QStringLiteral("printer offline"));
-        painter.drawImage(target, page);
+        if (m_sharpDpi > 0 && m_look.stretch && !m_look.showBorder && !m_picture.isNull()) {
+            // The picture covers the whole page picture: it is drawn there directly, its
+            // designed parts at the printer's resolution.
+            SharpRaster raster;
+            raster.dpi = qMin(m_sharpDpi, printer.resolution());
+            raster.deviceDpiX = printer.resolution();
+            raster.deviceDpiY = printer.resolution();
+            raster.paperOrigin = -QPointF(printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
+            PaintSharp(painter, SharpPicture(m_picture, m_sharpParts), target, QRectF(m_picture.rect()), raster);
+        } else {
+            painter.setRenderHint(QPainter::LosslessImageRendering, true);
+            painter.drawImage(target, page);
+        }
         if (!painter.end())
             return fail(QStringLiteral("printer offline"));
         ++m_jobsPrinted;

@@ -4,6 +4,7 @@
 // border, as many times as asked. Each copy is its own print job.
 
 #include "printing/pagecomposition.h"
+#include "printing/sharppicture.h"
 
 #include <QLabel>
 #include <QVariantMap>
@@ -47,6 +48,12 @@ public:
     // Reads a saved design; a missing key gives the default.
     void ReadProperties(const QVariantMap &bag);
 
+    // The drawing behind parts of the picture (in its pixels), and the highest resolution they
+    // are drawn at (never above the printer's own) when the picture is stretched over the page without a border; 0 prints the
+    // page picture as composed.
+    void setSharpParts(std::vector<SharpPart> parts) { m_sharpParts = std::move(parts); }
+    void setSharpResolution(int dpi) { m_sharpDpi = dpi; }
+
     // The name the print jobs carry in the printer's queue.
     void setJobName(const QString &name) { m_jobName = name; }
 
@@ -87,6 +94,8 @@ private:
     QString m_error;
     QString m_jobName;
     int m_jobsPrinted = 0;
+    std::vector<SharpPart> m_sharpParts;
+    int m_sharpDpi = 0;
 };
 
 // The control's own picture: a small printer.

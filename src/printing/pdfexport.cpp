@@ -5,9 +5,11 @@
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
+#include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
+#include "printing/sharpdesign.h"
 
 #include <QDir>
 #include <QPdfWriter>
@@ -26,7 +28,8 @@ ExportedDocument deckDocument(const Algemeen &state, int subject, const QString 
                 CardDesignerSteps steps;
                 steps.goToCard = [card](int n) { *card = n; };
                 steps.preview = [&deck, card, subject] {
-                    return DrawCard(subject, RgbColour{200, 250, 200}, deck[*card]);
+                    const RgbColour border{200, 250, 200};
+                    return SharpCard(DrawCard(subject, border, deck[*card]), subject, border, deck[*card]);
                 };
                 steps.pauseSeconds = 0.0f;
                 return PrintCardSheets(page, steps);
@@ -42,18 +45,28 @@ ExportedDocument boardDocument(const Algemeen &state)
                 if (!page.setOrientation(QPageLayout::Portrait))
                     return false;
                 const auto sheets = TileBoard(ComposeSixSheets(state.pictures.Speelbord));
+                // Drawn anew only where the board lies on the sheets at its own size.
+                const SharpPicture board = page.sharpResolution() > 0 && state.pictures.Speelbord.size() == BoardArea().size()
+                                               ? SharpBoard(state) : SharpPicture();
                 const int m = int(std::lround(ExportMarginMillimetres / 25.4 * ExportResolution));
                 const QSize pageSize = PagePictureSize(210, 297, PrinterMargins{m, m, m, m});
                 PageLook look;
                 look.stretch = true;
                 look.showBorder = false;
                 const double inset = m * PrinterPage::TwipsPerInch / ExportResolution;
+                const QRectF place(inset, inset, pageSize.width() * PrinterPage::TwipsPerPixel,
+                                   pageSize.height() * PrinterPage::TwipsPerPixel);
                 for (int i = 0; i < 6; ++i) {
-                    const QImage composed = ComposePage(sheets[i], pageSize, look);
-                    if ((i > 0 && !page.endPage())
-                        || !page.placePicture(composed, QRectF(inset, inset,
-                                                               composed.width() * PrinterPage::TwipsPerPixel,
-                                                               composed.height() * PrinterPage::TwipsPerPixel)))
+                    if (i > 0 && !page.endPage())
+                        return false;
+                    bool placed;
+                    if (page.sharpResolution() > 0)
+                        placed = page.placePicture(
+                            SharpPicture(sheets[i], MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft())),
+                            place);
+                    else
+                        placed = page.placePicture(ComposePage(sheets[i], pageSize, look), place);
+                    if (!placed)
                         return false;
                 }
                 return page.endDocument();
@@ -61,34 +74,38 @@ ExportedDocument boardDocument(const Algemeen &state)
 }
 
 // The note the money designer shows when it opens.
-QImage defaultNote()
+NoteDrawing defaultNote()
 {
-    QImage note = NewNotePicture(DefaultNoteBackColour);
-    DrawNoteOutlines(note, Qt::black);
-    DrawNoteDots(note);
-    DrawNoteEllipses(note);
-    PlaatsBedrag(note, DefaultAmountText(), DefaultAmountColour, DefaultNoteBackColour);
+    NoteDrawing note;
+    note.start(DefaultNoteBackColour);
+    note.outlines(Qt::black);
+    note.dots();
+    note.ellipses();
+    note.amount(DefaultAmountText(), DefaultAmountColour, DefaultNoteBackColour);
     return note;
 }
 }
 
-std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state)
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, bool assembly)
 {
     std::vector<ExportedDocument> docs;
-    docs.push_back(boardDocument(state));
+    if (assembly)
+        docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintAssembledBoard(page, state); }});
+    else
+        docs.push_back(boardDocument(state));
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
-                        return PrintDeedSheets(page, state.pictures.EigenDomsPic);
+                        return PrintDeedSheets(page, page.sharpResolution() > 0 ? SharpDeedSheet(state) : SharpPicture(state.pictures.EigenDomsPic));
                     }});
     docs.push_back(deckDocument(state, 1, QStringLiteral("Kans.pdf")));
     docs.push_back(deckDocument(state, 2, QStringLiteral("AlgemeenFonds.pdf")));
     docs.push_back({QStringLiteral("Speelgeld.pdf"), [](PrinterPage &page) {
-                        return PrintMoneySheet(page, defaultNote());
+                        return PrintMoneySheet(page, defaultNote().sharpPicture());
                     }});
     return docs;
 }
 
 bool ExportDocuments(const std::vector<ExportedDocument> &documents, const QString &folder,
-                     QString *error, const std::function<void(const QString &)> &progress)
+                     QString *error, const std::function<void(const QString &)> &progress, int sharpDpi)
 {
     auto failWith = [error](const QString &message) {
         if (error)
@@ -116,6 +133,7 @@ bool ExportDocuments(const std::vector<ExportedDocument> &documents, const QStri
                                             ExportMarginMillimetres, ExportMarginMillimetres),
                                   QPageLayout::Millimeter);
             PrinterPage page(&writer);
+            page.setSharpResolution(sharpDpi);
             printed = doc.print(page);
         }
         if (!printed) {

@@ -51,23 +51,60 @@ bool PrinterPage::begin()
 
 bool PrinterPage::placePicture(const QImage &picture, const QRectF &destination, const QRectF &source)
 {
-    if (!m_ready || m_failed || !begin())
-        return fail();
-    // The painter's origin is the top-left corner of the printable area.
-    const double dx = m_device->logicalDpiX() / TwipsPerInch;
-    const double dy = m_device->logicalDpiY() / TwipsPerInch;
-    const QRectF target(destination.x() * dx, destination.y() * dy, destination.width() * dx,
-                        destination.height() * dy);
-    const QRectF from(source.x() / TwipsPerPixel, source.y() / TwipsPerPixel,
-                      source.width() / TwipsPerPixel, source.height() / TwipsPerPixel);
-    m_painter.drawImage(target, picture, from);
-    return true;
+    return placePicture(SharpPicture(picture), destination, source);
 }
 
 bool PrinterPage::placePicture(const QImage &picture, const QRectF &destination)
 {
+    return placePicture(SharpPicture(picture), destination);
+}
+
+bool PrinterPage::placePicture(const SharpPicture &picture, const QRectF &destination, const QRectF &source)
+{
+    if (!m_ready || m_failed || !begin())
+        return fail();
+    // The painter's origin is the top-left corner of the printable area.
+    const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();
+    const double dx = dpiX / TwipsPerInch;
+    const double dy = dpiY / TwipsPerInch;
+    const QRectF target(destination.x() * dx, destination.y() * dy, destination.width() * dx,
+                        destination.height() * dy);
+    const QRectF from(source.x() / TwipsPerPixel, source.y() / TwipsPerPixel,
+                      source.width() / TwipsPerPixel, source.height() / TwipsPerPixel);
+    SharpRaster raster;
+    raster.dpi = m_sharpDpi;
+    raster.deviceDpiX = dpiX;
+    raster.deviceDpiY = dpiY;
+    raster.paperOrigin = -QPointF(m_device->pageLayout().paintRectPixels(int(dpiX)).topLeft());
+    PaintSharp(m_painter, picture, target, from, raster);
+    return true;
+}
+
+bool PrinterPage::placePicture(const SharpPicture &picture, const QRectF &destination)
+{
+    const QImage &pixels = picture.pixels;
     return placePicture(picture, destination,
-                        QRectF(0, 0, picture.width() * TwipsPerPixel, picture.height() * TwipsPerPixel));
+                        QRectF(0, 0, pixels.width() * TwipsPerPixel, pixels.height() * TwipsPerPixel));
+}
+
+bool PrinterPage::paintOnPaper(const std::function<void(QPainter &)> &draw)
+{
+    if (!m_ready || m_failed || !begin())
+        return fail();
+    const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();
+    m_painter.save();
+    m_painter.translate(-QPointF(m_device->pageLayout().paintRectPixels(int(dpiX)).topLeft()));
+    m_painter.scale(dpiX / 25.4, dpiY / 25.4);
+    draw(m_painter);
+    m_painter.restore();
+    return true;
+}
+
+QRectF PrinterPage::paperToPage(const QRectF &millimetres) const
+{
+    const QPointF origin = m_device->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const double k = TwipsPerInch / 25.4;
+    return QRectF((millimetres.topLeft() - origin) * k, millimetres.size() * k);
 }
 
 QSizeF PrinterPage::printableAreaTwips() const

@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <functional>
+
+#include "printing/sharppicture.h"
 
 class QPagedPaintDevice;
 
@@ -29,6 +32,21 @@ public:
     bool placePicture(const QImage &picture, const QRectF &destination, const QRectF &source);
     // The whole picture into `destination`.
     bool placePicture(const QImage &picture, const QRectF &destination);
+    // The same for a picture with its drawing: at the sharp resolution its faithful parts are
+    // drawn anew at that resolution, the rest comes from the pixels, smoothly scaled.
+    bool placePicture(const SharpPicture &picture, const QRectF &destination, const QRectF &source);
+    bool placePicture(const SharpPicture &picture, const QRectF &destination);
+
+    // Draws on the current sheet with `painter` in millimetres from the paper's own top-left
+    // corner, whatever the printer's margins; what falls outside the printable area is lost.
+    bool paintOnPaper(const std::function<void(QPainter &)> &draw);
+    // A rectangle in millimetres of the paper in twips of the page, for placePicture.
+    QRectF paperToPage(const QRectF &millimetres) const;
+
+    // The resolution sharp pictures are drawn at, in dots per inch; 0 prints every picture
+    // from its pixels as the screen shows them. Nothing is ever compressed with loss.
+    void setSharpResolution(int dpi) { m_sharpDpi = dpi; }
+    int sharpResolution() const { return m_sharpDpi; }
     // Ends the current sheet; an end of page directly before the end of the document makes
     // no empty sheet.
     bool endPage();
@@ -51,4 +69,5 @@ private:
     bool m_failed = false;
     bool m_pageEnded = false;  // an end of page waits for more output
     int m_pages = 0;
+    int m_sharpDpi = 0;
 };

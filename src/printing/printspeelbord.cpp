@@ -7,9 +7,14 @@
 #include "platform/formlayout.h"
 #include "platform/printers.h"
 #include "printing/aaprintpicture.h"
+#include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
+#include "printing/sharpdesign.h"
+#include "app/preferences.h"
 #include "printing/sheetprint.h"
+#include "printing/printerpage.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
@@ -22,7 +27,7 @@ const QRect PreviewArea = twips(180, 180, 4095, 3915);
 }
 
 PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
-    : QDialog(parent), m_dialogs(dialogs), m_printers(printers)
+    : QDialog(parent), m_state(state), m_dialogs(dialogs), m_printers(printers)
 {
     // Step 1: the window and its controls.
     setWindowTitle(QStringLiteral("Speelbord Afdrukken"));
@@ -69,6 +74,14 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     CmbPrinter->setCurrentIndex(0);
     AAPrintPicture1->setDefultPrinter(CmbPrinter->itemText(0));
 
+    ChkWareGrootte = new QCheckBox(QStringLiteral("Ware grootte met plakranden"), this);
+    place(ChkWareGrootte, 4500, 2640);
+    ChkWareGrootte->setFixedWidth(3330 / Twips);
+    ChkWareGrootte->setToolTip(QStringLiteral(
+        "Het speelbord op ware grootte (50,9 x 50,9 cm) op zes bladen met plakranden, snijlijnen "
+        "en een blad met uitleg vooraf"));
+    connect(ChkWareGrootte, &QCheckBox::toggled, this, &PrintSpeelbord::showPreview);
+
     // Step 3: the board in the middle of the six sheets.
     OrgineelBord = ComposeSixSheets(state.pictures.Speelbord);
 
@@ -93,7 +106,32 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
                 p.drawRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
             }
     }
+    m_sixSheetPreview = previewImage;
     Image1->setPixmap(QPixmap::fromImage(previewImage));
+}
+
+void PrintSpeelbord::showPreview()
+{
+    previewImage = ChkWareGrootte->isChecked() ? AssemblyPreview(m_state.pictures.Speelbord, PreviewArea.size())
+                                               : m_sixSheetPreview;
+    Image1->setPixmap(QPixmap::fromImage(previewImage));
+}
+
+bool PrintSpeelbord::printAssembled(const QString &printerName)
+{
+    if (!m_printers.selectPrinter(printerName)) {
+        m_dialogs.showMessage(this, SheetPrintFailure(), QStringLiteral(" Error"), Dialogs::Icon::Critical);
+        return false;
+    }
+    QPrinter &printer = m_printers.current();
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    // The sheets are laid out on the paper itself; the printer may reach as far as it can.
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+    return RunSheetPrinter(this, m_dialogs, m_printers, QStringLiteral("Speelbord ware grootte"), SheetPrintFailure(),
+                           [this](PrinterPage &page) { return PrintAssembledBoard(page, m_state); },
+                           m_state.SharpPrinting);
 }
 
 void PrintSpeelbord::TileBoard()
@@ -111,11 +149,22 @@ void PrintSpeelbord::print()
     // A printer taken away after it was chosen must not send the board to another one.
     const QString chosen = CmbPrinter->currentText();
     bool ok = m_printers.installedPrinters().contains(chosen);
+    if (ok && ChkWareGrootte->isChecked()) {
+        BusyPointer busy;
+        if (printAssembled(chosen))
+            accept();  // a failure has been reported by the sheet printer; the window stays
+        return;
+    }
     {
         BusyPointer busy;
         if (ok) {
             TileBoard();
+            const bool sharp = m_state.SharpPrinting && m_state.pictures.Speelbord.size() == BoardArea().size();
+            const SharpPicture board = sharp ? SharpBoard(m_state) : SharpPicture();
+            AAPrintPicture1->setSharpResolution(sharp ? PrinterSharpDpiCap : 0);
             for (int i = 0; i < 6 && ok; ++i) {
+                AAPrintPicture1->setSharpParts(
+                    MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft()));
                 AAPrintPicture1->setShowBorder(false);
                 AAPrintPicture1->setStretch(true);
                 AAPrintPicture1->setPicture(Picture1[i]);

@@ -8,6 +8,7 @@
 
 class AAPrintPicture;
 class Dialogs;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
 
     QLabel *Image1 = nullptr;
     QComboBox *CmbPrinter = nullptr;
+    // The board at its true size with glue strips, one job of seven pages with a guide.
+    QCheckBox *ChkWareGrootte = nullptr;
     QPushButton *PrintKnop = nullptr;
     QPushButton *CancelKnop = nullptr;
     AAPrintPicture *AAPrintPicture1 = nullptr;
@@ -36,6 +39,11 @@ public:
     QImage previewImage;             // what Image1 shows, with the six sheet outlines
 
 private:
+    void showPreview();
+    bool printAssembled(const QString &printer);
+
+    QImage m_sixSheetPreview;
+    Algemeen &m_state;
     Dialogs &m_dialogs;
     SystemPrinters &m_printers;
 };

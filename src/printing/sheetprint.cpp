@@ -3,15 +3,18 @@
 #include "platform/dialogs.h"
 #include "platform/printers.h"
 #include "printing/printerpage.h"
+#include "app/preferences.h"
 
 bool RunSheetPrinter(QWidget *owner, Dialogs &dialogs, SystemPrinters &printers,
-                     const QString &jobName, const QString &failureText, const std::function<bool(PrinterPage &)> &print)
+                     const QString &jobName, const QString &failureText, const std::function<bool(PrinterPage &)> &print,
+                     bool sharp)
 {
     bool ok = false;
     {
         QPrinter &printer = printers.current();
         printer.setDocName(jobName);
         PrinterPage page(&printer, printers.currentIsUsable());
+        page.setSharpResolution(sharp ? qMin(printer.resolution(), PrinterSharpDpiCap) : 0);
         ok = print(page);
         if (!ok && page.pagesStarted() > 0)
             printer.abort();  // a job that failed half-way is cancelled, not left dangling
