@@ -51,9 +51,14 @@ user_data=.local/share/vastgoed-atelier
 if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
     home=$tmp/home-nobody
     mkdir -p "$home/run" && chmod 700 "$home/run" && chown -R nobody "$home"
+    # A clean environment, but a sanitizer build keeps its options.
+    keep=()
+    for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+        [ -n "${!v:-}" ] && keep+=("$v=${!v}")
+    done
     as_nobody() {
         runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
-            QT_QPA_PLATFORM=offscreen "$@"
+            QT_QPA_PLATFORM=offscreen "${keep[@]}" "$@"
     }
     as_nobody test ! -w "$P/bin" || fail "the prefix is writable for the user"
     touch "$tmp/before"
