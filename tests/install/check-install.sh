@@ -68,10 +68,21 @@ if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
         [ -f "$home/$user_data/$f" ] || fail "installed copy: no $user_data/$f"
     done
     # The installed program itself finds the project there.
-    as_nobody "$P/bin/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis \
+    as_nobody "$P/bin/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis >/dev/null \
         || fail "the installed program cannot export the saved project"
     [ -s "$home/pdf/Speelbord.pdf" ] || fail "no Speelbord.pdf from the installed program"
     [ -z "$(find "$P" -newer "$tmp/before")" ] || fail "something was written into the prefix"
+
+    # A copy with Data/ beside it in a folder the user cannot write reads its own pictures and
+    # keeps the user's files in the user's data folder.
+    readonly_copy=$tmp/readonly
+    home=$tmp/home-nobody-readonly
+    mkdir -p "$readonly_copy" "$home/run" && chmod 700 "$home/run" && chown -R nobody "$home"
+    cp "$P/bin/vastgoed-atelier" "$readonly_copy/"
+    cp -r "$P/$share/Data" "$readonly_copy/Data"
+    as_nobody VASTGOED_PROGRAM_DIR="$readonly_copy" "$tmp/session" >"$tmp/session.log" 2>&1 \
+        || { cat "$tmp/session.log"; fail "read-only copy session"; }
+    [ -f "$home/$user_data/Projecten/Thuis.vgd" ] || fail "read-only copy: no $user_data/Projecten/Thuis.vgd"
 else
     echo "The installed copy as a user without write access is checked only when run as root."
 fi
@@ -87,7 +98,7 @@ run() { env -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLA
 run VASTGOED_PROGRAM_DIR="$portable" "$tmp/session" >"$tmp/session.log" 2>&1 \
     || { cat "$tmp/session.log"; fail "portable session"; }
 [ -f "$portable/Projecten/Thuis.vgd" ] || fail "portable copy: no Projecten/Thuis.vgd beside it"
-run "$portable/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis \
+run "$portable/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis >/dev/null \
     || fail "the portable program cannot export the saved project"
 [ ! -e "$home/.local" ] || fail "the portable copy wrote into the home folder"
 echo "Install layout, desktop entry, metainfo and both copies are right."
