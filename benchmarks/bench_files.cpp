@@ -26,7 +26,7 @@ private:
 
 void BenchFiles::initTestCase()
 {
-    m_state.ProgramFolder = m_folder.path();
+    m_state.Paths = m_folder.path();
     LoadStartState(m_state);
     QVERIFY(!m_state.pictures.Speelbord.isNull());
     QVERIFY(!m_state.pictures.EigenDomsPic.isNull());
@@ -45,7 +45,7 @@ void BenchFiles::openProject()
     QVERIFY(WriteProjectFiles(m_state, QStringLiteral("Bank")));
     QBENCHMARK {
         const ProjectReadResult read =
-            ReadProjectFiles(m_state.ProgramFolder, QStringLiteral("Bank"), QSize(BoardSize, BoardSize),
+            ReadProjectFiles(m_state.Paths, QStringLiteral("Bank"), QSize(BoardSize, BoardSize),
                              QSize(DeedSheetWidth, DeedSheetHeight));
         QVERIFY(read.loaded);
     }

@@ -25,7 +25,7 @@ struct Window {
     std::unique_ptr<Main> main;
     Window()
     {
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         main = std::make_unique<Main>(state, dialogs);
         main->show();
         QTest::qWait(50);

@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     const double copyMs = copying.nsecsElapsed() / 1e6;
 
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main window(state, dialogs);
     window.show();

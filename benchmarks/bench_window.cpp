@@ -46,7 +46,7 @@ void BenchWindow::startUpFirstInProcess()
     QElapsedTimer clock;
     clock.start();
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main w(state, dialogs);
     QVERIFY(showAndWait(w));
@@ -59,7 +59,7 @@ void BenchWindow::startUp()
     BenchProgramFolder folder;
     QBENCHMARK {
         Algemeen state;
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         ScriptedDialogs dialogs;
         Main w(state, dialogs);
         QVERIFY(showAndWait(w));
@@ -70,7 +70,7 @@ void BenchWindow::keystrokeInEditor()
 {
     BenchProgramFolder folder;
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main w(state, dialogs);
     QVERIFY(showAndWait(w));

@@ -24,7 +24,9 @@ int runHeadless(int argc, char *argv[])
         std::printf("%s", qPrintable(CommandLineHelp()));
         return 0;
     }
-    return RunExport(command, QCoreApplication::applicationDirPath());
+    const ProgramPaths paths = ProgramPaths::ForExecutable(QCoreApplication::applicationDirPath());
+    paths.makeUserFolders();
+    return RunExport(command, paths);
 }
 }
 
@@ -42,7 +44,8 @@ int main(int argc, char *argv[])
         app.installTranslator(&qtDutch);
 
     Algemeen state;
-    state.ProgramFolder = QCoreApplication::applicationDirPath();
+    state.Paths = ProgramPaths::ForExecutable(QCoreApplication::applicationDirPath());
+    state.Paths.makeUserFolders();
     QtDialogs dialogs;
     Main window(state, dialogs);
     window.show();

@@ -54,7 +54,7 @@ struct Designer {
     SystemPrinters printers;
     Designer(int subject = 1)
     {
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         LoadDefaultContent(state);
         state.ActiveSubject = quint8(subject);
     }

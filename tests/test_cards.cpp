@@ -42,7 +42,7 @@ struct Fixture {
     SystemPrinters printers;
     Fixture(int subject = 1)
     {
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         LoadDefaultContent(state);
         state.ActiveSubject = quint8(subject);
     }

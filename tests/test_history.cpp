@@ -66,7 +66,7 @@ QStringList sessions(const QString &recovery)
 int runChild(const QString &folder)
 {
     Algemeen state;
-    state.ProgramFolder = folder;
+    state.Paths = folder;
     ScriptedDialogs dialogs;
     Main m(state, dialogs);
     m.recovery()->setInterval(0);
@@ -241,7 +241,7 @@ void TestHistory::aKilledProgramsDesignIsOffered()
     QCOMPARE(sessions(recovery).size(), 1);
     {
         Algemeen state;
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         ScriptedDialogs dialogs;
         Main beside(state, dialogs);
         beside.OfferRecovery();
@@ -254,7 +254,7 @@ void TestHistory::aKilledProgramsDesignIsOffered()
     first.kill();
     {
         Algemeen state;
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         ScriptedDialogs dialogs;
         dialogs.yesNoAnswers = {false};
         Main next(state, dialogs);
@@ -272,7 +272,7 @@ void TestHistory::aKilledProgramsDesignIsOffered()
     TestWindow reference;
     placeStreet(*reference.main, "Hersteld");
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     auto next = std::make_unique<Main>(state, dialogs);
     next->OfferRecovery();
@@ -297,7 +297,7 @@ void TestHistory::aDamagedCopyIsSetAside()
     writeAll(left + "/000001/Naamloos.vgd", QByteArray(300, '\x01'));
 
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main next(state, dialogs);
     next.OfferRecovery();

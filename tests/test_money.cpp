@@ -36,7 +36,7 @@ struct Fixture {
     SystemPrinters printers;
     explicit Fixture(bool withStrip = true)
     {
-        state.ProgramFolder = withStrip ? folderWithStrip() : emptyFolder.path();
+        state.Paths = withStrip ? folderWithStrip() : emptyFolder.path();
     }
 };
 

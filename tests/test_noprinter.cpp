@@ -43,7 +43,7 @@ void TestNoPrinter::sheetPrintersSayThereIsNoPrinter()
     QFETCH(QStringList, asked);
     QTemporaryDir folder;
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     LoadDefaultContent(state);
     state.ActiveSubject = 1;
     ScriptedDialogs dialogs;

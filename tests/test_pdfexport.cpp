@@ -71,7 +71,7 @@ void TestPdfExport::exportDefault()
     if (m_exported)
         return;
     Algemeen state;
-    state.ProgramFolder = QFileInfo(qEnvironmentVariable("VASTGOED_DATA_DIR")).path();
+    state.Paths = QFileInfo(qEnvironmentVariable("VASTGOED_DATA_DIR")).path();
     LoadStartState(state);
     QStringList told;
     QString error;
@@ -119,7 +119,7 @@ void TestPdfExport::existingFilesAreReplacedWhole()
     for (const QString &name : printSet)
         writeAll(out.filePath(name), "an older, broken file");
     Algemeen state;
-    state.ProgramFolder = QFileInfo(qEnvironmentVariable("VASTGOED_DATA_DIR")).path();
+    state.Paths = QFileInfo(qEnvironmentVariable("VASTGOED_DATA_DIR")).path();
     LoadStartState(state);
     QVERIFY(ExportDocuments(PrintSetDocuments(state), out.path(), nullptr));
     for (const QString &name : printSet)
@@ -131,7 +131,7 @@ void TestPdfExport::menuExportsIntoTheChosenFolder()
 {
     Installation installation;
     Algemeen state;
-    state.ProgramFolder = installation.dir.path();
+    state.Paths = installation.dir.path();
     ScriptedDialogs dialogs;
     Main w(state, dialogs);
     QTemporaryDir out;
@@ -182,7 +182,7 @@ void TestPdfExport::commandLineExportsASavedProject()
 {
     Installation installation;
     Algemeen state;
-    state.ProgramFolder = installation.dir.path();
+    state.Paths = installation.dir.path();
     LoadStartState(state);
     state.pictures.EigenDomsPic.fill(QColor(0, 0, 255));  // a deed sheet all blue
     QString error;

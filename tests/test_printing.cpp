@@ -83,7 +83,7 @@ void TestPrinting::noAnswerPrintsNothing()
 {
     QTemporaryDir folder;
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main w(state, dialogs);
     const QString out = folder.filePath("deeds.pdf");
@@ -99,7 +99,7 @@ void TestPrinting::deedSheetsThroughCups()
     REQUIRE_CUPS();
     QTemporaryDir folder;
     Algemeen state;
-    state.ProgramFolder = folder.path();
+    state.Paths = folder.path();
     ScriptedDialogs dialogs;
     Main w(state, dialogs);
     state.pictures.EigenDomsPic = colouredSheet();

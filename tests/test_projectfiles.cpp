@@ -23,7 +23,7 @@ struct Design {
     Algemeen state;
     explicit Design(bool noisyPictures = false)
     {
-        state.ProgramFolder = dir.path();
+        state.Paths = dir.path();
         for (int n = 0; n < SquareSlots; ++n)
             state.project.Board[n] = BoardSquare{QStringLiteral("Straat %1, é").arg(n), QStringLiteral("Stad %1").arg(n),
                                                  QString::fromUtf8("€ %1,-").arg(n * 10)};
@@ -98,7 +98,7 @@ void TestProjectFiles::defaultDesignBytes()
 {
     QTemporaryDir dir;
     Algemeen state;
-    state.ProgramFolder = dir.path();
+    state.Paths = dir.path();
     LoadDefaultContent(state);
     state.pictures.Speelbord = noiseImage(2180, 2180, 3);
     state.pictures.EigenDomsPic = noiseImage(1476, 1176, 4);

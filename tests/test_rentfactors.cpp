@@ -158,7 +158,7 @@ void TestRentFactors::factorsSurviveARestart()
 {
     QTemporaryDir folder;
     Algemeen first;
-    first.ProgramFolder = folder.path();
+    first.Paths = folder.path();
     LoadStartState(first);
     ScriptedDialogs dialogs;
     {
@@ -170,7 +170,7 @@ void TestRentFactors::factorsSurviveARestart()
     QVERIFY(WriteSettingsFile(first.settingsPath(), first));  // what closing the program does
 
     Algemeen second;
-    second.ProgramFolder = folder.path();
+    second.Paths = folder.path();
     QVERIFY(LoadStartState(second));
     QCOMPARE(second.RentFactors[1], 6);
     QCOMPARE(second.RentFactors[12], -11);

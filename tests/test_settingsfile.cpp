@@ -32,7 +32,7 @@ void TestSettingsFile::init()
     QVERIFY(m_dir.isValid());
     QFile::remove(m_dir.filePath("Vastgoed.ini"));
     m_state = Algemeen();
-    m_state.ProgramFolder = m_dir.path();
+    m_state.Paths = m_dir.path();
 }
 
 void TestSettingsFile::firstStartWritesTheDefaults()
@@ -45,7 +45,7 @@ void TestSettingsFile::firstStartWritesTheDefaults()
                                                  "\"--------------------------\"\r"}));
     QVERIFY(bytes.endsWith(defaultFactorLines));
     Algemeen again;  // the next start reads it whole
-    again.ProgramFolder = m_dir.path();
+    again.Paths = m_dir.path();
     QVERIFY(LoadStartState(again));
 }
 

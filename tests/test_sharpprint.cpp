@@ -17,7 +17,7 @@ struct Design {
     Algemeen state;
     Design()
     {
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         LoadStartState(state);
     }
 };
@@ -100,12 +100,12 @@ void TestSharpPrint::savedProjectPrintsAsSharpAsTheDesignInMemory()
     Design d;
     QString error;
     QVERIFY2(WriteProjectFiles(d.state, QStringLiteral("Scherp"), &error), qPrintable(error));
-    const QString folder = ProjectsFolder(d.state.ProgramFolder) + QStringLiteral("/Scherp");
+    const QString folder = ProjectsFolder(d.state.Paths) + QStringLiteral("/Scherp");
     const QString drawingFile = folder + QLatin1Char('/') + DrawingFileName();
     QVERIFY(QFile::exists(drawingFile));
 
     Algemeen opened;
-    opened.ProgramFolder = d.folder.path();
+    opened.Paths = d.folder.path();
     LoadStartState(opened);
     opened.drawing = {};
     QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);

@@ -15,7 +15,7 @@ struct TestWindow {
     std::unique_ptr<Main> main;
     explicit TestWindow(bool withData = true) : folder(withData)
     {
-        state.ProgramFolder = folder.path();
+        state.Paths = folder.path();
         main = std::make_unique<Main>(state, dialogs);
     }
 };

@@ -2,6 +2,8 @@
 // The shared state of the open design and the program-wide settings. One object is made in
 // main.cpp and handed by reference to every window that reads or writes it.
 
+#include "app/programpaths.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -103,12 +105,13 @@ struct Algemeen {
     // Where changes to the design are recorded to be undone; none outside the main window.
     DesignHistory *history = nullptr;
 
-    // The folder of the executable: Data/, Help/, Projecten/ and the settings file live there.
-    QString ProgramFolder;
+    // Where Data/, Help/, Projecten/ and the settings file are (see programpaths.h); a folder
+    // assigned here stands for a portable copy in that folder.
+    ProgramPaths Paths;
 
-    QString dataPath(const QString &fileName) const;     // ProgramFolder/Data/fileName
-    QString settingsPath() const;                         // ProgramFolder/Vastgoed.ini
-    QString preferencesPath() const;                      // Voorkeuren.ini beside it
+    QString dataPath(const QString &fileName) const { return Paths.dataFile(fileName); }
+    QString settingsPath() const { return Paths.settingsFile(); }
+    QString preferencesPath() const { return Paths.preferencesFile(); }
 
     // Whether the designed pictures are printed at the printer's resolution.
     bool SharpPrinting = true;

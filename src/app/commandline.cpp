@@ -77,15 +77,15 @@ QString CommandLineHelp()
         "  --help             show this text\n");
 }
 
-int RunExport(const CommandLine &command, const QString &programFolder)
+int RunExport(const CommandLine &command, const ProgramPaths &paths)
 {
     Algemeen state;
-    state.ProgramFolder = programFolder;
+    state.Paths = paths;
     LoadStartState(state);
     if (!command.projectName.isEmpty() && !LoadProjectInto(state, command.projectName).loaded) {
         std::fprintf(stderr, "vastgoed-atelier: project %s cannot be read from %s\n",
                      qPrintable(command.projectName),
-                     qPrintable(QDir::toNativeSeparators(ProjectsFolder(programFolder))));
+                     qPrintable(QDir::toNativeSeparators(ProjectsFolder(paths))));
         return 1;
     }
     QString error;

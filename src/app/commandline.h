@@ -2,6 +2,8 @@
 // The program without a window: `--export-pdf DIR [--project NAME]` writes the print set of
 // the default design (or of a saved project) as PDF files; `--help` lists the options.
 
+#include "app/programpaths.h"
+
 #include <QStringList>
 #include <optional>
 
@@ -18,4 +20,4 @@ CommandLine ParseCommandLine(const QStringList &arguments);
 bool WantsHeadless(int argc, char **argv);
 QString CommandLineHelp();
 // Runs the export; returns the process exit code. Needs a QGuiApplication.
-int RunExport(const CommandLine &command, const QString &programFolder);
+int RunExport(const CommandLine &command, const ProgramPaths &paths);

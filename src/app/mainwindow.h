@@ -37,7 +37,7 @@ class Main : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Runs the whole start-up sequence; `state.ProgramFolder` must be set.
+    // Runs the whole start-up sequence; `state.Paths` must be set.
     Main(Algemeen &state, Dialogs &dialogs, QWidget *parent = nullptr);
     ~Main() override;
 

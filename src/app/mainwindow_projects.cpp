@@ -78,7 +78,7 @@ void Main::FileSave()
         m_dialogs.showMessage(this, problem, QStringLiteral("Save"), Dialogs::Icon::Warning);
         return;
     }
-    if (ProjectExists(m_state.ProgramFolder, name)
+    if (ProjectExists(m_state.Paths, name)
         && !m_dialogs.askYesNo(this,
                                QStringLiteral("De Projectnaam ('") + name
                                    + QStringLiteral("') bestaat reeds... Overschrijven?"),

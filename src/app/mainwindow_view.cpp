@@ -28,7 +28,7 @@ void Main::connectViewMenus()
     for (const auto &h : help) {
         const QString document = QString::fromLatin1(h.document);
         connect(menuAction(QString::fromLatin1(h.entry)), &QAction::triggered, this, [this, document] {
-            documents().OpenDocument(this, QDir(m_state.ProgramFolder).filePath(QStringLiteral("Help/") + document));
+            documents().OpenDocument(this, m_state.Paths.helpFile(document));
         });
     }
 }

@@ -47,7 +47,7 @@ Openform::Openform(Algemeen &state, Dialogs &dialogs, QWidget *parent)
 void Openform::fillList()
 {
     List1->clear();
-    List1->addItems(ListProjects(m_state.ProgramFolder));
+    List1->addItems(ListProjects(m_state.Paths));
     showCount();
 }
 
@@ -98,7 +98,7 @@ void Openform::deleteSelected()
                               QStringLiteral(" Delete"), Dialogs::Icon::Warning);
         return;
     }
-    if (!DeleteProject(m_state.ProgramFolder, entry))
+    if (!DeleteProject(m_state.Paths, entry))
         m_dialogs.showMessage(this,
                               QStringLiteral("Het project '%1' kon niet (helemaal) worden verwijderd.")
                                   .arg(entry),

@@ -22,14 +22,14 @@ constexpr int MaxTextLength = 1000;
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
-QString projectFilePath(const QString &programFolder, const QString &name)
+QString projectFilePath(const ProgramPaths &paths, const QString &name)
 {
-    return QDir(ProjectsFolder(programFolder)).filePath(name + QStringLiteral(".vgd"));
+    return QDir(ProjectsFolder(paths)).filePath(name + QStringLiteral(".vgd"));
 }
 
-QString projectFolderPath(const QString &programFolder, const QString &name)
+QString projectFolderPath(const ProgramPaths &paths, const QString &name)
 {
-    return QDir(ProjectsFolder(programFolder)).filePath(name);
+    return QDir(ProjectsFolder(paths)).filePath(name);
 }
 
 bool isReservedDeviceName(const QString &name)
@@ -102,9 +102,9 @@ QChar FirstRefusedCharacter(const QString &text)
     return QChar();
 }
 
-QString ProjectsFolder(const QString &programFolder)
+QString ProjectsFolder(const ProgramPaths &paths)
 {
-    return QDir(programFolder).filePath(QStringLiteral("Projecten"));
+    return paths.projectsFolder();
 }
 
 QString ProjectNameProblem(const QString &name)
@@ -137,10 +137,10 @@ bool ProjectFolderExists(const QString &path)
     return QFileInfo(path).isDir();
 }
 
-bool ProjectExists(const QString &programFolder, const QString &name)
+bool ProjectExists(const ProgramPaths &paths, const QString &name)
 {
-    const QFileInfo file(projectFilePath(programFolder, name));
-    const QFileInfo folder(projectFolderPath(programFolder, name));
+    const QFileInfo file(projectFilePath(paths, name));
+    const QFileInfo folder(projectFolderPath(paths, name));
     return file.exists() || file.isSymLink() || folder.exists() || folder.isSymLink();
 }
 
@@ -194,7 +194,7 @@ std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error)
 
 bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error)
 {
-    return WriteProjectFilesTo(state, ProjectsFolder(state.ProgramFolder), name, error);
+    return WriteProjectFilesTo(state, ProjectsFolder(state.Paths), name, error);
 }
 
 bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const QString &name,
@@ -252,10 +252,10 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
     return true;
 }
 
-ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
+ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
                                    QSize boardSize, QSize deedSheetSize)
 {
-    return ReadProjectFilesFrom(ProjectsFolder(programFolder), name, boardSize, deedSheetSize);
+    return ReadProjectFilesFrom(ProjectsFolder(paths), name, boardSize, deedSheetSize);
 }
 
 ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &name,
@@ -335,9 +335,9 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
     return result;
 }
 
-QStringList ListProjects(const QString &programFolder)
+QStringList ListProjects(const ProgramPaths &paths)
 {
-    const QDir dir(ProjectsFolder(programFolder));
+    const QDir dir(ProjectsFolder(paths));
     QStringList entries;
     for (const QString &file : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase))
         entries << file.left(qMax<qsizetype>(0, file.size() - 4));
@@ -376,12 +376,12 @@ bool DeleteFolderTree(const QString &path)
     return QDir().rmdir(path);
 }
 
-bool DeleteProject(const QString &programFolder, const QString &name)
+bool DeleteProject(const ProgramPaths &paths, const QString &name)
 {
     if (!ProjectNameProblem(name).isEmpty())
         return false;
     bool ok = true;
-    const QString file = projectFilePath(programFolder, name);
+    const QString file = projectFilePath(paths, name);
     const QFileInfo fileInfo(file);
     if (isLink(fileInfo))
         ok = removeLink(file);
@@ -391,7 +391,7 @@ bool DeleteProject(const QString &programFolder, const QString &name)
         QFile::setPermissions(file, fileInfo.permissions() | QFileDevice::WriteOwner);
         ok = QFile::remove(file);
     }
-    const QString folder = projectFolderPath(programFolder, name);
+    const QString folder = projectFolderPath(paths, name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo))
         ok = removeLink(folder) && ok;
@@ -414,7 +414,7 @@ void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded)
 ProjectReadResult LoadProjectInto(Algemeen &state, const QString &name)
 {
     // Pictures of another size would not fit the drawing code: they are left out.
-    ProjectReadResult read = ReadProjectFiles(state.ProgramFolder, name, QSize(BoardSize, BoardSize),
+    ProjectReadResult read = ReadProjectFiles(state.Paths, name, QSize(BoardSize, BoardSize),
                                               QSize(DeedSheetWidth, DeedSheetHeight));
     if (read.loaded)
         ApplyLoadedProject(state, *read.loaded);

@@ -1,7 +1,7 @@
 #pragma once
-// The project on disk: below ProgramFolder/Projecten a project file N.vgd and a folder N with
-// Speelbord.bmp, Eigendomsbewijzen.bmp, Kansfonds.kan and the drawing behind the pictures,
-// Tekening.json.
+// The project on disk: in the Projecten folder (see programpaths.h) a project file N.vgd and a
+// folder N with Speelbord.bmp, Eigendomsbewijzen.bmp, Kansfonds.kan and the drawing behind the
+// pictures, Tekening.json.
 
 #include "app/algemeen.h"
 
@@ -15,8 +15,8 @@
 // A null QChar when every character is kept. Editors refuse these where they are typed.
 QChar FirstRefusedCharacter(const QString &text);
 
-// ProgramFolder/Projecten.
-QString ProjectsFolder(const QString &programFolder);
+// The Projecten folder, beside the settings file.
+QString ProjectsFolder(const ProgramPaths &paths);
 
 // Why `name` cannot be a project name, in Dutch; empty when it can. A name must stay a plain
 // file name inside the Projecten folder on Windows and on Linux, and must fit in the project
@@ -26,7 +26,7 @@ QString ProjectNameProblem(const QString &name);
 // True when a folder exists at `path`.
 bool ProjectFolderExists(const QString &path);
 // True when the project file or the project folder of `name` exists.
-bool ProjectExists(const QString &programFolder, const QString &name);
+bool ProjectExists(const ProgramPaths &paths, const QString &name);
 
 // The bytes of the project file (41 records) and of the deck file (33 records); nothing when a
 // text cannot be stored, with `error` naming which.
@@ -58,7 +58,7 @@ struct ProjectReadResult {
 
 // Reads project `name`. The name in the project file's first record decides which folder the
 // deck and pictures come from. Pictures must have the sizes given (an empty size accepts any).
-ProjectReadResult ReadProjectFiles(const QString &programFolder, const QString &name,
+ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
                                    QSize boardSize, QSize deedSheetSize);
 // The same from another folder than Projecten.
 ProjectReadResult ReadProjectFilesFrom(const QString &projectsFolder, const QString &name,
@@ -74,7 +74,7 @@ ProjectReadResult LoadProjectInto(Algemeen &state, const QString &name);
 
 // The entries of the open-project list: every file in the Projecten folder, sorted by name
 // without regard to case, each without its last four characters.
-QStringList ListProjects(const QString &programFolder);
+QStringList ListProjects(const ProgramPaths &paths);
 
 // Deletes folder `path` with everything in it. Read-only files and folders go too; a link goes
 // without its target being touched. Stops at the first failure and returns false.
@@ -82,7 +82,7 @@ bool DeleteFolderTree(const QString &path);
 
 // Deletes the project file and the project folder of `name`, nothing else. False when `name`
 // is not a safe project name or something could not be deleted.
-bool DeleteProject(const QString &programFolder, const QString &name);
+bool DeleteProject(const ProgramPaths &paths, const QString &name);
 
 // Every edit that changes the design calls this, so that closing asks before work is lost.
 inline void MarkDesignChanged(Algemeen &state) { state.UnsavedChanges = true; }

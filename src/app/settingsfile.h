@@ -1,6 +1,6 @@
 #pragma once
-// The settings file "Vastgoed.ini" beside the executable: window colour, station picture and
-// the twelve rent factors.
+// The settings file "Vastgoed.ini" in the settings folder (see programpaths.h): window colour,
+// station picture and the twelve rent factors.
 
 #include <QByteArray>
 #include <QString>

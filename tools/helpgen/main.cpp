@@ -63,7 +63,7 @@ bool photographWindows(const QString &dataFolder, const QString &pictures)
     for (const QFileInfo &fi : QDir(dataFolder).entryInfoList({"*.vgx"}, QDir::Files))
         QFile::copy(fi.absoluteFilePath(), program.filePath("Data/" + fi.fileName()));
     Algemeen state;
-    state.ProgramFolder = program.path();
+    state.Paths = program.path();
     SilentDialogs dialogs;
     Main main(state, dialogs);
     bool ok = save(photograph(&main), pictures + "/hoofdvenster.png");
