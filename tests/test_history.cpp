@@ -177,10 +177,8 @@ void TestHistory::everyKindOfChangeUndoesAndRedoes()
     }
     QVERIFY(s.UnsavedChanges);
     // The editor shows the square as it now is.
-    m.UndoAction->trigger();
-    m.UndoAction->trigger();
-    m.UndoAction->trigger();
-    m.UndoAction->trigger();
+    for (int i = 0; i < 4; ++i)
+        m.UndoAction->trigger();
     QCOMPARE(m.Text1->text(), QString("Nieuwe Brink"));
     m.UndoAction->trigger();
     QCOMPARE(m.Text1->text(), states[0].texts[21 * 3]);
@@ -192,8 +190,7 @@ void TestHistory::unsavedFollowsTheHistory()
     Main &m = *w.main;
     m.AnimateSave = false;
     placeStreet(m, "Eerste");
-    w.dialogs.textAnswers = {QString("Proef"), QString("Proef")};
-    w.dialogs.yesNoAnswers = {true};  // overwrite at the second save
+    w.dialogs.textAnswers = {QString("Proef")};
     m.FileSave();
     QVERIFY(!w.state.UnsavedChanges);
     m.UndoAction->trigger();  // back before the save
@@ -207,20 +204,6 @@ void TestHistory::unsavedFollowsTheHistory()
     RecordStep(w.state, std::move(colour));
     QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: vensterkleur wijzigen"));
     QVERIFY(!w.state.UnsavedChanges);
-
-    // A full history still marks the next change after a save.
-    for (int i = 0; i < 600; ++i) {
-        auto card = std::make_unique<CardTextStep>(w.state, 1, 1);
-        w.state.project.KansDeck[1] = QString::number(i);
-        RecordStep(w.state, std::move(card));
-    }
-    m.FileSave();
-    QVERIFY(!w.state.UnsavedChanges);
-    auto card = std::make_unique<CardTextStep>(w.state, 1, 1);
-    w.state.project.KansDeck[1] = "Na het opslaan";
-    RecordStep(w.state, std::move(card));
-    QVERIFY(w.state.UnsavedChanges);
-    QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: Kans-kaart 1 opslaan"));
 
     // A new project starts a new history.
     m.FileNew();
