@@ -49,5 +49,6 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     Main window(state, dialogs);
     window.show();
+    window.OfferRecovery();
     return app.exec();
 }

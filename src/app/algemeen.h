@@ -78,6 +78,8 @@ struct DesignPictures {
     QImage ImagePic;      // the picture of the utility or tax square last composed
 };
 
+class DesignHistory;
+
 struct Algemeen {
     Project project;
 
@@ -100,6 +102,8 @@ struct Algemeen {
 
     DesignPictures pictures;
     DesignDrawing drawing;
+    // Where changes to the design are recorded to be undone; none outside the main window.
+    DesignHistory *history = nullptr;
 
     // Where Data/, Help/, Projecten/ and the settings file are (see programpaths.h); a folder
     // assigned here stands for a portable copy in that folder.

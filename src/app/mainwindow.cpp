@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/dateline.h"
+#include "app/recovery.h"
+#include "app/undocommands.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "app/textguard.h"
@@ -86,6 +88,7 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     if (settingsRead)
         ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green,
                           m_state.WindowColour.blue);
+    setUpHistory();
 }
 
 Main::~Main() = default;
@@ -298,5 +301,6 @@ void Main::closeEvent(QCloseEvent *event)
         return;
     }
     WriteSettingsFile(m_state.settingsPath(), m_state);
+    m_recovery.reset();  // a normal close leaves nothing to recover
     event->accept();
 }

@@ -10,8 +10,10 @@
 #include <array>
 #include <memory>
 
+class DesignHistory;
 class Dialogs;
 class DocumentOpener;
+class RecoveryCopy;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -100,6 +102,15 @@ public:
     QWidget *MenuPic = nullptr;  // the information bar
     bool AnimateSave = true;     // tests switch the save animation's waiting off
 
+    // "Bewerken": undo and redo of every change to the design, and the copy kept of an unsaved
+    // design (mainwindow_history.cpp).
+    DesignHistory &history() { return *m_history; }
+    RecoveryCopy *recovery() { return m_recovery.get(); }
+    // Offers to restore a design left unsaved by a program that ended without closing.
+    void OfferRecovery();
+    QAction *UndoAction = nullptr;
+    QAction *RedoAction = nullptr;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -118,9 +129,14 @@ private:
     void editorAmountChanged();
     void connectCardMenu();  // mainwindow_cards.cpp
     void connectViewMenus();
+    void setUpHistory();
+    void stepHistory(bool forward);
+    void updateHistoryActions();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
     std::unique_ptr<SystemPrinters> m_printers;
     DocumentOpener *m_documents = nullptr;
+    std::unique_ptr<DesignHistory> m_history;
+    std::unique_ptr<RecoveryCopy> m_recovery;
 };

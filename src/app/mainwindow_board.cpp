@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "printing/sharpdesign.h"
+#include "app/undocommands.h"
 
 #include "board/artwork.h"
 #include "board/geometry.h"
@@ -113,6 +114,7 @@ void Main::PlaceCurrentSquare()
     if (kind == SquareKind::None || kind == SquareKind::CardSquare)
         return;
     const BusyPointer busy;
+    auto step = std::make_unique<PlaceSquareStep>(m_state, n);
     PlaceSquare(m_state.pictures.Speelbord, templateImage, m_state.CurrentSide,
                 m_state.squarePosition[n]);
     showBoard();
@@ -121,11 +123,13 @@ void Main::PlaceCurrentSquare()
     square.City = Text2->text();
     square.Amount = Combo1->currentText();
     RecordPlacedSquare(m_state, n, square);
-    m_state.UnsavedChanges = true;
+    RecordStep(m_state, std::move(step));
 }
 
 void Main::openKleurForm()
 {
+    auto step = std::make_unique<SettingsStep>(m_state);
     KleurForm form(m_state, [this](int r, int g, int b) { ApplyWindowColour(r, g, b); }, this);
     form.exec();
+    RecordStep(m_state, std::move(step));
 }

@@ -1,6 +1,7 @@
 // The main window's doors to the title deeds: "Kaart" opens the deed designer for the selected
 // square, "Tools/Vermenigvuldigingsfactor" the rent factor window.
 #include "app/mainwindow.h"
+#include "app/undocommands.h"
 
 #include "board/geometry.h"
 #include "deeds/configform.h"
@@ -33,6 +34,8 @@ void Main::openDeedDesigner()
 
 void Main::openRentFactors()
 {
+    auto step = std::make_unique<RentFactorsStep>(m_state);
     ConfigForm form(m_state, m_dialogs, this);
     form.exec();
+    RecordStep(m_state, std::move(step));
 }

@@ -6,6 +6,7 @@
 #include "app/openform.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
+#include "app/undocommands.h"
 #include "board/artwork.h"
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
@@ -104,7 +105,7 @@ void Main::FileSave()
         return;
     }
     m_state.project.ProjectName = name;
-    m_state.UnsavedChanges = false;
+    m_history->markSaved();
 }
 
 void Main::runSaveAnimation()
@@ -150,14 +151,17 @@ void Main::FileNew()
     m_state.project.ProjectName.clear();
     m_state.project.StationImage = 0;
     m_state.drawing = DefaultDesignDrawing(m_state);
-    m_state.UnsavedChanges = false;
+    m_history->startNew();
     ShowOpenedProject();
 }
 
 void Main::FileOpen()
 {
     Openform form(m_state, m_dialogs, this);
-    connect(&form, &Openform::projectLoaded, this, &Main::ShowOpenedProject);
+    connect(&form, &Openform::projectLoaded, this, [this] {
+        m_history->startNew();
+        ShowOpenedProject();
+    });
     form.exec();
 }
 

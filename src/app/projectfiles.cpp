@@ -194,6 +194,12 @@ std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error)
 
 bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error)
 {
+    return WriteProjectFilesTo(state, ProjectsFolder(state.Paths), name, error);
+}
+
+bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const QString &name,
+                         QString *error)
+{
     auto fail = [error](const QString &what) {
         if (error)
             *error = what;
@@ -221,10 +227,9 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
 
     const QByteArray drawing = DrawingFileBytes(state.drawing);
 
-    const QString projects = ProjectsFolder(state.Paths);
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
-    const QString folder = projectFolderPath(state.Paths, name);
+    const QString folder = QDir(projects).filePath(name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo) || (folderInfo.exists() && !folderInfo.isDir()))
         return fail(QStringLiteral("'%1' is geen gewone map.").arg(native(folder)));
@@ -237,7 +242,7 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
         {dir.filePath(QStringLiteral("Eigendomsbewijzen.bmp")), &deeds},
         {dir.filePath(QStringLiteral("Kansfonds.kan")), &*deck},
         {dir.filePath(DrawingFileName()), &drawing},
-        {projectFilePath(state.Paths, name), &*projectFile},
+        {QDir(projects).filePath(name + QStringLiteral(".vgd")), &*projectFile},
     };
     for (const auto &[path, bytes] : files) {
         QString err;
@@ -250,11 +255,17 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
 ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
                                    QSize boardSize, QSize deedSheetSize)
 {
+    return ReadProjectFilesFrom(ProjectsFolder(paths), name, boardSize, deedSheetSize);
+}
+
+ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &name,
+                                       QSize boardSize, QSize deedSheetSize)
+{
     ProjectReadResult result;
     result.shownName = name;
     if (!ProjectNameProblem(name).isEmpty())
         return result;
-    const auto projectBytes = readSmallFile(projectFilePath(paths, name));
+    const auto projectBytes = readSmallFile(QDir(projects).filePath(name + QStringLiteral(".vgd")));
     if (!projectBytes)
         return result;
 
@@ -285,7 +296,7 @@ ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &nam
         p.Board[n] = BoardSquare{*street, *city, *amount};
     }
 
-    const QString folder = projectFolderPath(paths, p.ProjectName);
+    const QString folder = QDir(projects).filePath(p.ProjectName);
     const auto deckBytes = readSmallFile(QDir(folder).filePath(QStringLiteral("Kansfonds.kan")));
     if (!deckBytes)
         return result;

@@ -39,6 +39,9 @@ std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error =
 // they are missing. Everything is encoded before the first file is written. On failure returns
 // false and says in Dutch what could not be written.
 bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error = nullptr);
+// The same into another folder than Projecten (the copy kept of an unsaved design).
+bool WriteProjectFilesTo(const Algemeen &state, const QString &projectsFolder, const QString &name,
+                         QString *error = nullptr);
 
 // A project read whole from disk. A picture that was missing or did not fit is null.
 struct LoadedProject {
@@ -57,6 +60,9 @@ struct ProjectReadResult {
 // deck and pictures come from. Pictures must have the sizes given (an empty size accepts any).
 ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
                                    QSize boardSize, QSize deedSheetSize);
+// The same from another folder than Projecten.
+ProjectReadResult ReadProjectFilesFrom(const QString &projectsFolder, const QString &name,
+                                       QSize boardSize, QSize deedSheetSize);
 
 // Opens a project read whole: it replaces the open design (texts, decks, station picture and
 // the pictures it brought; square colours and positions stay) and leaves nothing unsaved.

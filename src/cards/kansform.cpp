@@ -3,6 +3,7 @@
 #include "app/projectfiles.h"
 #include "app/recordfile.h"
 #include "app/textguard.h"
+#include "app/undocommands.h"
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "fonts.h"
@@ -145,11 +146,9 @@ void KansForm::save()
                               Dialogs::Icon::Warning);
         return;
     }
-    QString &stored = activeDeck()[HScroll->value()];
-    if (stored != text) {
-        stored = text;
-        m_state.UnsavedChanges = true;
-    }
+    auto step = std::make_unique<CardTextStep>(m_state, subject(), HScroll->value());
+    activeDeck()[HScroll->value()] = text;
+    RecordStep(m_state, std::move(step));
     ShowCard();
 }
 

@@ -1,4 +1,5 @@
 #include "deeds/eigendomform.h"
+#include "app/undocommands.h"
 
 #include "deeds/deeddrawing.h"
 #include "deeds/deedsheet.h"
@@ -163,9 +164,10 @@ void EigendomForm::pasteDeed()
     SaveKnop->setEnabled(false);
     // The deed goes onto the sheet whole before the sweep starts, so nothing done during
     // the sweep can leave part of a deed there.
+    auto step = std::make_unique<PasteDeedStep>(m_state, m_square);
     if (PasteDeed(m_state.pictures.EigenDomsPic, m_deed, m_square)) {
         m_state.drawing.deeds[m_square] = m_record;
-        m_state.UnsavedChanges = true;
+        RecordStep(m_state, std::move(step));
     }
 
     m_sweeping = true;

@@ -1,0 +1,101 @@
+#pragma once
+// A copy of the unsaved design, kept on disk so that a crash, a power cut or a killed session
+// loses nothing. Every running program keeps its copy in a folder of its own below the
+// recovery folder beside the settings file, guarded by a lock file beside that folder; a
+// folder whose lock no running program holds was left by a program that ended without
+// closing. A copy is the project writer's files in a numbered generation folder, with a
+// small description written last: a generation without one was never finished.
+
+#include "app/algemeen.h"
+#include "app/projectfiles.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// "Herstel" beside the settings file.
+QString RecoveryFolder(const Algemeen &state);
+
+// The copy this program keeps. Writing happens on a worker thread from a copy of the design
+// taken when the write starts.
+class RecoveryCopy : public QObject
+{
+    Q_OBJECT
+public:
+    explicit RecoveryCopy(const QString &recoveryFolder, QObject *parent = nullptr);
+    // Removes the copy and the lock: a program that closes leaves nothing to recover.
+    ~RecoveryCopy() override;
+
+    // False when no folder of its own could be made; nothing is then kept.
+    bool active() const { return m_active; }
+    QString folder() const { return m_folder; }
+    // The design has changed: an unsaved design is written soon, at most once per interval;
+    // a design without unsaved changes needs no copy, and the copy goes.
+    void designChanged(const Algemeen &state);
+    // Writes the design now, waiting until it is on disk.
+    bool writeNow(const Algemeen &state);
+    // Nothing waiting to be written and nothing being written.
+    bool idle() const;
+    void setInterval(int milliseconds) { m_interval = milliseconds; }
+
+signals:
+    // A write or a removal has reached the disk.
+    void updated();
+
+private:
+    enum class Wanted { Nothing, Write, Remove };
+    void schedule();
+    void start();
+    void finished();
+    // Worker side: writes one generation, or removes every generation.
+    void writeGeneration(const Algemeen &design);
+    void removeGenerations();
+
+    QString m_folder;
+    QLockFile m_lock;
+    bool m_active = false;
+    QThread m_thread;
+    QObject *m_worker = nullptr;
+    QTimer m_timer;
+    QElapsedTimer m_sinceStart;
+    int m_interval = 2000;
+    const Algemeen *m_state = nullptr;
+    Wanted m_wanted = Wanted::Nothing;
+    bool m_busy = false;
+    bool m_onDisk = false;
+    int m_generation = 0;  // worker side only
+};
+
+// A copy left by a program that no longer runs, claimed by this program while it lives.
+class LeftCopy
+{
+public:
+    LeftCopy(const QString &folder, std::unique_ptr<QLockFile> lock);
+    ~LeftCopy();
+    QString folder() const { return m_folder; }
+    // Reads the newest finished generation. Nothing (with `problem` saying why, in Dutch,
+    // empty for a folder that holds no copy at all) when none can be read whole.
+    std::optional<LoadedProject> read(QString *problem, QDateTime *written = nullptr) const;
+    // The name the design had; empty for one never saved.
+    QString projectName() const { return m_name; }
+    // Deletes the copy.
+    bool remove();
+    // Moves a damaged copy out of the way, beside the others; returns where it went.
+    QString setAside();
+
+private:
+    QString m_folder;
+    std::unique_ptr<QLockFile> m_lock;
+    mutable QString m_name;
+};
+
+// The copies below `recoveryFolder` that no running program holds, newest first, each claimed;
+// `own` is this program's folder, never among them.
+std::vector<std::unique_ptr<LeftCopy>> ClaimLeftCopies(const QString &recoveryFolder, const QString &own);
