@@ -59,7 +59,6 @@ private slots:
     void longTextsWrapWithoutLoss_data();
     void longTextsWrapWithoutLoss();
 
-    void framePixels();
     void borderRedrawLeavesTitleAndTextAlone();
     void linesAreCentredAndSpaced();
     void titleSitsWhereItsDeckSays();
@@ -132,18 +131,6 @@ void TestCards::longTextsWrapWithoutLoss()
         QVERIFY2(metrics.horizontalAdvance(QString(line).remove(QRegularExpression(" +$"))) <= CardWrapUsableWidth,
                  qPrintable(line));
     }
-}
-
-void TestCards::framePixels()
-{
-    const QImage card = DrawCard(1, RgbColour{10, 20, 30}, QString());
-    QCOMPARE(card.size(), QSize(320, 200));
-    // Around the band (its pixels are checked by the border redraw): the grey outline, background,
-    // and within the band background, then two dark outlines.
-    const QList<QPair<QPoint, QColor>> expected{{{0, 0}, grey},      {{1, 1}, background}, {{13, 13}, background},
-                                                {{14, 14}, dark},    {{15, 100}, dark},    {{16, 16}, background}};
-    for (const auto &[at, colour] : expected)
-        QVERIFY2(card.pixelColor(at) == colour, qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
 }
 
 void TestCards::borderRedrawLeavesTitleAndTextAlone()

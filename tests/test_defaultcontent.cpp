@@ -18,24 +18,10 @@ class TestDefaultContent : public QObject
 {
     Q_OBJECT
 private slots:
-    void squareTexts();
     void onlyStreetsHaveColourOnePerCity();
-    void cardTexts();
     void everyTextCanBeStored();
     void newDesignRestoresEveryText();
 };
-
-void TestDefaultContent::squareTexts()
-{
-    const Algemeen s = defaultDesign();
-    const QString euro = QString::fromUtf8("€ ");
-    const QList<QPair<int, QStringList>> expected = {
-        {1, {"A-Kerkhof", "Groningen", euro + "220,-"}},    {2, {"", "", ""}},  // a card square
-        {5, {"Station Noord", "", euro + "200,-"}},         {9, {"Lange Poten", "'S-Gravenhage", euro + "280,-"}},
-        {36, {"Vreeburg", "Utrecht", euro + "200,-"}}};
-    for (const auto &[n, texts] : expected)
-        QCOMPARE((QStringList{s.project.Board[n].Street, s.project.Board[n].City, s.project.Board[n].Amount}), texts);
-}
 
 void TestDefaultContent::onlyStreetsHaveColourOnePerCity()
 {
@@ -57,22 +43,6 @@ void TestDefaultContent::onlyStreetsHaveColourOnePerCity()
     QCOMPARE(streets, 22);
     QCOMPARE(colourOfCity.size(), 8);
     QCOMPARE(s.squareColour[19], (RgbColour{105, 0, 61}));
-}
-
-void TestDefaultContent::cardTexts()
-{
-    const Algemeen s = defaultDesign();
-    QCOMPARE(s.project.KansDeck[1], QStringLiteral("Ga drie plaatsen terug"));
-    QCOMPARE(s.project.FondsDeck[9], QString::fromUtf8("U erft € 1000,-"));
-    QVERIFY(s.project.KansDeck[0].isEmpty() && s.project.FondsDeck[0].isEmpty());
-    // Lines per card, as the decks are written; Fonds card 6 breaks at a slash without a blank.
-    const int kansLines[17] = {0, 1, 1, 1, 2, 2, 3, 2, 2, 1, 2, 2, 3, 1, 3, 1, 2};
-    const int fondsLines[17] = {0, 1, 1, 1, 1, 2, 2, 2, 3, 1, 2, 1, 1, 2, 1, 3, 1};
-    for (int i = 1; i <= 16; ++i) {
-        QCOMPARE(s.project.KansDeck[i].count(QStringLiteral(" / ")) + 1, kansLines[i]);
-        QCOMPARE(s.project.FondsDeck[i].count(i == 6 ? QStringLiteral("/ ") : QStringLiteral(" / ")) + 1,
-                 fondsLines[i]);
-    }
 }
 
 void TestDefaultContent::everyTextCanBeStored()

@@ -9,65 +9,16 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-QRect pixelsOfTwips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
-}
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void controlsStandAtTheirPlaces();
-    void fixedTextsAndAmountList();
-    void menuHasTheEntriesNoOtherTestTriggers();
     void dateLineAndClock();
     void cardSquareNumbersDoNotShow();
     void startsWithoutDataPictures();
     void closeQuestion();
 };
 
-void TestMainWindow::controlsStandAtTheirPlaces()
-{
-    TestWindow t;
-    const Main &w = *t.main;
-    // Twips of the layout table, 15 to a pixel.
-    const QList<QPair<QWidget *, QRect>> places{{w.Pic, pixelsOfTwips(585, 1080, 6000, 6000)},
-                                                {w.Orgineel, pixelsOfTwips(7290, 1080, 2700, 4200)},
-                                                {w.Text1, pixelsOfTwips(10350, 2190, 2400, 300)},
-                                                {w.KaartKnop, pixelsOfTwips(10350, 4500, 750, 300)},
-                                                {w.numberStrips[3], pixelsOfTwips(150, 990, 315, 6180)}};
-    for (const auto &[control, place] : places)
-        QCOMPARE(control->geometry(), place);
-}
-
-void TestMainWindow::fixedTextsAndAmountList()
-{
-    TestWindow t;
-    Main &w = *t.main;
-    QCOMPARE(w.InfoRegel->text(), DateLine(QDate::currentDate()));
-    QCOMPARE(w.Combo1->count(), 99);
-    QCOMPARE(w.Combo1->itemText(0), QString::fromUtf8("€ 10,-"));
-    QCOMPARE(w.Combo1->itemText(98), QString::fromUtf8("€ 990,-"));
-    QCOMPARE(w.Combo1->currentIndex(), 10);
-    QCOMPARE(w.Combo1->currentText(), QString::fromUtf8("€ 110,-"));
-
-    // The placeholder is framed in black.
-    QCOMPARE(w.templateImage.size(), QSize(180, 280));
-    QCOMPARE(w.templateImage.pixelColor(0, 0), QColor(Qt::black));
-    QCOMPARE(w.templateImage.pixelColor(179, 279), QColor(Qt::black));
-    QCOMPARE(w.templateImage.pixelColor(90, 0), QColor(Qt::black));
-    QVERIFY(w.templateImage.pixelColor(1, 1) != QColor(Qt::black));
-}
-
-
-void TestMainWindow::menuHasTheEntriesNoOtherTestTriggers()
-{
-    TestWindow t;
-    for (const char *path : {"Bestand/Afdrukken/Speelbord", "Bestand/Afdrukken/Setup Printer", "Bestand/Exit",
-                             "Kaarten/Algemeen Fonds", "Kaarten/Speelgeld", "Tools/Instellingen",
-                             "Tools/Vermenigvuldigingsfactor"})
-        QVERIFY2(t.main->menuAction(QString::fromUtf8(path)), path);
-}
 
 void TestMainWindow::dateLineAndClock()
 {

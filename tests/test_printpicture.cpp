@@ -39,7 +39,6 @@ private slots:
     void noCopiesPrintsNothing();
     void impossiblePaperIsRefused_data();
     void impossiblePaperIsRefused();
-    void boardSitsInTheMiddleOfTheSixSheets();
     void everyCopyIsItsOwnJob();
 };
 
@@ -193,26 +192,6 @@ void TestPrintPicture::impossiblePaperIsRefused()
     QVERIFY(!control.PrintPicture());
     QCOMPARE(control.jobsPrinted(), 0);
     QCOMPARE(spy.count(), 0);
-}
-
-void TestPrintPicture::boardSitsInTheMiddleOfTheSixSheets()
-{
-    QImage board = filled(2180, 2180, Qt::blue);
-    board.setPixelColor(0, 0, Qt::red);
-    board.setPixelColor(2179, 2179, Qt::green);
-    const QImage six = ComposeSixSheets(board);
-    QCOMPARE(six.size(), QSize(2700, 2540));
-    QCOMPARE(six.pixelColor(260, 180), QColor(Qt::red));
-    QCOMPARE(six.pixelColor(2439, 2359), QColor(Qt::green));
-    QCOMPARE(six.pixelColor(259, 180), QColor(Qt::white));
-    QCOMPARE(six.pixelColor(2440, 2359), QColor(Qt::white));
-    QCOMPARE(six.pixelColor(2439, 2360), QColor(Qt::white));
-    // Three sheets of 900 x 1270 across, two down.
-    const auto sheets = TileBoard(six);
-    QCOMPARE(sheets[0].pixelColor(260, 180), QColor(Qt::red));
-    QCOMPARE(sheets[5].pixelColor(639, 1089), QColor(Qt::green));
-    QCOMPARE(sheets[1].pixelColor(450, 1269), QColor(Qt::blue));  // the middle of the top half
-    QCOMPARE(sheets[4].pixelColor(450, 0), QColor(Qt::blue));
 }
 
 void TestPrintPicture::everyCopyIsItsOwnJob()

@@ -8,14 +8,6 @@
 #include <QtTest>
 
 namespace {
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A design in which every text, the station picture and both pictures differ from the default,
 // in a program folder of its own.
 struct Design {
@@ -182,7 +174,7 @@ void TestProjectFiles::textsThatCannotBeStored()
     QCOMPARE(readAll(d.path("Projecten/Oud/Speelbord.bmp")), boardBefore);
 
     // A project folder that is a plain file is reported, not passed over.
-    writeBytes(d.path("Projecten/Blok"), "x");
+    writeAll(d.path("Projecten/Blok"), "x");
     QString error;
     QVERIFY(!WriteProjectFiles(d.state, "Blok", &error));
     QVERIFY(error.contains(QStringLiteral("geen gewone map")));
@@ -268,7 +260,7 @@ void TestProjectFiles::hostileFiles()
     QFETCH(int, station);
     Design d;
     QVERIFY(WriteProjectFiles(d.state, "P"));
-    writeBytes(d.path("Projecten/P.vgd"), projectFile);
+    writeAll(d.path("Projecten/P.vgd"), projectFile);
 
     const ProjectReadResult read = ReadProjectFiles(d.dir.path(), "P", QSize(2180, 2180), QSize(1476, 1176));
     QCOMPARE(bool(read.loaded), loads);
@@ -282,9 +274,9 @@ void TestProjectFiles::hostileFiles()
     // A deck file that is short, missing or huge spoils the whole project.
     const QString deckPath = d.path("Projecten/P/Kansfonds.kan");
     const QByteArray deck = readAll(deckPath);
-    writeBytes(deckPath, deck.left(deck.size() / 2));
+    writeAll(deckPath, deck.left(deck.size() / 2));
     QVERIFY(!ReadProjectFiles(d.dir.path(), "P", QSize(), QSize()).loaded);
-    writeBytes(deckPath, deck + QByteArray(300 * 1024, 'x'));
+    writeAll(deckPath, deck + QByteArray(300 * 1024, 'x'));
     QVERIFY(!ReadProjectFiles(d.dir.path(), "P", QSize(), QSize()).loaded);
     QFile::remove(deckPath);
     QVERIFY(!ReadProjectFiles(d.dir.path(), "P", QSize(), QSize()).loaded);
@@ -297,7 +289,7 @@ void TestProjectFiles::listing()
     QDir().mkpath(dir.filePath("Projecten"));
     QVERIFY(ListProjects(dir.path()).isEmpty());
     for (const char *file : {"b.vgd", "A.vgd", "notes.txt", "ab", ".vgd"})
-        writeBytes(dir.filePath(QStringLiteral("Projecten/") + QLatin1String(file)), "x");
+        writeAll(dir.filePath(QStringLiteral("Projecten/") + QLatin1String(file)), "x");
     QDir().mkpath(dir.filePath("Projecten/A"));
     QCOMPARE(ListProjects(dir.path()), QStringList({"", "A", "", "b", "notes"}));
 }
@@ -320,11 +312,11 @@ void TestProjectFiles::deleteProjectStaysInside()
     Design d;
     QVERIFY(WriteProjectFiles(d.state, "P"));
     QVERIFY(WriteProjectFiles(d.state, "Q"));
-    writeBytes(d.path("Vastgoed.ini"), "ini");
-    writeBytes(d.path("Q/elders.txt"), "elders");
+    writeAll(d.path("Vastgoed.ini"), "ini");
+    writeAll(d.path("Q/elders.txt"), "elders");
     // Hidden and read-only files, a read-only sub folder, links to a folder and a file outside:
     // all go, what the links point at stays.
-    writeBytes(d.path("Projecten/P/sub/.verborgen"), "c");
+    writeAll(d.path("Projecten/P/sub/.verborgen"), "c");
     QFile::setPermissions(d.path("Projecten/P/Kansfonds.kan"), QFileDevice::ReadOwner);
     QVERIFY(QFile::link(d.path("Q"), d.path("Projecten/P/sub/naar-map")));
     QVERIFY(QFile::link(d.path("Q/elders.txt"), d.path("Projecten/P/naar-bestand")));

@@ -69,9 +69,6 @@ void TestViewer::draggingAndScrollBarsMoveThePicture()
     QCOMPARE(form.SlidePic->pos(), QPoint(-40, -50));
     QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-600, -750));  // twips
     QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(600, 750));
-    // The same picture point, now 40 and 50 pixels further left and up in the picture's frame.
-    drag(form.SlidePic, QPoint(400, 400), QPoint(390, 380));
-    QCOMPARE(form.SlidePic->pos(), QPoint(-50, -70));
     // Far left and up: the picture's far edge stops on the viewport's far edge.
     drag(form.SlidePic, QPoint(100, 100), QPoint(-5000, -5000));
     QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-24300, -28200));
@@ -89,9 +86,6 @@ void TestViewer::draggingAndScrollBarsMoveThePicture()
     QCOMPARE(int(form.SlideY), -3000);
     form.HScroll->setValue(24300);
     QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -200));
-    QCOMPARE(int(form.SlideX), -24300);
-    form.HScroll->setValue(99999);  // beyond the range: held at it
-    QCOMPARE(form.HScroll->value(), 24300);
     drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
     QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
     QCOMPARE(form.VScroll->value(), 2850);

@@ -39,8 +39,10 @@ inline QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Writes `bytes` to `path`, making its folder first.
 inline void writeAll(const QString &path, const QByteArray &bytes)
 {
+    QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
