@@ -9,6 +9,7 @@
 #include "board/geometry.h"
 #include "benchfolder.h"
 #include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -33,9 +34,7 @@ struct Window {
     // Chooses square n on the overview, names it and places it.
     void place(int n, const QString &street)
     {
-        const HitRect r = OverviewHitRect(n);
-        QTest::mouseClick(main->Pic, Qt::LeftButton, {},
-                          QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15));
+        QTest::mouseClick(main->Pic, Qt::LeftButton, {}, SquareCentre(n));
         main->Text1->setText(street);
         main->SaveKnop->click();
     }

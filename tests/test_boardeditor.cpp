@@ -21,11 +21,7 @@ namespace {
 struct Window : TestWindow {
     Window() { main->show(); }
     // A left click in the middle of square n's hit rectangle.
-    void select(int n)
-    {
-        const HitRect r = OverviewHitRect(n);
-        click(QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15));
-    }
+    void select(int n) { click(SquareCentre(n)); }
     void click(QPoint pixel, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(main->Pic, button, {}, pixel);

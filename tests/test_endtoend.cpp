@@ -98,8 +98,7 @@ void TestEndToEnd::designSaveStartAnewAndOpen()
     const QString card = QString::fromUtf8("Ga naar de Grote Markt/Ontvang één rondje");
 
     // 1. A press in the middle of square 21 on the overview loads it into the editor.
-    const HitRect hit = OverviewHitRect(21);
-    const QPoint centre((hit.left + hit.right) / 2 / 15, (hit.top + hit.bottom) / 2 / 15);
+    const QPoint centre = SquareCentre(21);
     QTest::mouseClick(main.Pic, Qt::LeftButton, Qt::NoModifier, centre);
     QCOMPARE(state.CurrentSquare, 21);
     QCOMPARE(main.Text1->text(), QStringLiteral("Brink"));

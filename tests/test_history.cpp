@@ -50,8 +50,7 @@ struct Snapshot {
 void placeStreet(Main &m, const QString &street)
 {
     m.show();
-    const HitRect r = OverviewHitRect(21);
-    QTest::mouseClick(m.Pic, Qt::LeftButton, {}, QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15));
+    QTest::mouseClick(m.Pic, Qt::LeftButton, {}, SquareCentre(21));
     m.Text1->setText(street);
     QTest::mouseClick(m.SaveKnop, Qt::LeftButton);
 }

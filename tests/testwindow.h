@@ -3,10 +3,19 @@
 
 #include "app/algemeen.h"
 #include "app/mainwindow.h"
+#include "board/geometry.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
+#include <QPoint>
 #include <memory>
+
+// The middle of square n on the overview, in pixels of Main::Pic: where a user clicks it.
+inline QPoint SquareCentre(int n)
+{
+    const HitRect r = OverviewHitRect(n);
+    return QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15);
+}
 
 struct TestWindow {
     ProgramFolder folder;

@@ -54,6 +54,8 @@ public:
     // The square designer (mainwindow_board.cpp). A press on the overview, button and point
     // in pixels of Pic, selects a square and loads it into the editor and the preview.
     void SelectSquare(Qt::MouseButton button, QPoint pixel);
+    // Square n (0: none) into the editor and the preview, the editor's unplaced edits dropped.
+    void EditSquare(int n);
     // "Save": places the preview on the board and writes the editor's texts into Board.
     void PlaceCurrentSquare();
     // "Tools/Instellingen": the window colour and station picture, modal.

@@ -58,9 +58,12 @@ void Main::editorAmountChanged()
 
 void Main::SelectSquare(Qt::MouseButton button, QPoint pixel)
 {
-    // Every press starts from scratch: unplaced edits are dropped.
-    m_state.CurrentSquare = 0;
-    m_state.CurrentIsStreet = false;
+    EditSquare(button == Qt::LeftButton ? HitSquare(pixel.x() * Twips, pixel.y() * Twips) : 0);
+}
+
+void Main::EditSquare(int n)
+{
+    // Every choice starts from scratch: unplaced edits are dropped.
     for (QWidget *w : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2),
                        static_cast<QWidget *>(Combo1), static_cast<QWidget *>(SaveKnop),
                        static_cast<QWidget *>(KaartKnop)})
@@ -71,12 +74,8 @@ void Main::SelectSquare(Qt::MouseButton button, QPoint pixel)
         Text2->clear();
     }
 
-    if (button == Qt::LeftButton) {
-        const int n = HitSquare(pixel.x() * Twips, pixel.y() * Twips);
-        m_state.CurrentSquare = n;
-        m_state.CurrentIsStreet = IsStreet(n);
-    }
-    const int n = m_state.CurrentSquare;
+    m_state.CurrentSquare = n;
+    m_state.CurrentIsStreet = IsStreet(n);
     m_state.CurrentSide = quint8(SideOfSquare(n));
     const SquareKind kind = KindOfSquare(n);
     KaartKnop->setEnabled(m_state.CurrentIsStreet || kind == SquareKind::Station

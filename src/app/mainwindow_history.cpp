@@ -5,9 +5,7 @@
 #include "app/projectfiles.h"
 #include "app/recovery.h"
 #include "app/undocommands.h"
-#include "board/geometry.h"
 #include "platform/dialogs.h"
-#include "platform/formlayout.h"
 
 #include <QAction>
 #include <QDir>
@@ -53,12 +51,9 @@ void Main::stepHistory(bool forward)
         return;
     showBoard();
     ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green, m_state.WindowColour.blue);
-    // The square in the editor is loaded again as it now is, as a click on it would.
-    if (const int n = m_state.CurrentSquare) {
-        const HitRect r = OverviewHitRect(n);
-        SelectSquare(Qt::LeftButton, QPoint((r.left + r.right) / 2 / formlayout::Twips,
-                                            (r.top + r.bottom) / 2 / formlayout::Twips));
-    }
+    // The square in the editor is loaded again as it now is.
+    if (m_state.CurrentSquare)
+        EditSquare(m_state.CurrentSquare);
 }
 
 void Main::OfferRecovery()

@@ -22,14 +22,15 @@ constexpr int MaxTextLength = 1000;
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
-QString projectFilePath(const ProgramPaths &paths, const QString &name)
+// The project file and the project folder of `name` in the folder `projects`.
+QString projectFilePath(const QString &projects, const QString &name)
 {
-    return QDir(ProjectsFolder(paths)).filePath(name + QStringLiteral(".vgd"));
+    return QDir(projects).filePath(name + QStringLiteral(".vgd"));
 }
 
-QString projectFolderPath(const ProgramPaths &paths, const QString &name)
+QString projectFolderPath(const QString &projects, const QString &name)
 {
-    return QDir(ProjectsFolder(paths)).filePath(name);
+    return QDir(projects).filePath(name);
 }
 
 bool isReservedDeviceName(const QString &name)
@@ -139,8 +140,8 @@ bool ProjectFolderExists(const QString &path)
 
 bool ProjectExists(const ProgramPaths &paths, const QString &name)
 {
-    const QFileInfo file(projectFilePath(paths, name));
-    const QFileInfo folder(projectFolderPath(paths, name));
+    const QFileInfo file(projectFilePath(paths.projectsFolder(), name));
+    const QFileInfo folder(projectFolderPath(paths.projectsFolder(), name));
     return file.exists() || file.isSymLink() || folder.exists() || folder.isSymLink();
 }
 
@@ -229,7 +230,7 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
 
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
-    const QString folder = QDir(projects).filePath(name);
+    const QString folder = projectFolderPath(projects, name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo) || (folderInfo.exists() && !folderInfo.isDir()))
         return fail(QStringLiteral("'%1' is geen gewone map.").arg(native(folder)));
@@ -242,7 +243,7 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
         {dir.filePath(QStringLiteral("Eigendomsbewijzen.bmp")), &deeds},
         {dir.filePath(QStringLiteral("Kansfonds.kan")), &*deck},
         {dir.filePath(DrawingFileName()), &drawing},
-        {QDir(projects).filePath(name + QStringLiteral(".vgd")), &*projectFile},
+        {projectFilePath(projects, name), &*projectFile},
     };
     for (const auto &[path, bytes] : files) {
         QString err;
@@ -265,7 +266,7 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
     result.shownName = name;
     if (!ProjectNameProblem(name).isEmpty())
         return result;
-    const auto projectBytes = readSmallFile(QDir(projects).filePath(name + QStringLiteral(".vgd")));
+    const auto projectBytes = readSmallFile(projectFilePath(projects, name));
     if (!projectBytes)
         return result;
 
@@ -296,7 +297,7 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
         p.Board[n] = BoardSquare{*street, *city, *amount};
     }
 
-    const QString folder = QDir(projects).filePath(p.ProjectName);
+    const QString folder = projectFolderPath(projects, p.ProjectName);
     const auto deckBytes = readSmallFile(QDir(folder).filePath(QStringLiteral("Kansfonds.kan")));
     if (!deckBytes)
         return result;
@@ -381,7 +382,7 @@ bool DeleteProject(const ProgramPaths &paths, const QString &name)
     if (!ProjectNameProblem(name).isEmpty())
         return false;
     bool ok = true;
-    const QString file = projectFilePath(paths, name);
+    const QString file = projectFilePath(paths.projectsFolder(), name);
     const QFileInfo fileInfo(file);
     if (isLink(fileInfo))
         ok = removeLink(file);
@@ -391,7 +392,7 @@ bool DeleteProject(const ProgramPaths &paths, const QString &name)
         QFile::setPermissions(file, fileInfo.permissions() | QFileDevice::WriteOwner);
         ok = QFile::remove(file);
     }
-    const QString folder = projectFolderPath(paths, name);
+    const QString folder = projectFolderPath(paths.projectsFolder(), name);
     const QFileInfo folderInfo(folder);
     if (isLink(folderInfo))
         ok = removeLink(folder) && ok;

@@ -88,13 +88,12 @@ QString RecoveryFolder(const Algemeen &state)
 RecoveryCopy::RecoveryCopy(const QString &recoveryFolder, QObject *parent)
     : QObject(parent),
       m_folder(QDir(recoveryFolder).filePath(ownFolderName())),
-      m_lock(m_folder + QStringLiteral(".lock"))
+      m_lock(lockFor(m_folder))
 {
-    m_lock.setStaleLockTime(0);
-    if (!QDir().mkpath(recoveryFolder) || !m_lock.tryLock(0))
+    if (!QDir().mkpath(recoveryFolder) || !m_lock->tryLock(0))
         return;
     if (!QDir().mkpath(m_folder)) {
-        m_lock.unlock();
+        m_lock->unlock();
         return;
     }
     m_active = true;
@@ -116,7 +115,7 @@ RecoveryCopy::~RecoveryCopy()
     }
     if (m_active) {
         DeleteFolderTree(m_folder);
-        m_lock.unlock();
+        m_lock->unlock();
     }
 }
 

@@ -59,7 +59,7 @@ private:
     void removeGenerations();
 
     QString m_folder;
-    QLockFile m_lock;
+    std::unique_ptr<QLockFile> m_lock;
     bool m_active = false;
     QThread m_thread;
     QObject *m_worker = nullptr;
