@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedDialogs : public Dialogs
 {
@@ -13,10 +14,13 @@ public:
     std::deque<std::optional<QString>> textAnswers;    // taken in order; Cancel when run out
     std::deque<std::optional<QString>> folderAnswers;
     QStringList asked;                          // "title|text" of every question and message
+    std::function<void()> beforeAnswer;         // run before each Yes/No is answered
 
     bool askYesNo(QWidget *, const QString &text, const QString &title, Icon) override
     {
         asked << title + QLatin1Char('|') + text;
+        if (beforeAnswer)
+            beforeAnswer();
         return take(yesNoAnswers, true);
     }
     void showMessage(QWidget *, const QString &text, const QString &title, Icon) override

@@ -1,6 +1,5 @@
-// The artwork pictures: the places the rest of the program relies on —
-// the overview's squares lie on the click rectangles, the deed slots and the board's
-// squares sit where the later drawing puts its work.
+// The artwork pictures: the places the rest of the program relies on — the overview's squares
+// lie on the click rectangles, the deed slots and card squares sit where the drawing puts its work.
 
 #include "board/artwork.h"
 #include "app/algemeen.h"
@@ -11,21 +10,12 @@
 
 #include <QtTest>
 
-namespace {
-QRect SquareArea(int n)
-{
-    const int side = SideOfSquare(n);
-    return QRect(DefaultSquarePosition(n), (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180));
-}
-} // namespace
-
 class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
     void overviewSquaresLieOnTheirClickRectangles();
     void deedSlotsStandOutFromTheSheet();
-    void boardSquaresAreOutlinedEmptyPlaces();
     void cardSquaresFillTheirPlacesOnTheBoard();
 };
 
@@ -71,23 +61,6 @@ void TestArtwork::deedSlotsStandOutFromTheSheet()
                 QVERIFY(sheet.pixelColor(corners[k] - outward[k] * 2).lightness() > 240);  // light card inside
             }
         }
-}
-
-void TestArtwork::boardSquaresAreOutlinedEmptyPlaces()
-{
-    const QImage board = DrawBoardTemplate();
-    for (int n = 1; n <= 36; ++n) {
-        const QRect r = SquareArea(n);
-        const QPoint c = r.center();
-        const QColor inside = board.pixelColor(c);
-        QVERIFY(inside.lightness() > 220);
-        // A thin black outline, and nothing drawn inside it.
-        for (const QPoint p : {QPoint(c.x(), r.top() + 10), QPoint(r.left() + 10, c.y()), QPoint(r.right() - 10, c.y()),
-                               QPoint(c.x(), r.bottom() - 10), r.topLeft() + QPoint(10, 10), r.bottomRight() - QPoint(10, 10)})
-            QCOMPARE(board.pixelColor(p), inside);
-        for (const QPoint p : {QPoint(r.left(), c.y()), QPoint(c.x(), r.top()), QPoint(c.x(), r.bottom()), QPoint(r.right(), c.y())})
-            QVERIFY(board.pixelColor(p).lightness() < 40);
-    }
 }
 
 void TestArtwork::cardSquaresFillTheirPlacesOnTheBoard()

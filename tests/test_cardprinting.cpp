@@ -1,14 +1,11 @@
 // The card and money sheets: their grids on a PDF writer, the designers printing, and real jobs
 // through the CUPS PDF queue of scripts/start-cups.
-#include "app/defaultcontent.h"
 #include "cards/banknote.h"
 #include "cards/cardsheets.h"
 #include "cards/geldform.h"
 #include "cards/kansform.h"
-#include "testsupport.h"
-#include "platform/printers.h"
 #include "printing/printerpage.h"
-#include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,7 +15,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
 
 namespace {
 // lpadmin, quietly; its exit code.
@@ -32,30 +28,8 @@ int lpadmin(const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-// Answers Yes and runs `beforeAnswer` first (for a printer that goes away meanwhile).
-class HookedDialogs : public ScriptedDialogs
-{
-public:
-    std::function<void()> beforeAnswer;
-    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) override
-    {
-        if (beforeAnswer)
-            beforeAnswer();
-        return ScriptedDialogs::askYesNo(parent, text, title, icon);
-    }
-};
-
-struct Designer {
-    QTemporaryDir folder;
-    Algemeen state;
-    HookedDialogs dialogs;
-    SystemPrinters printers;
-    Designer(int subject = 1)
-    {
-        state.Paths = folder.path();
-        LoadDefaultContent(state);
-        state.ActiveSubject = quint8(subject);
-    }
+struct Designer : DesignerSetup {
+    using DesignerSetup::DesignerSetup;
     // Makes the current printer a PDF file with no margins.
     QString printToFile()
     {

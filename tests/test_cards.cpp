@@ -1,10 +1,8 @@
 // The card designer: wrapping and drawing of a card, and the window that edits the decks.
-#include "app/defaultcontent.h"
 #include "app/projectfiles.h"
 #include "cards/carddrawing.h"
 #include "cards/kansform.h"
-#include "platform/printers.h"
-#include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QFontMetrics>
 #include <QRegularExpression>
@@ -34,19 +32,6 @@ QRect inkBox(const QImage &image, const QRect &area, int limit = 128)
 // The inside of the card, within the dark inner outlines, below the title.
 const QRect textArea(16, 60, 288, 124);
 const QRect titleArea(16, 16, 288, 60);
-
-struct Fixture {
-    QTemporaryDir folder;
-    Algemeen state;
-    ScriptedDialogs dialogs;
-    SystemPrinters printers;
-    Fixture(int subject = 1)
-    {
-        state.Paths = folder.path();
-        LoadDefaultContent(state);
-        state.ActiveSubject = quint8(subject);
-    }
-};
 }
 
 class TestCards : public QObject
@@ -178,7 +163,7 @@ void TestCards::titleSitsWhereItsDeckSays()
 
 void TestCards::colourBarsAndEveryOpeningsStart()
 {
-    Fixture f;
+    DesignerSetup f;
     const CardDeck &deck = f.state.project.KansDeck;
     {
         KansForm first(f.state, f.dialogs, f.printers);
@@ -204,7 +189,7 @@ void TestCards::colourBarsAndEveryOpeningsStart()
 
 void TestCards::saveStoresTheTextAndMarksTheProject()
 {
-    Fixture f(2);
+    DesignerSetup f(2);
     KansForm form(f.state, f.dialogs, f.printers);
     // An edit not saved is dropped by scrolling away and back; typing alone does not redraw.
     const QImage shown = form.cardPicture();
@@ -253,7 +238,7 @@ void TestCards::saveRefusesWhatTheDeckFileCannotHold()
 {
     QFETCH(QString, text);
     QFETCH(QString, explains);
-    Fixture f;
+    DesignerSetup f;
     KansForm form(f.state, f.dialogs, f.printers);
     const QString stored = f.state.project.KansDeck[1];
     form.Text2->setText(text);  // not typed: the stored text is checked all the same
@@ -274,7 +259,7 @@ void TestCards::saveRefusesWhatTheDeckFileCannotHold()
 
 void TestCards::aVeryLongTextIsStoredAndDrawnWithoutHarm()
 {
-    Fixture f;
+    DesignerSetup f;
     KansForm form(f.state, f.dialogs, f.printers);
     const QString text = QString("Betaal € 50,- per huis ").repeated(100).left(2000);
     form.Text2->setText(text);

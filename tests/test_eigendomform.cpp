@@ -60,8 +60,6 @@ private slots:
     void exitDuringTheSweepClosesWholly();
     void baseChangeDuringTheSweepLeavesThePastedDeed();
     void pasteOnAMissingSheetKeepsTheDeed();
-
-    void defaultSheetHoldsAll28Deeds();
 };
 
 void TestEigendomForm::baseFromTheMainWindowAmount_data()
@@ -212,34 +210,6 @@ void TestEigendomForm::pasteOnAMissingSheetKeepsTheDeed()
     QCOMPARE(d.state.pictures.EigenDomsPic.size(), QSize(1476, 1176));
     QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 36), form.deed());
 }
-
-void TestEigendomForm::defaultSheetHoldsAll28Deeds()
-{
-    Design d(0);
-    QImage blank = d.state.pictures.EigenDomsPic;
-    QImage water(160, 135, QImage::Format_RGB32);
-    water.fill(Qt::cyan);
-    QImage power(135, 160, QImage::Format_RGB32);
-    power.fill(Qt::yellow);
-    const QImage sheet = DrawDefaultDeedSheet(blank, d.state.pictures.TreinPic, water, power);
-    QCOMPARE(sheet.size(), blank.size());
-    int deeds = 0;
-    for (int n = 1; n <= 36; ++n) {
-        if (!DeedSheetSlot(n))
-            continue;
-        ++deeds;
-        QCOMPARE(slotOf(sheet, n), DrawDefaultDeed(d.state, n, water, power));
-        QCOMPARE(sheet.pixelColor(*DeedSheetSlot(n)), QColor(Qt::black));
-    }
-    QCOMPARE(deeds, 28);
-    QCOMPARE(sheet.pixelColor(214, 100), sheetColour);  // between two slots
-    // A default deed is the deed the designer draws for the default square.
-    Design e(21);
-    EigendomForm form(e.state, e.square().Street, e.square().City, e.square().Amount);
-    QCOMPARE(slotOf(sheet, 21), form.deed());
-}
-
-
 
 QTEST_MAIN(TestEigendomForm)
 #include "test_eigendomform.moc"

@@ -2,9 +2,7 @@
 #include "cards/banknote.h"
 #include "cards/banknoteart.h"
 #include "cards/geldform.h"
-#include "platform/printers.h"
-#include "scripteddialogs.h"
-#include "testsupport.h"
+#include "testwindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -29,14 +27,11 @@ QString folderWithStrip()
     return folder.path();
 }
 
-struct Fixture {
-    QTemporaryDir emptyFolder;
-    Algemeen state;
-    ScriptedDialogs dialogs;
-    SystemPrinters printers;
+struct Fixture : DesignerSetup {
     explicit Fixture(bool withStrip = true)
     {
-        state.Paths = withStrip ? folderWithStrip() : emptyFolder.path();
+        if (withStrip)
+            state.Paths = folderWithStrip();
     }
 };
 
@@ -56,7 +51,6 @@ class TestMoney : public QObject
     Q_OBJECT
 private slots:
     void openingShowsTheDefaultNote();
-    void amountColourTable();
     void backgroundChangeRedrawsTheNote();
     void newAmountErasesTheOldOneWhole();
     void euroPictureRows();
@@ -88,21 +82,6 @@ void TestMoney::openingShowsTheDefaultNote()
     QVERIFY(pixelsOf(note, QRect(20, 20, 100, 18), QColor(120, 0, 0)) > 20);
     QVERIFY(pixelsOf(note, QRect(286, 163, 100, 18), QColor(120, 0, 0)) > 20);
     QCOMPARE(pixelsOf(note, QRect(0, 0, 19, 200), Qt::white), 0);
-}
-
-void TestMoney::amountColourTable()
-{
-    Fixture f;
-    GeldForm form(f.state, f.dialogs, f.printers);
-    // Dark red, the last (black), and the first (red) again: the bar starts at 1.
-    for (const auto &[n, colour] : {qMakePair(7, QColor(120, 0, 0)), qMakePair(13, QColor(0, 0, 0)), qMakePair(1, QColor(255, 0, 0))}) {
-        form.HScroll->setValue(n);
-        QCOMPARE(form.KleurLabel->text(), QStringLiteral("Kleur bedrag, %1 / 13").arg(n));
-        QCOMPARE(QColor(form.AmountColour.red, form.AmountColour.green, form.AmountColour.blue), colour);
-        // Amount pixels in that colour (for black, beyond the dots that also lie in the band).
-        const int count = pixelsOf(form.notePicture(), QRect(150, 88, 100, 26), colour);
-        QVERIFY2(count > (n == 13 ? 200 : 40), qPrintable(QString::number(count)));
-    }
 }
 
 void TestMoney::backgroundChangeRedrawsTheNote()

@@ -1,13 +1,10 @@
 // Printing with no print server reachable: the system then lists no printer, and every printing
 // path says so instead of printing elsewhere or changing the design.
-#include "app/defaultcontent.h"
-#include "app/mainwindow.h"
 #include "cards/geldform.h"
 #include "cards/kansform.h"
-#include "platform/printers.h"
 #include "printing/aaprintpicture.h"
 #include "printing/printspeelbord.h"
-#include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -41,14 +38,9 @@ void TestNoPrinter::sheetPrintersSayThereIsNoPrinter()
 {
     QFETCH(QString, sheets);
     QFETCH(QStringList, asked);
-    QTemporaryDir folder;
-    Algemeen state;
-    state.Paths = folder.path();
-    LoadDefaultContent(state);
-    state.ActiveSubject = 1;
-    ScriptedDialogs dialogs;
+    DesignerSetup d;
+    auto &[folder, state, dialogs, printers] = d;
     dialogs.yesNoAnswers = {true};
-    SystemPrinters printers;
     QVERIFY(printers.installedPrinters().isEmpty());
     QVERIFY(!printers.currentIsUsable());
     const Project before = state.project;

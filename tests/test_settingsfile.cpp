@@ -17,7 +17,6 @@ class TestSettingsFile : public QObject
 private slots:
     void init();
     void firstStartWritesTheDefaults();
-    void soundFileIsTakenWhole();
     void damagedFilesGiveDefaultsOrClampedValues_data();
     void damagedFilesGiveDefaultsOrClampedValues();
     void writeLeavesOldFileWhenItCannotWrite();
@@ -47,18 +46,6 @@ void TestSettingsFile::firstStartWritesTheDefaults()
     Algemeen again;  // the next start reads it whole
     again.Paths = m_dir.path();
     QVERIFY(LoadStartState(again));
-}
-
-void TestSettingsFile::soundFileIsTakenWhole()
-{
-    writeAll(m_state.settingsPath(),
-             "\"banner\"\r\n\"-\"\r\n1,2,3\r\n29\r\n\"-\"\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n-12\r\n");
-    QVERIFY(LoadStartState(m_state));
-    QCOMPARE(m_state.WindowColour, (RgbColour{1, 2, 3}));
-    QCOMPARE(m_state.project.StationImage, quint8(29));
-    QCOMPARE(m_state.RentFactors[1], 1);
-    QCOMPARE(m_state.RentFactors[12], -12);
-    QCOMPARE(m_state.RentFactors[0], 0);
 }
 
 void TestSettingsFile::damagedFilesGiveDefaultsOrClampedValues_data()

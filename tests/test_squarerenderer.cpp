@@ -19,7 +19,6 @@ SquareArt plainArt()
 {
     SquareArt art;
     art.colour = {105, 0, 61};
-    art.stationStrip = stationStripOfColours();
     QImage ph(180, 280, QImage::Format_RGB32);
     ph.fill(QColor(1, 2, 3));
     art.placeholder = ph;
@@ -39,12 +38,10 @@ private slots:
     void fastPlacementEqualsReference();
     void defaultBoardLeavesCornersAlone();
     void streetLayout();
-    void stationTakesItsStripPicture();
     void utilityAndTaxSquares();
     void nothingToComposeGivesPlaceholder();
     void awkwardTexts_data();
     void awkwardTexts();
-    void redrawTouchesOnlyItsAreas();
 };
 
 void TestSquareRenderer::templateOriginLands()
@@ -148,23 +145,6 @@ void TestSquareRenderer::streetLayout()
     QVERIFY(!inkBox(templ, QRect(2, 127, 176, 107)).isValid());
 }
 
-void TestSquareRenderer::stationTakesItsStripPicture()
-{
-    for (const int stationImage : {0, 29}) {  // 29: strip rows 3915..4049
-        SquareArt art = plainArt();
-        art.stationImage = stationImage;
-        QImage templ;
-        ComposeSquare(templ, 14, {"Station Oost", "Amsterdam", "€ 200,-"}, art);
-        QCOMPARE(pixelsOf(templ, QRect(12, 75, 160, 135), stationColour(stationImage)), 160 * 135);
-        QCOMPARE(templ.pixelColor(11, 75), Background);
-        QCOMPARE(templ.pixelColor(12, 210), Background);
-        // A station has no band; its name sits in rows 30..55.
-        QCOMPARE(templ.pixelColor(90, 10), Background);
-        QVERIFY(inkBox(templ, QRect(2, 30, 176, 26)).isValid());
-        QVERIFY(inkBox(templ, QRect(2, 235, 176, 26)).isValid());
-    }
-}
-
 void TestSquareRenderer::utilityAndTaxSquares()
 {
     // Water works (8) and extra tax (17): picture rectangle, and a point in the first fixed word's row.
@@ -234,31 +214,6 @@ void TestSquareRenderer::awkwardTexts()
         QVERIFY(streetInk.left() <= 4 && streetInk.right() >= 175);
     QCOMPARE(templ.pixelColor(0, 110), QColor(Qt::black));
     QCOMPARE(templ.pixelColor(179, 110), QColor(Qt::black));
-}
-
-void TestSquareRenderer::redrawTouchesOnlyItsAreas()
-{
-    // With empty texts every cleared pixel (x 2..177 of the named rows) shows the background,
-    // every other keeps the marker.
-    struct Case { int square; bool amountOnly; QList<int> rows; };  // pairs of first and last cleared rows
-    for (const Case &c : {Case{21, false, {75, 125, 235, 260}}, Case{5, false, {30, 55, 235, 260}},
-                          Case{21, true, {235, 260}}}) {
-        const QColor marker(3, 200, 3);
-        QImage templ(180, 280, QImage::Format_RGB32);
-        templ.fill(marker);
-        if (c.amountOnly)
-            DrawSquareAmount(templ, "");
-        else
-            DrawSquareTexts(templ, c.square, {"", "", ""});
-        for (int y = 0; y < 280; ++y) {
-            bool inArea = false;
-            for (int i = 0; i < c.rows.size(); i += 2)
-                inArea |= y >= c.rows[i] && y <= c.rows[i + 1];
-            for (int x = 0; x < 180; ++x)
-                if (templ.pixelColor(x, y) != (inArea && x >= 2 && x <= 177 ? Background : marker))
-                    QFAIL(qPrintable(QString("square %1: pixel %2, %3").arg(c.square).arg(x).arg(y)));
-        }
-    }
 }
 
 QTEST_MAIN(TestSquareRenderer)

@@ -1,9 +1,12 @@
 #pragma once
-// The main window on a fresh state, in a program folder of its own, asking through scripted dialogs.
+// The main window on a fresh state, in a program folder of its own, asking through scripted
+// dialogs; and what the card and money designers need around them.
 
 #include "app/algemeen.h"
+#include "app/defaultcontent.h"
 #include "app/mainwindow.h"
 #include "board/geometry.h"
+#include "platform/printers.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
@@ -26,5 +29,20 @@ struct TestWindow {
     {
         state.Paths = folder.path();
         main = std::make_unique<Main>(state, dialogs);
+    }
+};
+
+// The default design in a folder of its own (no Data pictures), scripted dialogs and the
+// system's printers, for a card or money designer on deck `subject`.
+struct DesignerSetup {
+    QTemporaryDir folder;
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    SystemPrinters printers;
+    explicit DesignerSetup(int subject = 1)
+    {
+        state.Paths = folder.path();
+        LoadDefaultContent(state);
+        state.ActiveSubject = quint8(subject);
     }
 };
