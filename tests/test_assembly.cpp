@@ -103,77 +103,74 @@ class TestAssembly : public QObject
 {
     Q_OBJECT
 private slots:
-    void sheetsFitTheMarginsAndMakeTheTrueSize();
-    void glueStripsRepeatTheNeighbour();
+    void sheetsFitTheMarginsAndMakeTheTrueSize()
+    {
+        QImage flat(2180, 2180, QImage::Format_RGB32);
+        flat.fill(QColor(40, 160, 90));
+        const auto pages = exportAssembled(flat);
+        QVERIFY(!pages[6].isNull());
+
+        QVERIFY(pages[0].text("text").contains("in elkaar zetten"));
+        QVERIFY(pages[0].text("text").contains("3."));
+        const double margin = 5.0 * Dpi / 25.4;
+        std::array<QRect, 6> box;
+        const char *labels[6] = {"A1", "B1", "C1", "A2", "B2", "C2"};
+        for (int i = 0; i < 6; ++i) {
+            const QImage &page = pages[i + 1];
+            QVERIFY2(page.text("text").contains(QStringLiteral("blad %1 van zes").arg(labels[i])), labels[i]);
+            box[i] = boardBox(page);
+            QVERIFY2(box[i].left() >= margin && box[i].top() >= margin && box[i].right() < page.width() - margin
+                         && box[i].bottom() < page.height() - margin,
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(labels[i]).arg(box[i].x()).arg(box[i].y())
+                                    .arg(box[i].width()).arg(box[i].height())));
+            // All of the part is board: no mark reaches into it.
+            const QRect inside = box[i].adjusted(2, 2, -2, -2);
+            int other = 0;
+            for (int y = inside.top(); y <= inside.bottom(); y += 3)
+                for (int x = inside.left(); x <= inside.right(); x += 3)
+                    other += !near(page.pixelColor(x, y), QColor(40, 160, 90), 6);
+            QVERIFY2(other == 0, labels[i]);
+        }
+        // The tiles' sizes less the glue strips they carry make 2180 board pixels = 508.7 mm.
+        const double strip = GlueStripPixels * 210.0 / 900.0;
+        const double across = toMm(box[0].width() + box[1].width() + box[2].width()) - 2 * strip;
+        const double down = toMm(box[0].height() + box[3].height()) - strip;
+        QVERIFY2(qAbs(across - 508.7) <= 0.5, qPrintable(QString::number(across)));
+        QVERIFY2(qAbs(down - 508.7) <= 0.5, qPrintable(QString::number(down)));
+        QVERIFY(strip >= 8 && strip <= 10);
+    }
+
+    void glueStripsRepeatTheNeighbour()
+    {
+        // Blocks of random colours, 12 board pixels (2.8 mm) a side: any slip shows.
+        QImage blocks(182, 182, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < 182; ++y)
+            for (int x = 0; x < 182; ++x)
+                blocks.setPixelColor(x, y, QColor::fromHsv(random.bounded(360), 255, 120 + random.bounded(130)));
+        const QImage board = blocks.scaled(182 * 12, 182 * 12).copy(0, 0, 2180, 2180);
+        const auto pages = exportAssembled(board);
+
+        QVERIFY(!pages[6].isNull());
+        std::array<QRect, 6> box;
+        for (int i = 0; i < 6; ++i)
+            box[i] = boardBox(pages[i + 1]);
+        const double strip = GlueStripPixels * Dpi / (900.0 / 210.0 * 25.4);  // rendered pixels
+        const struct { int first, second; bool down; } seams[] = {{0, 1, false}, {1, 2, false}, {3, 4, false},
+                                                                   {4, 5, false}, {0, 3, true}, {1, 4, true}, {2, 5, true}};
+        for (const auto &s : seams) {
+            const Seam seam = findSeam(pages[s.first + 1], box[s.first], pages[s.second + 1], box[s.second], s.down);
+            const QString where = QStringLiteral("seam %1-%2: overlap %3 px, mismatch %4")
+                                      .arg(s.first).arg(s.second).arg(seam.overlap).arg(seam.mismatch);
+            // Within a quarter of a millimetre: poppler's own rounding of image edges is a pixel or two.
+            QVERIFY2(qAbs(seam.overlap - strip) <= 3, qPrintable(where));
+            QVERIFY2(seam.mismatch < 6, qPrintable(where));
+            // Both sides of the seam start at the same height (across) or place (down) on the paper.
+            QVERIFY2(s.down ? qAbs(box[s.first].left() - box[s.second].left()) <= 1
+                            : qAbs(box[s.first].top() - box[s.second].top()) <= 1, qPrintable(where));
+        }
+    }
 };
-
-void TestAssembly::sheetsFitTheMarginsAndMakeTheTrueSize()
-{
-    QImage flat(2180, 2180, QImage::Format_RGB32);
-    flat.fill(QColor(40, 160, 90));
-    const auto pages = exportAssembled(flat);
-    QVERIFY(!pages[6].isNull());
-
-    QVERIFY(pages[0].text("text").contains("in elkaar zetten"));
-    QVERIFY(pages[0].text("text").contains("3."));
-    const double margin = 5.0 * Dpi / 25.4;
-    std::array<QRect, 6> box;
-    const char *labels[6] = {"A1", "B1", "C1", "A2", "B2", "C2"};
-    for (int i = 0; i < 6; ++i) {
-        const QImage &page = pages[i + 1];
-        QVERIFY2(page.text("text").contains(QStringLiteral("blad %1 van zes").arg(labels[i])), labels[i]);
-        box[i] = boardBox(page);
-        QVERIFY2(box[i].left() >= margin && box[i].top() >= margin && box[i].right() < page.width() - margin
-                     && box[i].bottom() < page.height() - margin,
-                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(labels[i]).arg(box[i].x()).arg(box[i].y())
-                                .arg(box[i].width()).arg(box[i].height())));
-        // All of the part is board: no mark reaches into it.
-        const QRect inside = box[i].adjusted(2, 2, -2, -2);
-        int other = 0;
-        for (int y = inside.top(); y <= inside.bottom(); y += 3)
-            for (int x = inside.left(); x <= inside.right(); x += 3)
-                other += !near(page.pixelColor(x, y), QColor(40, 160, 90), 6);
-        QVERIFY2(other == 0, labels[i]);
-    }
-    // The tiles' sizes less the glue strips they carry make 2180 board pixels = 508.7 mm.
-    const double strip = GlueStripPixels * 210.0 / 900.0;
-    const double across = toMm(box[0].width() + box[1].width() + box[2].width()) - 2 * strip;
-    const double down = toMm(box[0].height() + box[3].height()) - strip;
-    QVERIFY2(qAbs(across - 508.7) <= 0.5, qPrintable(QString::number(across)));
-    QVERIFY2(qAbs(down - 508.7) <= 0.5, qPrintable(QString::number(down)));
-    QVERIFY(strip >= 8 && strip <= 10);
-}
-
-void TestAssembly::glueStripsRepeatTheNeighbour()
-{
-    // Blocks of random colours, 12 board pixels (2.8 mm) a side: any slip shows.
-    QImage blocks(182, 182, QImage::Format_RGB32);
-    QRandomGenerator random(7);
-    for (int y = 0; y < 182; ++y)
-        for (int x = 0; x < 182; ++x)
-            blocks.setPixelColor(x, y, QColor::fromHsv(random.bounded(360), 255, 120 + random.bounded(130)));
-    const QImage board = blocks.scaled(182 * 12, 182 * 12).copy(0, 0, 2180, 2180);
-    const auto pages = exportAssembled(board);
-
-    QVERIFY(!pages[6].isNull());
-    std::array<QRect, 6> box;
-    for (int i = 0; i < 6; ++i)
-        box[i] = boardBox(pages[i + 1]);
-    const double strip = GlueStripPixels * Dpi / (900.0 / 210.0 * 25.4);  // rendered pixels
-    const struct { int first, second; bool down; } seams[] = {{0, 1, false}, {1, 2, false}, {3, 4, false},
-                                                               {4, 5, false}, {0, 3, true}, {1, 4, true}, {2, 5, true}};
-    for (const auto &s : seams) {
-        const Seam seam = findSeam(pages[s.first + 1], box[s.first], pages[s.second + 1], box[s.second], s.down);
-        const QString where = QStringLiteral("seam %1-%2: overlap %3 px, mismatch %4")
-                                  .arg(s.first).arg(s.second).arg(seam.overlap).arg(seam.mismatch);
-        // Within a quarter of a millimetre: poppler's own rounding of image edges is a pixel or two.
-        QVERIFY2(qAbs(seam.overlap - strip) <= 3, qPrintable(where));
-        QVERIFY2(seam.mismatch < 6, qPrintable(where));
-        // Both sides of the seam start at the same height (across) or place (down) on the paper.
-        QVERIFY2(s.down ? qAbs(box[s.first].left() - box[s.second].left()) <= 1
-                        : qAbs(box[s.first].top() - box[s.second].top()) <= 1, qPrintable(where));
-    }
-}
 
 QTEST_MAIN(TestAssembly)
 #include "test_assembly.moc"

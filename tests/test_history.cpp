@@ -105,190 +105,185 @@ class TestHistory : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyKindOfChangeUndoesAndRedoes();
-    void unsavedFollowsTheHistory();
-    void aKilledProgramsDesignIsOffered();
-    void aDamagedCopyIsSetAside();
-};
-
-void TestHistory::everyKindOfChangeUndoesAndRedoes()
-{
-    TestWindow w;
-    Main &m = *w.main;
-    Algemeen &s = w.state;
-    m.show();
-    QList<Snapshot> states{Snapshot(s)};
-    QStringList names;
-
-    placeStreet(m, "Nieuwe Brink");
-    states << Snapshot(s);
-    names << m.UndoAction->text();
-    // Only the square's area is kept, not the whole board.
-    QVERIFY(m.history().bytes() < s.pictures.Speelbord.sizeInBytes() / 50);
-
+    void everyKindOfChangeUndoesAndRedoes()
     {
-        EigendomForm deed(s, s.project.Board[21].Street, s.project.Board[21].City, s.project.Board[21].Amount);
-        deed.show();
-        QTest::mouseClick(deed.SaveKnop, Qt::LeftButton);  // returns when the sweep is over
-    }
-    states << Snapshot(s);
-    names << m.UndoAction->text();
+        TestWindow w;
+        Main &m = *w.main;
+        Algemeen &s = w.state;
+        m.show();
+        QList<Snapshot> states{Snapshot(s)};
+        QStringList names;
 
-    {
-        SystemPrinters printers;
-        s.ActiveSubject = 2;
-        KansForm cards(s, w.dialogs, printers);
-        cards.HScroll->setValue(3);
-        cards.Text2->setText("Een nieuwe kaart/met twee regels");
-        QTest::mouseClick(cards.SaveKnop, Qt::LeftButton);
-    }
-    states << Snapshot(s);
-    names << m.UndoAction->text();
+        placeStreet(m, "Nieuwe Brink");
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+        // Only the square's area is kept, not the whole board.
+        QVERIFY(m.history().bytes() < s.pictures.Speelbord.sizeInBytes() / 50);
 
-    auto station = std::make_unique<SettingsStep>(s);
-    s.project.StationImage = 7;
-    RecordStep(s, std::move(station));
-    states << Snapshot(s);
-    names << m.UndoAction->text();
+        {
+            EigendomForm deed(s, s.project.Board[21].Street, s.project.Board[21].City, s.project.Board[21].Amount);
+            deed.show();
+            QTest::mouseClick(deed.SaveKnop, Qt::LeftButton);  // returns when the sweep is over
+        }
+        states << Snapshot(s);
+        names << m.UndoAction->text();
 
-    auto factors = std::make_unique<RentFactorsStep>(s);
-    s.RentFactors[2] += 5;
-    RecordStep(s, std::move(factors));
-    states << Snapshot(s);
-    names << m.UndoAction->text();
+        {
+            SystemPrinters printers;
+            s.ActiveSubject = 2;
+            KansForm cards(s, w.dialogs, printers);
+            cards.HScroll->setValue(3);
+            cards.Text2->setText("Een nieuwe kaart/met twee regels");
+            QTest::mouseClick(cards.SaveKnop, Qt::LeftButton);
+        }
+        states << Snapshot(s);
+        names << m.UndoAction->text();
 
-    QCOMPARE(names, (QStringList{"Ongedaan maken: vakje 21 plaatsen", "Ongedaan maken: eigendomsbewijs 21 plaatsen",
-                                 "Ongedaan maken: Algemeen Fonds-kaart 3 opslaan",
-                                 "Ongedaan maken: stationsafbeelding kiezen",
-                                 "Ongedaan maken: vermenigvuldigingsfactoren wijzigen"}));
-    for (int i = states.size() - 2; i >= 0; --i) {
+        auto station = std::make_unique<SettingsStep>(s);
+        s.project.StationImage = 7;
+        RecordStep(s, std::move(station));
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        auto factors = std::make_unique<RentFactorsStep>(s);
+        s.RentFactors[2] += 5;
+        RecordStep(s, std::move(factors));
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        QCOMPARE(names, (QStringList{"Ongedaan maken: vakje 21 plaatsen", "Ongedaan maken: eigendomsbewijs 21 plaatsen",
+                                     "Ongedaan maken: Algemeen Fonds-kaart 3 opslaan",
+                                     "Ongedaan maken: stationsafbeelding kiezen",
+                                     "Ongedaan maken: vermenigvuldigingsfactoren wijzigen"}));
+        for (int i = states.size() - 2; i >= 0; --i) {
+            m.UndoAction->trigger();
+            QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after undoing to state %1").arg(i)));
+        }
+        QVERIFY(!m.UndoAction->isEnabled());
+        QVERIFY(!s.UnsavedChanges);
+        QCOMPARE(m.RedoAction->text(), QString("Opnieuw: vakje 21 plaatsen"));
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        for (int i = 1; i < states.size(); ++i) {
+            QTest::keyClick(&m, Qt::Key_Y, Qt::ControlModifier);
+            QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after redoing to state %1").arg(i)));
+        }
+        QVERIFY(s.UnsavedChanges);
+        // The editor shows the square as it now is.
+        for (int i = 0; i < 4; ++i)
+            m.UndoAction->trigger();
+        QCOMPARE(m.Text1->text(), QString("Nieuwe Brink"));
         m.UndoAction->trigger();
-        QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after undoing to state %1").arg(i)));
+        QCOMPARE(m.Text1->text(), states[0].texts[21 * 3]);
     }
-    QVERIFY(!m.UndoAction->isEnabled());
-    QVERIFY(!s.UnsavedChanges);
-    QCOMPARE(m.RedoAction->text(), QString("Opnieuw: vakje 21 plaatsen"));
-    m.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m));
-    for (int i = 1; i < states.size(); ++i) {
-        QTest::keyClick(&m, Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after redoing to state %1").arg(i)));
-    }
-    QVERIFY(s.UnsavedChanges);
-    // The editor shows the square as it now is.
-    for (int i = 0; i < 4; ++i)
-        m.UndoAction->trigger();
-    QCOMPARE(m.Text1->text(), QString("Nieuwe Brink"));
-    m.UndoAction->trigger();
-    QCOMPARE(m.Text1->text(), states[0].texts[21 * 3]);
-}
 
-void TestHistory::unsavedFollowsTheHistory()
-{
-    TestWindow w;
-    Main &m = *w.main;
-    m.AnimateSave = false;
-    placeStreet(m, "Eerste");
-    w.dialogs.textAnswers = {QString("Proef")};
-    m.FileSave();
-    QVERIFY(!w.state.UnsavedChanges);
-    m.UndoAction->trigger();  // back before the save
-    QVERIFY(w.state.UnsavedChanges);
-    m.RedoAction->trigger();
-    QVERIFY(!w.state.UnsavedChanges);
-
-    // The window colour is a setting of the program, not of the design.
-    auto colour = std::make_unique<SettingsStep>(w.state);
-    w.state.WindowColour = RgbColour{1, 2, 3};
-    RecordStep(w.state, std::move(colour));
-    QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: vensterkleur wijzigen"));
-    QVERIFY(!w.state.UnsavedChanges);
-
-    // A new project starts a new history.
-    m.FileNew();
-    QVERIFY(!m.UndoAction->isEnabled());
-    QVERIFY(!m.RedoAction->isEnabled());
-    QVERIFY(!w.state.UnsavedChanges);
-}
-
-void TestHistory::aKilledProgramsDesignIsOffered()
-{
-    ProgramFolder folder;
-    const QString recovery = folder.path("Herstel");
-    const QString question = "Er is een niet-opgeslagen ontwerp gevonden";
-
-    // While the program runs, another one started beside it leaves its copy alone.
-    Child first(folder.path());
-    QVERIFY(first.ready());
-    QCOMPARE(sessions(recovery).size(), 1);
+    void unsavedFollowsTheHistory()
     {
+        TestWindow w;
+        Main &m = *w.main;
+        m.AnimateSave = false;
+        placeStreet(m, "Eerste");
+        w.dialogs.textAnswers = {QString("Proef")};
+        m.FileSave();
+        QVERIFY(!w.state.UnsavedChanges);
+        m.UndoAction->trigger();  // back before the save
+        QVERIFY(w.state.UnsavedChanges);
+        m.RedoAction->trigger();
+        QVERIFY(!w.state.UnsavedChanges);
+
+        // The window colour is a setting of the program, not of the design.
+        auto colour = std::make_unique<SettingsStep>(w.state);
+        w.state.WindowColour = RgbColour{1, 2, 3};
+        RecordStep(w.state, std::move(colour));
+        QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: vensterkleur wijzigen"));
+        QVERIFY(!w.state.UnsavedChanges);
+
+        // A new project starts a new history.
+        m.FileNew();
+        QVERIFY(!m.UndoAction->isEnabled());
+        QVERIFY(!m.RedoAction->isEnabled());
+        QVERIFY(!w.state.UnsavedChanges);
+    }
+
+    void aKilledProgramsDesignIsOffered()
+    {
+        ProgramFolder folder;
+        const QString recovery = folder.path("Herstel");
+        const QString question = "Er is een niet-opgeslagen ontwerp gevonden";
+
+        // While the program runs, another one started beside it leaves its copy alone.
+        Child first(folder.path());
+        QVERIFY(first.ready());
+        QCOMPARE(sessions(recovery).size(), 1);
+        {
+            Algemeen state;
+            state.Paths = folder.path();
+            ScriptedDialogs dialogs;
+            Main beside(state, dialogs);
+            beside.OfferRecovery();
+            QVERIFY(dialogs.asked.filter(question).isEmpty());
+            QCOMPARE(sessions(recovery).size(), 2);
+        }
+        QCOMPARE(sessions(recovery).size(), 1);
+
+        // Killed, its copy is offered; Nee removes it.
+        first.kill();
+        {
+            Algemeen state;
+            state.Paths = folder.path();
+            ScriptedDialogs dialogs;
+            dialogs.yesNoAnswers = {false};
+            Main next(state, dialogs);
+            next.OfferRecovery();
+            QCOMPARE(dialogs.asked.filter(question).size(), 1);
+            QVERIFY(state.project.Board[21].Street != "Hersteld");
+            QCOMPARE(sessions(recovery).size(), 1);  // its own
+        }
+        QVERIFY(sessions(recovery).isEmpty());
+
+        // Killed again, Ja brings the placement back, unsaved.
+        Child second(folder.path());
+        QVERIFY(second.ready());
+        second.kill();
+        TestWindow reference;
+        placeStreet(*reference.main, "Hersteld");
         Algemeen state;
         state.Paths = folder.path();
         ScriptedDialogs dialogs;
-        Main beside(state, dialogs);
-        beside.OfferRecovery();
-        QVERIFY(dialogs.asked.filter(question).isEmpty());
-        QCOMPARE(sessions(recovery).size(), 2);
+        auto next = std::make_unique<Main>(state, dialogs);
+        next->OfferRecovery();
+        QCOMPARE(dialogs.asked.filter(question).size(), 1);
+        QCOMPARE(state.project.Board[21].Street, QString("Hersteld"));
+        QVERIFY(state.pictures.Speelbord == reference.state.pictures.Speelbord);
+        QCOMPARE(DrawingFileBytes(state.drawing), DrawingFileBytes(reference.state.drawing));
+        QVERIFY(state.UnsavedChanges);
+        // The copy is now this program's own; nothing is left of the killed one's.
+        QCOMPARE(sessions(recovery), QStringList{QFileInfo(next->recovery()->folder()).fileName()});
+        next.reset();  // a normal close
+        QVERIFY(sessions(recovery).isEmpty());
+        QVERIFY(QDir(folder.path("Projecten")).isEmpty());
     }
-    QCOMPARE(sessions(recovery).size(), 1);
 
-    // Killed, its copy is offered; Nee removes it.
-    first.kill();
+    void aDamagedCopyIsSetAside()
     {
+        ProgramFolder folder;
+        const QString left = folder.path("Herstel/sessie-20260101-000000-000-1");
+        QDir().mkpath(left + "/000001/Naamloos");
+        writeAll(left + "/000001/Herstel.txt", "Vastgoed Atelier herstelkopie 1\nnaam=\nbestand=Naamloos\ntijd=\n");
+        writeAll(left + "/000001/Naamloos.vgd", QByteArray(300, '\x01'));
+
         Algemeen state;
         state.Paths = folder.path();
         ScriptedDialogs dialogs;
-        dialogs.yesNoAnswers = {false};
         Main next(state, dialogs);
         next.OfferRecovery();
-        QCOMPARE(dialogs.asked.filter(question).size(), 1);
-        QVERIFY(state.project.Board[21].Street != "Hersteld");
-        QCOMPARE(sessions(recovery).size(), 1);  // its own
+        QCOMPARE(dialogs.asked.filter("kan niet worden hersteld").size(), 1);
+        QVERIFY(dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
+        QVERIFY(!QFileInfo::exists(left));
+        QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos.vgd").isFile());
+        QVERIFY(!state.UnsavedChanges);
     }
-    QVERIFY(sessions(recovery).isEmpty());
-
-    // Killed again, Ja brings the placement back, unsaved.
-    Child second(folder.path());
-    QVERIFY(second.ready());
-    second.kill();
-    TestWindow reference;
-    placeStreet(*reference.main, "Hersteld");
-    Algemeen state;
-    state.Paths = folder.path();
-    ScriptedDialogs dialogs;
-    auto next = std::make_unique<Main>(state, dialogs);
-    next->OfferRecovery();
-    QCOMPARE(dialogs.asked.filter(question).size(), 1);
-    QCOMPARE(state.project.Board[21].Street, QString("Hersteld"));
-    QVERIFY(state.pictures.Speelbord == reference.state.pictures.Speelbord);
-    QCOMPARE(DrawingFileBytes(state.drawing), DrawingFileBytes(reference.state.drawing));
-    QVERIFY(state.UnsavedChanges);
-    // The copy is now this program's own; nothing is left of the killed one's.
-    QCOMPARE(sessions(recovery), QStringList{QFileInfo(next->recovery()->folder()).fileName()});
-    next.reset();  // a normal close
-    QVERIFY(sessions(recovery).isEmpty());
-    QVERIFY(QDir(folder.path("Projecten")).isEmpty());
-}
-
-void TestHistory::aDamagedCopyIsSetAside()
-{
-    ProgramFolder folder;
-    const QString left = folder.path("Herstel/sessie-20260101-000000-000-1");
-    QDir().mkpath(left + "/000001/Naamloos");
-    writeAll(left + "/000001/Herstel.txt", "Vastgoed Atelier herstelkopie 1\nnaam=\nbestand=Naamloos\ntijd=\n");
-    writeAll(left + "/000001/Naamloos.vgd", QByteArray(300, '\x01'));
-
-    Algemeen state;
-    state.Paths = folder.path();
-    ScriptedDialogs dialogs;
-    Main next(state, dialogs);
-    next.OfferRecovery();
-    QCOMPARE(dialogs.asked.filter("kan niet worden hersteld").size(), 1);
-    QVERIFY(dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
-    QVERIFY(!QFileInfo::exists(left));
-    QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos.vgd").isFile());
-    QVERIFY(!state.UnsavedChanges);
-}
+};
 
 int main(int argc, char *argv[])
 {

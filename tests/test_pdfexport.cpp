@@ -52,16 +52,102 @@ bool edgesBlank(const QImage &page, double mm, int dpi)
 class TestPdfExport : public QObject
 {
     Q_OBJECT
-private slots:
-    void printSetHasItsPages_data();
-    void printSetHasItsPages();
-    void menuExportsIntoTheChosenFolder();
-    void commandLine();
-
 private:
     QTemporaryDir m_out;
     bool m_exported = false;
     void exportDefault();
+
+private slots:
+    void printSetHasItsPages_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("board") << "Speelbord.pdf" << 6 << false;
+        QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
+        QTest::newRow("kans") << "Kans.pdf" << 2 << false;
+        QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
+        QTest::newRow("money") << "Speelgeld.pdf" << 1 << false;
+    }
+
+    void printSetHasItsPages()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, pages);
+        QFETCH(bool, landscape);
+        exportDefault();
+        const QString path = m_out.filePath(file);
+        QCOMPARE(pdftools::pageCount(path), pages);
+        for (int p = 1; p <= pages; ++p) {
+            const QSizeF size = pdftools::pageSize(path, p);
+            const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
+            QVERIFY(qAbs(size.width() - a4.width()) < 1 && qAbs(size.height() - a4.height()) < 1);
+            // Everything lies inside the margins a home printer prints at actual size.
+            const QImage image = pdftools::renderPage(path, p, 50);
+            QVERIFY2(edgesBlank(image, ExportMarginMillimetres, 50), qPrintable(QStringLiteral("page %1").arg(p)));
+            QVERIFY(!edgesBlank(image, 20, 50));  // and the page is not empty
+        }
+    }
+
+    void menuExportsIntoTheChosenFolder()
+    {
+        Installation installation;
+        Algemeen state;
+        state.Paths = installation.dir.path();
+        ScriptedDialogs dialogs;
+        Main w(state, dialogs);
+        QTemporaryDir out;
+        QAction *entry = w.menuAction(QStringLiteral("Bestand/Exporteren als PDF..."));
+        QVERIFY(entry);
+        dialogs.folderAnswers = {std::nullopt};  // cancelled: nothing happens
+        entry->trigger();
+        QCOMPARE(dialogs.asked.size(), 1);
+        dialogs.folderAnswers = {out.path()};
+        entry->trigger();
+        QCOMPARE(dialogs.asked.size(), 3);
+        QVERIFY(dialogs.asked.last().contains("100%"));
+        for (const QString &name : printSet)
+            QVERIFY(QFile::exists(out.filePath(name)));
+    }
+
+    void commandLine()
+    {
+        Installation installation;
+        const auto help = installation.run({"--help"});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains("--export-pdf DIR"));
+        QVERIFY(help.out.contains("--project NAME"));
+
+        // A saved project whose deed sheet is all blue, exported into a folder made when missing.
+        Algemeen state;
+        state.Paths = installation.dir.path();
+        LoadStartState(state);
+        state.pictures.EigenDomsPic.fill(QColor(0, 0, 255));
+        QString error;
+        QVERIFY2(WriteProjectFiles(state, QStringLiteral("Blauw"), &error), qPrintable(error));
+        QFile::remove(installation.dir.filePath("Vastgoed.ini"));
+        const QString out = installation.dir.filePath("nieuw/pdf");
+        const auto ok = installation.run({"--export-pdf", out, "--project", "Blauw"});
+        QCOMPARE(ok.code, 0);
+        QCOMPARE(ok.out.trimmed().split('\n').size(), 5);  // one line a file
+        for (const QString &name : printSet)
+            QVERIFY(ok.out.contains(name) && QFile::exists(QDir(out).filePath(name)));
+        QVERIFY(QFile::exists(installation.dir.filePath("Vastgoed.ini")));  // read (and made) as at start
+        const QImage deeds = pdftools::renderPage(QDir(out).filePath("Eigendomsbewijzen.pdf"), 1, 30);
+        const QColor middle = deeds.pixelColor(deeds.width() / 2, deeds.height() / 2);
+        QVERIFY2(middle.blue() > 200 && middle.red() < 40, qPrintable(middle.name()));
+
+        // A file where the folder should be: reported by name.
+        writeAll(installation.dir.filePath("bezet"), "");
+        const auto bad = installation.run({"--export-pdf", installation.dir.filePath("bezet/pdf")});
+        QVERIFY(bad.code != 0);
+        QVERIFY(bad.err.contains("bezet"));
+
+        const auto missing = installation.run({"--export-pdf", out, "--project", "Bestaat Niet"});
+        QVERIFY(missing.code != 0);
+        QVERIFY(missing.err.contains("Bestaat Niet"));
+        QVERIFY(installation.run({"--export-pdf"}).code != 0);
+    }
 };
 
 void TestPdfExport::exportDefault()
@@ -82,97 +168,6 @@ void TestPdfExport::exportDefault()
     QCOMPARE(told, printSet);
     QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), printSet.size());  // no leftovers
     m_exported = true;
-}
-
-void TestPdfExport::printSetHasItsPages_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<bool>("landscape");
-    QTest::newRow("board") << "Speelbord.pdf" << 6 << false;
-    QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
-    QTest::newRow("kans") << "Kans.pdf" << 2 << false;
-    QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
-    QTest::newRow("money") << "Speelgeld.pdf" << 1 << false;
-}
-
-void TestPdfExport::printSetHasItsPages()
-{
-    QFETCH(QString, file);
-    QFETCH(int, pages);
-    QFETCH(bool, landscape);
-    exportDefault();
-    const QString path = m_out.filePath(file);
-    QCOMPARE(pdftools::pageCount(path), pages);
-    for (int p = 1; p <= pages; ++p) {
-        const QSizeF size = pdftools::pageSize(path, p);
-        const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
-        QVERIFY(qAbs(size.width() - a4.width()) < 1 && qAbs(size.height() - a4.height()) < 1);
-        // Everything lies inside the margins a home printer prints at actual size.
-        const QImage image = pdftools::renderPage(path, p, 50);
-        QVERIFY2(edgesBlank(image, ExportMarginMillimetres, 50), qPrintable(QStringLiteral("page %1").arg(p)));
-        QVERIFY(!edgesBlank(image, 20, 50));  // and the page is not empty
-    }
-}
-
-void TestPdfExport::menuExportsIntoTheChosenFolder()
-{
-    Installation installation;
-    Algemeen state;
-    state.Paths = installation.dir.path();
-    ScriptedDialogs dialogs;
-    Main w(state, dialogs);
-    QTemporaryDir out;
-    QAction *entry = w.menuAction(QStringLiteral("Bestand/Exporteren als PDF..."));
-    QVERIFY(entry);
-    dialogs.folderAnswers = {std::nullopt};  // cancelled: nothing happens
-    entry->trigger();
-    QCOMPARE(dialogs.asked.size(), 1);
-    dialogs.folderAnswers = {out.path()};
-    entry->trigger();
-    QCOMPARE(dialogs.asked.size(), 3);
-    QVERIFY(dialogs.asked.last().contains("100%"));
-    for (const QString &name : printSet)
-        QVERIFY(QFile::exists(out.filePath(name)));
-}
-
-void TestPdfExport::commandLine()
-{
-    Installation installation;
-    const auto help = installation.run({"--help"});
-    QCOMPARE(help.code, 0);
-    QVERIFY(help.out.contains("--export-pdf DIR"));
-    QVERIFY(help.out.contains("--project NAME"));
-
-    // A saved project whose deed sheet is all blue, exported into a folder made when missing.
-    Algemeen state;
-    state.Paths = installation.dir.path();
-    LoadStartState(state);
-    state.pictures.EigenDomsPic.fill(QColor(0, 0, 255));
-    QString error;
-    QVERIFY2(WriteProjectFiles(state, QStringLiteral("Blauw"), &error), qPrintable(error));
-    QFile::remove(installation.dir.filePath("Vastgoed.ini"));
-    const QString out = installation.dir.filePath("nieuw/pdf");
-    const auto ok = installation.run({"--export-pdf", out, "--project", "Blauw"});
-    QCOMPARE(ok.code, 0);
-    QCOMPARE(ok.out.trimmed().split('\n').size(), 5);  // one line a file
-    for (const QString &name : printSet)
-        QVERIFY(ok.out.contains(name) && QFile::exists(QDir(out).filePath(name)));
-    QVERIFY(QFile::exists(installation.dir.filePath("Vastgoed.ini")));  // read (and made) as at start
-    const QImage deeds = pdftools::renderPage(QDir(out).filePath("Eigendomsbewijzen.pdf"), 1, 30);
-    const QColor middle = deeds.pixelColor(deeds.width() / 2, deeds.height() / 2);
-    QVERIFY2(middle.blue() > 200 && middle.red() < 40, qPrintable(middle.name()));
-
-    // A file where the folder should be: reported by name.
-    writeAll(installation.dir.filePath("bezet"), "");
-    const auto bad = installation.run({"--export-pdf", installation.dir.filePath("bezet/pdf")});
-    QVERIFY(bad.code != 0);
-    QVERIFY(bad.err.contains("bezet"));
-
-    const auto missing = installation.run({"--export-pdf", out, "--project", "Bestaat Niet"});
-    QVERIFY(missing.code != 0);
-    QVERIFY(missing.err.contains("Bestaat Niet"));
-    QVERIFY(installation.run({"--export-pdf"}).code != 0);
 }
 
 QTEST_MAIN(TestPdfExport)

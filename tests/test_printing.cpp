@@ -1,13 +1,25 @@
-// Printing the deed sheet: three landscape pages by the page plan, and a real job through CUPS.
+// Printing: the print-picture control, the deed sheet on three landscape pages, the board on
+// six sheets and at its true size, and real jobs through the CUPS PDF queue of scripts/start-cups.
+#include "app/algemeen.h"
 #include "app/mainwindow.h"
 #include "deeds/deedprinting.h"
 #include "platform/printers.h"
+#include "printing/aaprintpicture.h"
+#include "printing/boardassembly.h"
+#include "printing/boardsheets.h"
+#include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
+#include "printing/printspeelbord.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -26,104 +38,451 @@ QImage colouredSheet()
     return sheet;
 }
 
+QImage filled(int w, int h, const QColor &c)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(c);
+    return image;
+}
+
+// A printer that writes a PDF file, with no margins unless asked.
+void toPdfFile(SystemPrinters &printers, const QString &path, const QMarginsF &mm = {})
+{
+    printers.current().setOutputFileName(path);
+    printers.current().setPageMargins(mm, QPageLayout::Millimeter);
+}
+// A board whose every pixel tells where it is: gradients in green and blue, and diagonal red
+// bands every 30 pixels that shift with any gap, overlap or slip at a seam.
+QImage syntheticBoard()
+{
+    QImage board(2180, 2180, QImage::Format_RGB32);
+    for (int y = 0; y < 2180; ++y)
+        for (int x = 0; x < 2180; ++x)
+            board.setPixel(x, y, qRgb(((x + y) / 30) % 2 ? 255 : 0, 40 + y * 150 / 2180, 40 + x * 150 / 2180));
+    return board;
+}
+
+bool white(QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) > 200; }
+
+// Where the red bands change along a line of pixels.
+QList<int> bandEdges(const QImage &image, QPoint from, QPoint step, int count)
+{
+    QList<int> edges;
+    bool was = qRed(image.pixel(from)) > 128;
+    for (int i = 1; i < count; ++i) {
+        const QRgb c = image.pixel(from + step * i);
+        if (white(c))
+            continue;
+        const bool now = qRed(c) > 128;
+        if (now != was)
+            edges << i;
+        was = now;
+    }
+    return edges;
+}
+
+struct Window {
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    SystemPrinters printers;
+    std::unique_ptr<PrintSpeelbord> form;
+    Window()
+    {
+        state.pictures.Speelbord = syntheticBoard();
+        form = std::make_unique<PrintSpeelbord>(state, dialogs, printers);
+    }
+};
 }
 
 class TestPrinting : public QObject
 {
     Q_OBJECT
 private slots:
-    void deedPagesFollowThePagePlan_data();
-    void deedPagesFollowThePagePlan();
-    void noAnswerPrintsNothing();
-    void deedSheetsThroughCups();
-};
-
-void TestPrinting::deedPagesFollowThePagePlan_data()
-{
-    QTest::addColumn<int>("page");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QPointF>("slotCentreTwips");  // where the slot's centre must print
-    const double sx = 16420.0 / 15840.0, sy = 10350.0 / 8820.0, s3 = 6525.0 / 6300.0;
-    // The centre of slot (c, r) lies at sheet pixel (109 + 210c, 149 + 290r).
-    QTest::newRow("page 1, square 1") << 1 << 0 << 0 << QPointF(109 * 15 * sx, 149 * 15 * sy);
-    QTest::newRow("page 2, square 33") << 2 << 4 << 3 << QPointF(949 * 15 * sx, 135 + (1019 - 588) * 15 * sy);
-    QTest::newRow("page 3 left, square 7") << 3 << 5 << 0 << QPointF(90 + (1159 - 1056) * 15 * s3, 149 * 15 * sy);
-    QTest::newRow("page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy);
-}
-
-void TestPrinting::deedPagesFollowThePagePlan()
-{
-    QFETCH(int, page);
-    QFETCH(int, column);
-    QFETCH(int, row);
-    QFETCH(QPointF, slotCentreTwips);
-    PdfFile pdf;
-    pdf.writer->setPageOrientation(QPageLayout::Portrait);  // left in portrait by the user
+    void deedPagesFollowThePagePlan_data()
     {
-        PrinterPage printerPage(pdf.writer.get());
-        QVERIFY(PrintDeedSheets(printerPage, colouredSheet()));
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QPointF>("slotCentreTwips");  // where the slot's centre must print
+        const double sx = 16420.0 / 15840.0, sy = 10350.0 / 8820.0, s3 = 6525.0 / 6300.0;
+        // The centre of slot (c, r) lies at sheet pixel (109 + 210c, 149 + 290r).
+        QTest::newRow("page 1, square 1") << 1 << 0 << 0 << QPointF(109 * 15 * sx, 149 * 15 * sy);
+        QTest::newRow("page 2, square 33") << 2 << 4 << 3 << QPointF(949 * 15 * sx, 135 + (1019 - 588) * 15 * sy);
+        QTest::newRow("page 3 left, square 7") << 3 << 5 << 0 << QPointF(90 + (1159 - 1056) * 15 * s3, 149 * 15 * sy);
+        QTest::newRow("page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy);
     }
-    pdf.close();
-    QCOMPARE(pdftools::pageCount(pdf.path), 3);
-    const QSizeF size = pdftools::pageSize(pdf.path, page);
-    QVERIFY2(qAbs(size.width() - 841.89) < 1 && qAbs(size.height() - 595.28) < 1, "A4 landscape");
 
-    // At 96 dpi one pixel is 15 twips.
-    const QImage image = pdftools::renderPage(pdf.path, page, 96);
-    const QPoint at(int(slotCentreTwips.x() / 15), int(slotCentreTwips.y() / 15));
-    QVERIFY2(near(image.pixelColor(at), slotColour(column, row)), qPrintable(describe(image, at)));
-    // The deed's left edge: 3 twips-pixels to its left lies the white gap between slots.
-    const int deedLeft = int((slotCentreTwips.x() - 100 * 15 * (page == 3 ? 6525.0 / 6300.0 : 16420.0 / 15840.0)) / 15);
-    QVERIFY(near(image.pixelColor(deedLeft + 3, at.y()), slotColour(column, row)));
-    QVERIFY(!near(image.pixelColor(deedLeft - 5, at.y()), slotColour(column, row)));
-}
+    void deedPagesFollowThePagePlan()
+    {
+        QFETCH(int, page);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(QPointF, slotCentreTwips);
+        PdfFile pdf;
+        pdf.writer->setPageOrientation(QPageLayout::Portrait);  // left in portrait by the user
+        {
+            PrinterPage printerPage(pdf.writer.get());
+            QVERIFY(PrintDeedSheets(printerPage, colouredSheet()));
+        }
+        pdf.close();
+        QCOMPARE(pdftools::pageCount(pdf.path), 3);
+        const QSizeF size = pdftools::pageSize(pdf.path, page);
+        QVERIFY2(qAbs(size.width() - 841.89) < 1 && qAbs(size.height() - 595.28) < 1, "A4 landscape");
 
-void TestPrinting::noAnswerPrintsNothing()
-{
-    QTemporaryDir folder;
-    Algemeen state;
-    state.Paths = folder.path();
-    ScriptedDialogs dialogs;
-    Main w(state, dialogs);
-    const QString out = folder.filePath("deeds.pdf");
-    w.printers().current().setOutputFileName(out);
-    dialogs.yesNoAnswers = {false};
-    w.menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
-    QCOMPARE(dialogs.asked, QStringList{"Print|Print 28 Eigendomsbewijzen op 3 pagina's (A4)"});
-    QVERIFY(!QFile::exists(out));
-}
+        // At 96 dpi one pixel is 15 twips.
+        const QImage image = pdftools::renderPage(pdf.path, page, 96);
+        const QPoint at(int(slotCentreTwips.x() / 15), int(slotCentreTwips.y() / 15));
+        QVERIFY2(near(image.pixelColor(at), slotColour(column, row)), qPrintable(describe(image, at)));
+        // The deed's left edge: 3 twips-pixels to its left lies the white gap between slots.
+        const int deedLeft = int((slotCentreTwips.x() - 100 * 15 * (page == 3 ? 6525.0 / 6300.0 : 16420.0 / 15840.0)) / 15);
+        QVERIFY(near(image.pixelColor(deedLeft + 3, at.y()), slotColour(column, row)));
+        QVERIFY(!near(image.pixelColor(deedLeft - 5, at.y()), slotColour(column, row)));
+    }
 
-void TestPrinting::deedSheetsThroughCups()
-{
-    REQUIRE_CUPS();
-    QTemporaryDir folder;
-    Algemeen state;
-    state.Paths = folder.path();
-    ScriptedDialogs dialogs;
-    Main w(state, dialogs);
-    state.pictures.EigenDomsPic = colouredSheet();
-    QVERIFY(w.printers().selectPrinter("PDF"));
-    w.printers().current().setPageOrientation(QPageLayout::Portrait);
-    const QDateTime start = QDateTime::currentDateTime();
-    dialogs.yesNoAnswers = {true};
-    w.menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
-    QCOMPARE(dialogs.asked.size(), 1);  // the question, and no failure message
+    void noAnswerPrintsNothing()
+    {
+        QTemporaryDir folder;
+        Algemeen state;
+        state.Paths = folder.path();
+        ScriptedDialogs dialogs;
+        Main w(state, dialogs);
+        const QString out = folder.filePath("deeds.pdf");
+        w.printers().current().setOutputFileName(out);
+        dialogs.yesNoAnswers = {false};
+        w.menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
+        QCOMPARE(dialogs.asked, QStringList{"Print|Print 28 Eigendomsbewijzen op 3 pagina's (A4)"});
+        QVERIFY(!QFile::exists(out));
+    }
 
-    const QStringList jobs = waitForNamedJobs(start, "Eigendomsbewijzen", 1);
-    QCOMPARE(jobs.size(), 1);
-    QCOMPARE(pdftools::pageCount(jobs[0]), 3);
-    // The queue may hand landscape sheets on as portrait paper with the content turned; either
-    // way the printed deeds must lie landscape: ten deeds 16420 twips wide by 10350 high.
-    const QImage page1 = pdftools::renderPage(jobs[0], 1, 48);
-    const QRect content = contentBox(page1, 12);
-    const QSizeF size = pdftools::pageSize(jobs[0], 1);
-    const double longSide = size.width() > size.height() ? content.width() : content.height();
-    const double shortSide = size.width() > size.height() ? content.height() : content.width();
-    QVERIFY2(qAbs(longSide / shortSide - 16420.0 / 10350.0) < 0.05,
-             qPrintable(QStringLiteral("content %1 x %2").arg(content.width()).arg(content.height())));
-    QVERIFY2(qAbs(longSide * 30 - 16420) < 300, "printed at its size");  // 48 dpi: 30 twips a pixel
-}
+    void deedSheetsThroughCups()
+    {
+        REQUIRE_CUPS();
+        QTemporaryDir folder;
+        Algemeen state;
+        state.Paths = folder.path();
+        ScriptedDialogs dialogs;
+        Main w(state, dialogs);
+        state.pictures.EigenDomsPic = colouredSheet();
+        QVERIFY(w.printers().selectPrinter("PDF"));
+        w.printers().current().setPageOrientation(QPageLayout::Portrait);
+        const QDateTime start = QDateTime::currentDateTime();
+        dialogs.yesNoAnswers = {true};
+        w.menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
+        QCOMPARE(dialogs.asked.size(), 1);  // the question, and no failure message
+
+        const QStringList jobs = waitForNamedJobs(start, "Eigendomsbewijzen", 1);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(pdftools::pageCount(jobs[0]), 3);
+        // The queue may hand landscape sheets on as portrait paper with the content turned; either
+        // way the printed deeds must lie landscape: ten deeds 16420 twips wide by 10350 high.
+        const QImage page1 = pdftools::renderPage(jobs[0], 1, 48);
+        const QRect content = contentBox(page1, 12);
+        const QSizeF size = pdftools::pageSize(jobs[0], 1);
+        const double longSide = size.width() > size.height() ? content.width() : content.height();
+        const double shortSide = size.width() > size.height() ? content.height() : content.width();
+        QVERIFY2(qAbs(longSide / shortSide - 16420.0 / 10350.0) < 0.05,
+                 qPrintable(QStringLiteral("content %1 x %2").arg(content.width()).arg(content.height())));
+        QVERIFY2(qAbs(longSide * 30 - 16420) < 300, "printed at its size");  // 48 dpi: 30 twips a pixel
+    }
+
+    void paperSizes()
+    {
+        SystemPrinters printers;
+        AAPrintPicture control(printers);
+        control.setPaperWidth(123);
+        control.setPaperHeight(456);
+        // Code 0 takes the user's size, 2 is A4; an unknown code leaves the arguments alone.
+        for (const auto &[code, width, height] : {std::tuple{0, 123, 456}, std::tuple{2, 210, 297}, std::tuple{4, -7, -8}}) {
+            control.setPaperSize(code);
+            qint16 w = -7, h = -8;
+            control.GetPaperWH(w, h);
+            QCOMPARE(QSize(w, h), QSize(width, height));
+        }
+    }
+
+    void alignment_data()
+    {
+        QTest::addColumn<int>("align");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QPoint>("offset");
+        // The program centres (4); an alignment it does not know puts the picture top left.
+        const QSize small(101, 51), large(301, 151);  // on a page of 200 x 100
+        QTest::newRow("4 small: odd leftover to the right and bottom") << 4 << small << QPoint(49, 24);
+        QTest::newRow("9 is top left") << 9 << small << QPoint(0, 0);
+        QTest::newRow("4 large: rounded down, cut off all round") << 4 << large << QPoint(-51, -26);
+    }
+
+    void alignment()
+    {
+        QFETCH(int, align);
+        QFETCH(QSize, picture);
+        QFETCH(QPoint, offset);
+        const QSize page(200, 100);
+        QCOMPARE(AlignedOffset(align, page, picture), offset);
+        PageLook look;
+        look.align = align;
+        look.showBorder = false;
+        look.backColor = QColor(0, 0, 255);
+        const QImage out = ComposePage(filled(picture.width(), picture.height(), Qt::red), page, look);
+        QCOMPARE(out.size(), page);
+        const QRect at(offset, picture);
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (out.pixelColor(x, y) != (at.contains(x, y) ? QColor(Qt::red) : QColor(0, 0, 255)))
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+    }
+
+    void stretchCoversPageButBorderKeepsPictureSize()
+    {
+        // A picture with a green left half and a red right half, stretched over the page.
+        QImage picture = filled(40, 20, Qt::red);
+        QPainter(&picture).fillRect(0, 0, 20, 20, Qt::green);
+        PageLook look;
+        look.align = 4;
+        look.stretch = true;
+        look.borderColor = QColor(255, 255, 0);
+        const QImage out = ComposePage(picture, QSize(200, 100), look);
+        QCOMPARE(out.pixelColor(0, 0), QColor(Qt::green));
+        QCOMPARE(out.pixelColor(99, 50), QColor(Qt::green));
+        QCOMPARE(out.pixelColor(100, 50), QColor(Qt::red));
+        QCOMPARE(out.pixelColor(199, 99), QColor(Qt::red));
+        // The border: the picture's own 40 x 20 at its centred place (80, 40), corners included.
+        for (const QPoint p : {QPoint(80, 40), QPoint(120, 40), QPoint(80, 60), QPoint(120, 60), QPoint(100, 40)})
+            QCOMPARE(out.pixelColor(p), QColor(255, 255, 0));
+        QCOMPARE(out.pixelColor(81, 41), QColor(Qt::green));
+        QCOMPARE(out.pixelColor(121, 61), QColor(Qt::red));
+    }
+
+    void previewFollowsPrinterMargins()
+    {
+        QTemporaryDir dir;
+        SystemPrinters printers;
+        toPdfFile(printers, dir.filePath("p.pdf"), QMarginsF(10, 20, 10, 20));
+        AAPrintPicture control(printers);
+        control.setPicture(filled(30, 30, Qt::red));
+        QSignalSpy spy(&control, &AAPrintPicture::MarginReaded);
+        const QImage page = control.GetPreview();
+        QCOMPARE(spy.count(), 1);
+        const PrinterMargins m = control.margins();
+        QCOMPARE(spy.at(0).at(0).toInt(), m.left);
+        QCOMPARE(spy.at(0).at(1).toInt(), m.top);
+        const double res = printers.current().resolution();
+        // The page layout keeps its margins in whole points.
+        QVERIFY(qAbs(m.left - 10 / 25.4 * res) < 10 && qAbs(m.right - 10 / 25.4 * res) < 10);
+        QVERIFY(qAbs(m.top - 20 / 25.4 * res) < 10 && qAbs(m.bottom - 20 / 25.4 * res) < 10);
+        QCOMPARE(page.size(), PagePictureSize(210, 297, m));
+        // Centred with its black border.
+        const QPoint at = AlignedOffset(4, page.size(), QSize(30, 30));
+        QCOMPARE(page.pixelColor(at), QColor(Qt::black));
+        QCOMPARE(page.pixelColor(at + QPoint(15, 15)), QColor(Qt::red));
+        QCOMPARE(page.pixelColor(0, 0), QColor(Qt::white));
+    }
+
+    void noCopiesPrintsNothing()
+    {
+        for (const qint16 copies : {0, -3}) {
+            QTemporaryDir dir;
+            SystemPrinters printers;
+            toPdfFile(printers, dir.filePath("p.pdf"));
+            AAPrintPicture control(printers);
+            control.setCopies(copies);
+            QVERIFY(control.PrintPicture());
+            QCOMPARE(control.jobsPrinted(), 0);
+            QVERIFY(!QFile::exists(dir.filePath("p.pdf")));
+        }
+    }
+
+    void impossiblePaperIsRefused_data()
+    {
+        QTest::addColumn<bool>("onCups");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("no width") << false << 0 << 297;
+        QTest::newRow("smaller than the PDF queue takes") << true << 5 << 5;
+    }
+
+    void impossiblePaperIsRefused()
+    {
+        QFETCH(bool, onCups);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QTemporaryDir dir;
+        SystemPrinters printers;
+        if (onCups) {
+            REQUIRE_CUPS();
+            QVERIFY(printers.selectPrinter("PDF"));
+        } else {
+            toPdfFile(printers, dir.filePath("p.pdf"));
+        }
+        AAPrintPicture control(printers);
+        control.setPaperSize(0);
+        control.setPaperWidth(qint16(width));
+        control.setPaperHeight(qint16(height));
+        QSignalSpy spy(&control, &AAPrintPicture::MarginReaded);
+        QVERIFY(!control.GetPrinterMargin());
+        QVERIFY(!control.lastError().isEmpty());
+        QVERIFY(control.GetPreview().isNull());
+        QVERIFY(!control.PrintPicture());
+        QCOMPARE(control.jobsPrinted(), 0);
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void everyCopyIsItsOwnJob()
+    {
+        REQUIRE_CUPS();
+        SystemPrinters printers;
+        AAPrintPicture control(printers);
+        control.setDefultPrinter("PDF");
+        control.setCopies(3);
+        control.setPicture(filled(100, 60, Qt::red));
+        control.setJobName("Drie kopieen");
+        const QDateTime start = QDateTime::currentDateTime();
+        QVERIFY2(control.PrintPicture(), qPrintable(control.lastError()));
+        QCOMPARE(control.jobsPrinted(), 3);
+        const QStringList jobs = waitForNamedJobs(start, "Drie_kopieen", 3);
+        QCOMPARE(jobs.size(), 3);
+        for (const QString &job : jobs)
+            QCOMPARE(pdftools::pageCount(job), 1);
+    }
+
+    void printerTakenAwayAfterChoosingIsReported()
+    {
+        REQUIRE_CUPS();
+        const QString name = "VastgoedTijdelijk";
+        if (QProcess::execute("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/", "-m",
+                                          "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
+            QSKIP("cannot add a printer to the CUPS server");
+        Window w;
+        const int index = w.form->CmbPrinter->findText(name);
+        QVERIFY(index > 0);
+        w.form->CmbPrinter->setCurrentIndex(index);
+        QCOMPARE(QProcess::execute("lpadmin", {"-x", name}), 0);
+        w.form->show();
+        QTest::mouseClick(w.form->PrintKnop, Qt::LeftButton);
+        QCOMPARE(w.dialogs.asked, QStringList{" Error|Geen printer aanwezig of offline"});
+        QVERIFY(w.form->isVisible());
+        QCOMPARE(w.form->AAPrintPicture1->jobsPrinted(), 0);
+        // The window stays usable: Cancel still closes it.
+        QTest::mouseClick(w.form->CancelKnop, Qt::LeftButton);
+        QVERIFY(!w.form->isVisible());
+        QCOMPARE(w.form->result(), int(QDialog::Rejected));
+    }
+
+    void sixSheetsThroughCups()
+    {
+        REQUIRE_CUPS();
+        Window w;
+        // Another window may have left the printer landscape: the board still prints upright.
+        w.printers.current().setPageOrientation(QPageLayout::Landscape);
+        w.form->CmbPrinter->setCurrentIndex(w.form->CmbPrinter->findText("PDF"));
+        w.form->show();
+        const QDateTime start = QDateTime::currentDateTime();
+        QTest::mouseClick(w.form->PrintKnop, Qt::LeftButton);
+        QVERIFY2(w.dialogs.asked.isEmpty(), qPrintable(w.dialogs.asked.join(", ")));
+        QCOMPARE(w.form->result(), int(QDialog::Accepted));
+        QCOMPARE(w.form->AAPrintPicture1->jobsPrinted(), 6);
+
+        const QStringList jobs = waitForNamedJobs(start, "Speelbord_", 6);
+        QCOMPARE(jobs.size(), 6);
+        const int dpi = 150;
+        std::array<QImage, 6> sheet;
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY2(jobs[i].contains(QStringLiteral("Speelbord_%1_van_6").arg(i + 1)), qPrintable(jobs[i]));
+            QCOMPARE(pdftools::pageCount(jobs[i]), 1);
+            const QSizeF size = pdftools::pageSize(jobs[i], 1);
+            QVERIFY(qAbs(size.width() - 595.3) < 2 && qAbs(size.height() - 841.9) < 2);
+            sheet[i] = pdftools::renderPage(jobs[i], 1, dpi);
+        }
+        // The PDF queue prints to the paper's edges: the page picture (794 x 1123 screen pixels) is
+        // the whole sheet, so the printed sheets join without trimming.
+        const PrinterMargins m = w.form->AAPrintPicture1->margins();
+        QCOMPARE(m.left + m.top + m.right + m.bottom, 0);
+        const QSize pagePx = PagePictureSize(210, 297, m);
+        const QRectF page(0, 0, pagePx.width() * dpi / 96.0, pagePx.height() * dpi / 96.0);
+        const double fx = page.width() / 900.0, fy = page.height() / 1270.0;  // rendered pixels a sheet pixel
+        auto at = [](double found, double want) { return qAbs(found - want) <= 2.5; };
+
+        // The board's top left on sheet 1 at (260, 180), its bottom right on sheet 6 at (640, 1090) of
+        // the sheet's 900 x 1270; towards the seams it runs on to the page picture's edges.
+        const QRect first = contentBox(sheet[0], 55), last = contentBox(sheet[5], 55);
+        const QPointF topLeft(260 * fx, 180 * fy), bottomRight(640 * fx, 1090 * fy);
+        QVERIFY2(at(first.left(), topLeft.x()) && at(first.top(), topLeft.y()),
+                 qPrintable(QStringLiteral("board top left at %1,%2").arg(first.left()).arg(first.top())));
+        QVERIFY2(at(last.right() + 1, bottomRight.x()) && at(last.bottom() + 1, bottomRight.y()),
+                 qPrintable(QStringLiteral("board bottom right at %1,%2").arg(last.right() + 1).arg(last.bottom() + 1)));
+        QVERIFY(at(first.right() + 1, page.right()) && at(first.bottom() + 1, page.bottom()));
+        QVERIFY(at(last.left(), 0) && at(last.top(), 0));
+
+        // Neighbours continue each other: the red bands run on across every seam, no gap, no
+        // overlap, no slip. Two pixels in from each printed edge (clear of the edge's blending)
+        // the bands lie 2 + 1 + 2 rendered pixels apart along the seam, as anywhere on the board;
+        // one sheet pixel of gap or overlap would move them 1.5 rendered pixels.
+        const int in = 2, apart = 2 * in + 1;
+        const QRect middleTop = contentBox(sheet[1], 55), middleBottom = contentBox(sheet[4], 55);
+        const int lastX = middleTop.right() - in, firstX = middleTop.left() + in;
+        const int lastY = middleTop.bottom() - in, firstY = middleBottom.top() + in;
+        auto continues = [&](const QList<int> &a, const QList<int> &b, const QString &seam) {
+            QVERIFY2(a.size() > 10 && a.size() == b.size(), qPrintable(seam));
+            QList<int> diffs;
+            for (int i = 0; i < a.size(); ++i)
+                diffs << a[i] - b[i];
+            std::sort(diffs.begin(), diffs.end());
+            const int median = diffs[diffs.size() / 2];
+            QVERIFY2(qAbs(median - apart) <= 1 && diffs.first() >= apart - 2 && diffs.last() <= apart + 2,
+                     qPrintable(QStringLiteral("%1: band edges %2 to %3 apart, median %4, want %5")
+                                    .arg(seam).arg(diffs.first()).arg(diffs.last()).arg(median).arg(apart)));
+        };
+        for (int left : {0, 1, 3, 4}) {
+            const int y0 = left < 3 ? int(topLeft.y()) + 4 : firstY;
+            const int y1 = left < 3 ? lastY : int(bottomRight.y()) - 4;
+            continues(bandEdges(sheet[left], QPoint(lastX, y0), QPoint(0, 1), y1 - y0),
+                      bandEdges(sheet[left + 1], QPoint(firstX, y0), QPoint(0, 1), y1 - y0),
+                      QStringLiteral("sheets %1 and %2").arg(left + 1).arg(left + 2));
+        }
+        for (int top : {0, 1, 2}) {
+            const int x0 = top == 0 ? int(topLeft.x()) + 4 : firstX;
+            const int x1 = top == 2 ? int(bottomRight.x()) - 4 : lastX;
+            continues(bandEdges(sheet[top], QPoint(x0, lastY), QPoint(1, 0), x1 - x0),
+                      bandEdges(sheet[top + 3], QPoint(x0, firstY), QPoint(1, 0), x1 - x0),
+                      QStringLiteral("sheets %1 and %2").arg(top + 1).arg(top + 4));
+        }
+    }
+
+    // "Ware grootte met plakranden": one job of seven pages, each part of the board where the
+    // layout puts it on the paper, whatever the printer's margins.
+    void trueSizeThroughCups()
+    {
+        REQUIRE_CUPS();
+        Window w;
+        w.form->CmbPrinter->setCurrentIndex(w.form->CmbPrinter->findText("PDF"));
+        w.form->ChkWareGrootte->setChecked(true);
+        w.state.pictures.Speelbord.fill(QColor(40, 160, 90));
+        const QDateTime start = QDateTime::currentDateTime();
+        QTest::mouseClick(w.form->PrintKnop, Qt::LeftButton);
+        QVERIFY2(w.dialogs.asked.isEmpty(), qPrintable(w.dialogs.asked.join(", ")));
+        QCOMPARE(w.form->result(), int(QDialog::Accepted));
+        const QStringList jobs = waitForNamedJobs(start, "Speelbord_ware_grootte", 1);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(pdftools::pageCount(jobs[0]), 7);
+        const int dpi = 100;
+        for (int page : {2, 7}) {
+            QVERIFY(pdftools::isA4Portrait(jobs[0], page));
+            const AssemblyTile tile = AssemblyTiles()[page - 2];
+            const QImage sheet = pdftools::renderPage(jobs[0], page, dpi);
+            QRect box;
+            for (int y = 0; y < sheet.height(); ++y)
+                for (int x = 0; x < sheet.width(); ++x)
+                    if (near(sheet.pixelColor(x, y), QColor(40, 160, 90), 40))
+                        box |= QRect(x, y, 1, 1);
+            const QRectF want(tile.paper.topLeft() * dpi / 25.4, tile.paper.size() * dpi / 25.4);
+            QVERIFY2(qAbs(box.left() - want.left()) <= 2 && qAbs(box.top() - want.top()) <= 2
+                         && qAbs(box.right() + 1 - want.right()) <= 2 && qAbs(box.bottom() + 1 - want.bottom()) <= 2,
+                     qPrintable(QStringLiteral("page %1: board at %2,%3 to %4,%5").arg(page).arg(box.left())
+                                    .arg(box.top()).arg(box.right() + 1).arg(box.bottom() + 1)));
+        }
+    }
+
+};
 
 QTEST_MAIN(TestPrinting)
 #include "test_printing.moc"

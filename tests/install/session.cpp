@@ -15,41 +15,39 @@ class Session : public QObject
 {
     Q_OBJECT
 private slots:
-    void saveAndOpenAgain();
-};
-
-void Session::saveAndOpenAgain()
-{
-    const QString programDir = qEnvironmentVariable("VASTGOED_PROGRAM_DIR");
-    if (programDir.isEmpty())
-        QSKIP("VASTGOED_PROGRAM_DIR names no program");
-    const ProgramPaths paths = ProgramPaths::ForExecutable(programDir);
-    QVERIFY(paths.makeUserFolders());
+    void saveAndOpenAgain()
     {
+        const QString programDir = qEnvironmentVariable("VASTGOED_PROGRAM_DIR");
+        if (programDir.isEmpty())
+            QSKIP("VASTGOED_PROGRAM_DIR names no program");
+        const ProgramPaths paths = ProgramPaths::ForExecutable(programDir);
+        QVERIFY(paths.makeUserFolders());
+        {
+            Algemeen state;
+            state.Paths = paths;
+            ScriptedDialogs dialogs;
+            Main main(state, dialogs);
+            main.AnimateSave = false;
+            state.project.Board[21].Street = QStringLiteral("Thuisstraat");
+            MarkDesignChanged(state);
+            dialogs.textAnswers.push_back(QStringLiteral("Thuis"));
+            main.menuAction("Bestand/Project Opslaan")->trigger();
+            QVERIFY2(QFileInfo::exists(QDir(paths.projectsFolder()).filePath("Thuis.vgd")),
+                     qPrintable(dialogs.asked.join('\n')));
+        }
         Algemeen state;
         state.Paths = paths;
         ScriptedDialogs dialogs;
         Main main(state, dialogs);
-        main.AnimateSave = false;
-        state.project.Board[21].Street = QStringLiteral("Thuisstraat");
-        MarkDesignChanged(state);
-        dialogs.textAnswers.push_back(QStringLiteral("Thuis"));
-        main.menuAction("Bestand/Project Opslaan")->trigger();
-        QVERIFY2(QFileInfo::exists(QDir(paths.projectsFolder()).filePath("Thuis.vgd")),
-                 qPrintable(dialogs.asked.join('\n')));
+        Openform form(state, dialogs);
+        const auto found = form.List1->findItems(QStringLiteral("Thuis"), Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        form.List1->setCurrentItem(found[0]);
+        emit form.List1->itemDoubleClicked(found[0]);
+        QCOMPARE(state.project.Board[21].Street, QStringLiteral("Thuisstraat"));
+        QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join('\n')));
     }
-    Algemeen state;
-    state.Paths = paths;
-    ScriptedDialogs dialogs;
-    Main main(state, dialogs);
-    Openform form(state, dialogs);
-    const auto found = form.List1->findItems(QStringLiteral("Thuis"), Qt::MatchExactly);
-    QCOMPARE(found.size(), 1);
-    form.List1->setCurrentItem(found[0]);
-    emit form.List1->itemDoubleClicked(found[0]);
-    QCOMPARE(state.project.Board[21].Street, QStringLiteral("Thuisstraat"));
-    QVERIFY2(dialogs.asked.isEmpty(), qPrintable(dialogs.asked.join('\n')));
-}
+};
 
 QTEST_MAIN(Session)
 #include "session.moc"

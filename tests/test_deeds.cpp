@@ -1,0 +1,517 @@
+// The title deeds: the amounts and the deed as drawn, the rent factors and the deed designer
+// with its sweep into the sheet.
+#include "app/algemeen.h"
+#include "app/defaultcontent.h"
+#include "app/settingsfile.h"
+#include "app/startup.h"
+#include "deeds/configform.h"
+#include "deeds/deeddrawing.h"
+#include "deeds/deedsheet.h"
+#include "deeds/eigendomform.h"
+#include "deeds/rentfactors.h"
+#include "scripteddialogs.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace {
+const QColor background(225, 239, 217);
+
+QStringList texts(const QList<AmountRow> &rows)
+{
+    QStringList list;
+    for (const AmountRow &r : rows)
+        list << r.text;
+    return list;
+}
+
+QStringList euros(std::initializer_list<const char *> numbers)
+{
+    QStringList list;
+    for (const char *n : numbers)
+        list << QString::fromUtf8("€ ") + QLatin1String(n) + QStringLiteral(",-");
+    return list;
+}
+
+QImage streetDeed(int n, float base, const QString &name = QString(), const QString &city = QString())
+{
+    Algemeen state;
+    LoadDefaultContent(state);
+    QImage deed = NewDeedCanvas();
+    DrawStreetDeed(deed, n, name.isNull() ? state.project.Board[n].Street : name,
+                   city.isNull() ? state.project.Board[n].City : city, state.squareColour[n], base,
+                   DefaultRentFactors());
+    return deed;
+}
+
+const QRect streetColumnTop(QPoint(118, 68), QPoint(197, 173));
+const QRect streetColumnBottom(QPoint(118, 181), QPoint(197, 274));
+const QColor sheetColour(250, 250, 240);
+
+// The default design with a blank sheet of a colour of its own.
+struct Design {
+    Algemeen state;
+    explicit Design(int square)
+    {
+        LoadDefaultContent(state);
+        state.RentFactors = DefaultRentFactors();
+        state.CurrentSquare = square;
+        state.pictures.EigenDomsPic = QImage(1476, 1176, QImage::Format_RGB32);
+        state.pictures.EigenDomsPic.fill(sheetColour);
+        state.pictures.TreinPic = QImage(160, 30 * 135, QImage::Format_RGB32);
+        state.pictures.TreinPic.fill(QColor(90, 60, 30));
+    }
+    const BoardSquare &square() const { return state.project.Board[state.CurrentSquare]; }
+};
+
+QImage streetDeed(const Algemeen &state, int n, float base)
+{
+    QImage deed = NewDeedCanvas();
+    DrawStreetDeed(deed, n, state.project.Board[n].Street, state.project.Board[n].City,
+                   state.squareColour[n], base, state.RentFactors);
+    return deed;
+}
+
+QImage slotOf(const QImage &sheet, int n) { return sheet.copy(QRect(*DeedSheetSlot(n), QSize(200, 280))); }
+
+const QString euro = QString::fromUtf8("€");
+}
+
+class TestDeeds : public QObject
+{
+    Q_OBJECT
+private slots:
+    void amountText_data()
+    {
+        QTest::addColumn<float>("amount");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("22") << 22.0f << "22";
+        QTest::newRow("2.4") << float(12.0 / 5.0) << "2.4";
+        QTest::newRow("0.5 without leading 0") << 0.5f << ".5";
+        QTest::newRow("-0.5") << -0.5f << "-.5";
+        QTest::newRow("-0") << -0.0f << "0";
+        QTest::newRow("9999999 still plain") << 9999999.0f << "9999999";
+        QTest::newRow("1E7 in exponent form") << 1e7f << "1E+07";
+        QTest::newRow("12345678") << 12345678.0f << "1.234568E+07";
+        QTest::newRow("7 digits rounded") << 1234567.8f << "1234568";
+        QTest::newRow("0.1f x 3") << *DeedAmount(0.1f, 3) << ".3";
+        QTest::newRow("largest float") << FLT_MAX << "3.402823E+38";
+    }
+
+    void amountText()
+    {
+        QFETCH(float, amount);
+        QFETCH(QString, text);
+        QCOMPARE(AmountNumber(amount), text);
+        // A Dutch user's locale changes nothing: always a point, never a comma.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+        const QString shown = AmountText(amount);
+        QLocale::setDefault(before);
+        QCOMPARE(shown, QString::fromUtf8("€ ") + text + QStringLiteral(",-"));
+    }
+
+    void amountRows()
+    {
+        QCOMPARE(texts(DeedAmountRows(DeedMode::Street, 22.0f, DefaultRentFactors())),
+                 euros({"22", "110", "330", "660", "1320", "1650", "220", "220", "154"}));
+        QCOMPARE(texts(DeedAmountRows(DeedMode::Station, 40.0f, DefaultRentFactors())), euros({"40", "80", "160", "320", "160"}));
+        // A fractional base: 2.4 x 75 = 180, and a changed factor is used.
+        const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, float(12.0 / 5.0), DefaultRentFactors());
+        QCOMPARE(rows[0].text, QString::fromUtf8("€ 2.4,-"));
+        QCOMPARE(rows[5].text, QString::fromUtf8("€ 180,-"));
+        FactorTable five = DefaultRentFactors();
+        five[1] = 5;
+        QCOMPARE(DeedAmountRows(DeedMode::Street, float(12.0 / 5.0), five)[1].text, QString::fromUtf8("€ 12,-"));
+    }
+
+    void streetDeedLayout()
+    {
+        const QImage deed = streetDeed(1, 44.0f);
+        QCOMPARE(deed.size(), QSize(200, 280));
+        const QColor black(Qt::black), red(255, 0, 0);  // square 1's group is red
+        const QList<QPair<QPoint, QColor>> pixels = {
+            {{0, 0}, black},        {{2, 2}, red},          {{100, 60}, black}, {{100, 62}, background},
+            {{199, 279}, black},    {{197, 277}, background}, {{8, 177}, black}, {{7, 177}, background}};
+        for (const auto &[at, colour] : pixels)
+            QVERIFY2(deed.pixelColor(at) == colour, qPrintable(describe(deed, at)));
+
+        // A short name is centred; a long one is cut at the frame.
+        const QRect nameRow(QPoint(2, 8), QPoint(197, 27));
+        const auto [left, right] = inkColumns(streetDeed(1, 20.0f, "Ab", ""), nameRow, red);
+        QVERIFY(left > 80 && right < 120 && qAbs((left + right) - 200) <= 4);
+        QCOMPARE(inkColumns(streetDeed(1, 20.0f, QString(40, QLatin1Char('W')), ""), nameRow, red), qMakePair(2, 197));
+
+        // Every amount ends at 185..190; nothing right of 190.
+        const QImage amounts = streetDeed(3, 22.0f);
+        for (int y : {70, 87, 104, 121, 138, 155, 185, 219, 253}) {
+            const auto [l, r] = inkColumns(amounts, QRect(118, y, 80, 15), background);
+            QVERIFY2(l > 118 && r >= 185 && r <= 190, qPrintable(QString("row %1 ends at %2").arg(y).arg(r)));
+        }
+        QVERIFY(!inkIn(amounts, QRect(QPoint(191, 68), QPoint(197, 173)), background));
+    }
+
+    void nameColour()
+    {
+        // Name and city white on the dark groups (square 21), black on the light ones; amounts black.
+        for (const int square : {21, 1, 36}) {
+            const QImage deed = streetDeed(square, 20.0f);
+            const QColor text = square == 21 ? Qt::white : Qt::black;
+            const QColor other = square == 21 ? Qt::black : Qt::white;
+            QVERIFY(pixelsOf(deed, QRect(QPoint(2, 8), QPoint(197, 27)), text) > 20);
+            QVERIFY(pixelsOf(deed, QRect(QPoint(2, 30), QPoint(197, 52)), text) > 20);
+            QCOMPARE(pixelsOf(deed, QRect(QPoint(2, 8), QPoint(197, 27)), other), 0);
+            int dark = 0;  // dark, whatever the smoothing of the glyph edges
+            for (int y = streetColumnTop.top(); y <= streetColumnTop.bottom(); ++y)
+                for (int x = streetColumnTop.left(); x <= streetColumnTop.right(); ++x)
+                    dark += deed.pixelColor(x, y).value() < 90;
+            QVERIFY(dark > 20);
+            QCOMPARE(pixelsOf(deed, streetColumnTop, Qt::white), 0);
+        }
+    }
+
+    void overflowingAmountShowsNoAmount()
+    {
+        QVERIFY(!DeedAmount(1e38f, 75).has_value());
+        QVERIFY(!DeedAmount(-1e38f, 75).has_value());
+        QVERIFY(DeedAmount(1e38f, 2).has_value());
+        QCOMPARE(*DeedAmount(1e38f, 0), 0.0f);
+        const QList<AmountRow> rows = DeedAmountRows(DeedMode::Street, 1e37f, DefaultRentFactors());
+        QCOMPARE(rows[1].text, QString::fromUtf8("€ 5E+37,-"));  // x 5 still fits
+        QVERIFY(rows[4].text.isEmpty());                         // x 60 does not
+        QCOMPARE(rows[8].text, QString::fromUtf8("€ 7E+37,-"));
+
+        QImage deed = streetDeed(24, 20.0f);
+        DrawDeedAmounts(deed, DeedMode::Street, 1e37f, DefaultRentFactors());
+        // Rows 138 and 155 (x 60, 75) overflow: nothing there, not even the old amounts.
+        QVERIFY(!inkIn(deed, QRect(QPoint(118, 138), QPoint(197, 170)), background));
+        QVERIFY(inkIn(deed, QRect(QPoint(118, 121), QPoint(197, 135)), background));  // x 30 fits
+        QVERIFY(inkIn(deed, QRect(QPoint(118, 70), QPoint(197, 84)), background));
+        QVERIFY(inkIn(deed, QRect(QPoint(118, 253), QPoint(197, 268)), background));
+        // A base beyond a float leaves the whole column empty.
+        DrawDeedAmounts(deed, DeedMode::Street, std::numeric_limits<float>::infinity(), DefaultRentFactors());
+        QVERIFY(!inkIn(deed, streetColumnTop, background));
+        QVERIFY(!inkIn(deed, streetColumnBottom, background));
+    }
+
+    void stationDeeds()
+    {
+        // Pictures 0 and 29 of the strip, exactly in 21..180 x 35..169; no colour band on a station.
+        for (int image : {0, 29}) {
+            QImage deed = NewDeedCanvas();
+            DrawStationDeed(deed, "Station Noord", stationStripOfColours(), image, 40.0f, DefaultRentFactors());
+            QCOMPARE(pixelsOf(deed, QRect(21, 35, 160, 135), stationColour(image)), 160 * 135);
+            for (const QPoint p : {QPoint(20, 35), QPoint(181, 100), QPoint(100, 170), QPoint(5, 5)})
+                QCOMPARE(deed.pixelColor(p), background);
+            QCOMPARE(deed.pixelColor(1, 1), QColor(Qt::black));
+        }
+        // Redrawing the amounts for a new base touches only the amount column.
+        QImage deed = NewDeedCanvas();
+        DrawStationDeed(deed, "Station Oost", stationStripOfColours(), 1, 100000.0f, DefaultRentFactors());
+        QImage fresh = NewDeedCanvas();
+        DrawStationDeed(fresh, "Station Oost", stationStripOfColours(), 1, 40.0f, DefaultRentFactors());
+        DrawDeedAmounts(deed, DeedMode::Station, 40.0f, DefaultRentFactors());
+        QCOMPARE(deed, fresh);
+    }
+
+    void utilityDeeds()
+    {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(QColor(10, 20, 200));
+        QImage water = NewDeedCanvas();
+        DrawUtilityDeed(water, UtilityDeed::WaterWorks, picture);
+        QImage power = NewDeedCanvas();
+        DrawUtilityDeed(power, UtilityDeed::Electricity, picture);
+
+        // "Huur" at y 166 is written over the bottom rows of the picture.
+        QCOMPARE(pixelsOf(water, QRect(21, 35, 160, 131), QColor(10, 20, 200)), 160 * 131);
+        QCOMPARE(water.pixelColor(180, 169), QColor(10, 20, 200));
+        QCOMPARE(water.pixelColor(20, 100), background);
+        QCOMPARE(pixelsOf(power, QRect(30, 30, 135, 136), QColor(10, 20, 200)), 135 * 136);
+        QCOMPARE(power.pixelColor(164, 169), QColor(10, 20, 200));
+        QCOMPARE(power.pixelColor(29, 100), background);
+        QCOMPARE(power.pixelColor(165, 100), background);
+        // The titles differ; below the pictures the two deeds are the same.
+        QVERIFY(water.copy(0, 8, 200, 20) != power.copy(0, 8, 200, 20));
+        QCOMPARE(water.copy(0, 171, 200, 109), power.copy(0, 171, 200, 109));
+        // A missing picture leaves its place blank.
+        QImage none = NewDeedCanvas();
+        DrawUtilityDeed(none, UtilityDeed::WaterWorks, QImage());
+        QCOMPARE(none.pixelColor(100, 100), background);
+    }
+
+    void baseFromTheMainWindowAmount_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("boxText");
+        QTest::addColumn<float>("base");
+        QTest::newRow("€ 110,-") << euro + " 110,-" << "22" << 22.0f;
+        QTest::newRow("€ 1.000,-") << euro + " 1.000,-" << "0.2" << 0.2f;
+        QTest::newRow("no number") << euro + " veel,-" << "0" << 0.0f;
+    }
+
+    void baseFromTheMainWindowAmount()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, boxText);
+        QFETCH(float, base);
+        Design d(3);
+        EigendomForm form(d.state, d.square().Street, d.square().City, amount);
+        QCOMPARE(form.Combo1->currentText(), boxText);
+        QCOMPARE(d.state.DeedBaseRent, base);
+        QCOMPARE(form.deed(), streetDeed(d.state, 3, base));
+    }
+
+    void baseRentBoxRedrawsTheAmounts()
+    {
+        Design d(24);
+        EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+        // A base beyond a float is refused: the amounts column stays empty.
+        form.Combo1->setEditText("1E+40");
+        QCOMPARE(d.state.DeedBaseRent, 20.0f);  // the base in force stays
+        QVERIFY(!inkIn(form.deed(), QRect(QPoint(118, 68), QPoint(197, 173)), background));
+        QVERIFY(!inkIn(form.deed(), QRect(QPoint(118, 181), QPoint(197, 274)), background));
+        QVERIFY(inkIn(form.deed(), QRect(10, 70, 100, 15), background));  // the fixed texts stay
+
+        // A main-window amount beyond a float opens with an empty column and no crash.
+        Design e(24);
+        EigendomForm big(e.state, e.square().Street, e.square().City, euro + " 1E+45,-");
+        QVERIFY(!inkIn(big.deed(), QRect(QPoint(118, 68), QPoint(197, 173)), background));
+
+        // Exactly the deed drawn afresh with the new base, shown as drawn; the comma ends the number.
+        form.Combo1->setEditText("2,4");
+        QCOMPARE(d.state.DeedBaseRent, 2.0f);
+        QCOMPARE(form.deed(), streetDeed(d.state, 24, 2.0f));
+        QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32), form.deed());
+    }
+
+    void stationAndUtilityDeeds()
+    {
+        Design d(14);
+        EigendomForm station(d.state, "Station Oost", "", euro + " 200,-");
+        QImage expected = NewDeedCanvas();
+        station.Combo1->setEditText("25");
+        DrawStationDeed(expected, "Station Oost", d.state.pictures.TreinPic, 0, 25.0f, d.state.RentFactors);
+        QCOMPARE(station.deed(), expected);
+
+        // The water works deed has no rent to set: its box is hidden, the picture comes from the editor.
+        Design w(8);
+        QImage picture(30, 30, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        EigendomForm water(w.state, "", "", euro + " 150,-", picture);
+        water.show();
+        QVERIFY(!water.Combo1->isVisible());
+        QVERIFY(!water.Label12->isVisible());
+        expected = NewDeedCanvas();
+        DrawUtilityDeed(expected, UtilityDeed::WaterWorks, picture);
+        QCOMPARE(water.deed(), expected);
+    }
+
+    void slotCorners_data()
+    {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QPoint>("corner");
+        QTest::newRow("square 1") << 1 << QPoint(9, 9);
+        QTest::newRow("square 36") << 36 << QPoint(1269, 879);
+    }
+
+    void slotCorners()
+    {
+        QFETCH(int, square);
+        QFETCH(QPoint, corner);
+        Design d(square);
+        EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+        form.show();
+        QVERIFY(!d.state.UnsavedChanges);
+        QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+        const QImage &sheet = d.state.pictures.EigenDomsPic;
+        QVERIFY(d.state.UnsavedChanges);
+        QCOMPARE(sheet.pixelColor(corner), QColor(Qt::black));  // the deed's frame
+        QCOMPARE(sheet.pixelColor(corner - QPoint(1, 1)), sheetColour);
+        QCOMPARE(sheet.pixelColor(corner + QPoint(200, 280)), sheetColour);
+        QCOMPARE(sheet.copy(QRect(corner, QSize(200, 280))), form.deed());
+        QVERIFY(form.isVisible());  // the window stays open
+        QVERIFY(form.SaveKnop->isEnabled());
+        QVERIFY(form.Line1->isHidden());
+    }
+
+    void exitDuringTheSweepClosesWholly()
+    {
+        Design d(21);
+        EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+        form.show();
+        bool sweepingWhenExit = false;
+        int lineRowAtExit = -1;
+        QTimer::singleShot(200, &form, [&] {
+            sweepingWhenExit = form.sweeping();
+            lineRowAtExit = form.Line1->y();
+            QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+        });
+        QTest::mouseClick(form.SaveKnop, Qt::LeftButton);  // returns when the sweep ends
+        QVERIFY(sweepingWhenExit);
+        QVERIFY(lineRowAtExit > 0 && lineRowAtExit < 278);
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.sweeping());
+        QVERIFY(form.Line1->isHidden());
+        QVERIFY(form.SaveKnop->isEnabled());
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 21), form.deed());
+        QCOMPARE(pixelsOf(d.state.pictures.EigenDomsPic, QRect(219, 589, 200, 280), QColor(255, 0, 0)), 0);
+    }
+
+    void baseChangeDuringTheSweepLeavesThePastedDeed()
+    {
+        Design d(21);
+        EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+        form.show();
+        const QImage pasted = form.deed();
+        bool okDisabled = false;
+        QTimer::singleShot(200, &form, [&] {
+            okDisabled = !form.SaveKnop->isEnabled();
+            form.Combo1->setEditText("77");
+        });
+        QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+        QVERIFY(okDisabled);
+        QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 21), pasted);
+        QCOMPARE(form.deed(), streetDeed(d.state, 21, 77.0f));
+        QVERIFY(form.isVisible());
+        QVERIFY(form.SaveKnop->isEnabled());
+    }
+
+    void pasteOnAMissingSheetKeepsTheDeed()
+    {
+        Design d(36);
+        d.state.pictures.EigenDomsPic = QImage();  // Data-2 could not be loaded
+        EigendomForm form(d.state, d.square().Street, d.square().City, d.square().Amount);
+        form.show();
+        QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+        QCOMPARE(d.state.pictures.EigenDomsPic.size(), QSize(1476, 1176));
+        QCOMPARE(slotOf(d.state.pictures.EigenDomsPic, 36), form.deed());
+    }
+
+    // Plain cases (letters after digits, a comma, a blank inside) are typed into the factor window below.
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("tabs and line feeds") << " \t1\n000 " << 1000.0;
+        QTest::newRow("exponent D") << "1D2" << 100.0;
+        QTest::newRow("exponent lower case, negative") << "25e-1" << 2.5;
+        QTest::newRow("exponent letter without digits") << "3E+" << 3.0;
+        QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
+        QTest::newRow("octal stops at 8") << "&O178" << 15.0;
+        QTest::newRow("ampersand alone") << "&X1" << 0.0;
+        QTest::newRow("sign without digits") << "-" << 0.0;
+        QTest::newRow("point first") << ".5" << 0.5;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("beyond a double") << "1E999" << inf;
+        QTest::newRow("long digits beyond a double") << QString(400, QLatin1Char('9')) << inf;
+        QTest::newRow("below a double") << "1E-999" << 0.0;
+        QTest::newRow("many leading zeros below a double") << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
+    }
+
+    void leadingNumber()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(LeadingNumber(text), value);
+    }
+
+    void factorFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint32>("stored");
+        QTest::addColumn<bool>("clamped");
+        QTest::newRow("7.5 to even") << "7.5" << 8 << false;
+        QTest::newRow("-2.5 to even") << "-2.5" << -2 << false;
+        QTest::newRow("largest") << "2147483647" << 2147483647 << false;
+        QTest::newRow("smallest") << "-2147483648" << qint32(-2147483647 - 1) << false;
+        QTest::newRow("one beyond") << "2147483648" << 2147483647 << true;
+        QTest::newRow("half beyond rounds out") << "2147483647.5" << 2147483647 << true;
+        QTest::newRow("1E40") << "1E40" << 2147483647 << true;
+        QTest::newRow("&HFFFFFFFFF") << "&HFFFFFFFFF" << 2147483647 << true;
+        QTest::newRow("beyond a double") << "1E999" << 2147483647 << true;
+    }
+
+    void factorFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint32, stored);
+        QFETCH(bool, clamped);
+        bool wasClamped = !clamped;
+        QCOMPARE(FactorFromText(text, &wasClamped), stored);
+        QCOMPARE(wasClamped, clamped);
+    }
+
+    void okStoresWhatTheBoxesHold()
+    {
+        Algemeen state;
+        state.RentFactors = {0, 1, -2, 3, 100, 250, 0, 7, 8, 9, 10, 2147483647, -2147483647 - 1};
+        ScriptedDialogs dialogs;
+        ConfigForm form(state, dialogs);
+        QTest::mouseClick(form.ExitKnop, Qt::LeftButton);  // untouched boxes give back what they showed
+        QCOMPARE(form.result(), int(QDialog::Accepted));
+        QCOMPARE(state.RentFactors, (std::array<qint32, FactorSlots>{0, 1, -2, 3, 100, 250, 0, 7, 8, 9, 10, 2147483647, -2147483647 - 1}));
+        QVERIFY(dialogs.asked.isEmpty());
+
+        ConfigForm again(state, dialogs);
+        const QStringList typed = {"12abc", "99999999999", "7,9", "7.9", "2.5", "6.5", "-1E40", "1E1", "&HFF", "&O17", "-3", ""};
+        for (int i = 1; i <= 12; ++i)
+            again.Combo1[i]->setEditText(typed[i - 1]);
+        QTest::mouseClick(again.ExitKnop, Qt::LeftButton);
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        // Beyond 32 bits is clamped, and the message names the boxes.
+        QCOMPARE(state.RentFactors, (std::array<qint32, FactorSlots>{0, 12, 2147483647, 7, 8, 2, 6, qint32(-2147483647 - 1), 10, 255, 15, -3, 0}));
+        QCOMPARE(dialogs.asked.size(), 1);
+        QVERIFY(dialogs.asked.first().contains("2, 7"));
+    }
+
+    void resetThenCancelKeepsTheDefaults()
+    {
+        Algemeen state;
+        state.RentFactors = {0, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9};
+        ScriptedDialogs dialogs;
+        ConfigForm form(state, dialogs);
+        form.Combo1[3]->setEditText("77");
+        QTest::mouseClick(form.ResetKnop, Qt::LeftButton);
+        QCOMPARE(form.Combo1[3]->currentText(), QStringLiteral("30"));
+        QTest::mouseClick(form.CancelKnop, Qt::LeftButton);
+        QCOMPARE(form.result(), int(QDialog::Rejected));
+        QCOMPARE(state.RentFactors, DefaultRentFactors());
+    }
+
+    void factorsSurviveARestart()
+    {
+        QTemporaryDir folder;
+        Algemeen first;
+        first.Paths = folder.path();
+        LoadStartState(first);
+        ScriptedDialogs dialogs;
+        {
+            ConfigForm form(first, dialogs);
+            form.Combo1[1]->setEditText("6");
+            form.Combo1[12]->setEditText("-11");
+            QTest::mouseClick(form.ExitKnop, Qt::LeftButton);
+        }
+        QVERIFY(WriteSettingsFile(first.settingsPath(), first));  // what closing the program does
+
+        Algemeen second;
+        second.Paths = folder.path();
+        QVERIFY(LoadStartState(second));
+        QCOMPARE(second.RentFactors[1], 6);
+        QCOMPARE(second.RentFactors[12], -11);
+        QCOMPARE(second.RentFactors, first.RentFactors);
+    }
+
+};
+
+QTEST_MAIN(TestDeeds)
+#include "test_deeds.moc"
