@@ -20,19 +20,7 @@ bool boardPixel(QRgb c)
     return qMax(qRed(c), qMax(qGreen(c), qBlue(c))) - qMin(qRed(c), qMin(qGreen(c), qBlue(c))) > 40;
 }
 
-QRect boardBox(const QImage &page)
-{
-    int left = page.width(), right = -1, top = page.height(), bottom = -1;
-    for (int y = 0; y < page.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(page.constScanLine(y));
-        for (int x = 0; x < page.width(); ++x)
-            if (boardPixel(row[x])) {
-                left = qMin(left, x), right = qMax(right, x);
-                top = qMin(top, y), bottom = qMax(bottom, y);
-            }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
+QRect boardBox(const QImage &page) { return boxWhere(page, page.rect(), boardPixel); }
 
 // Mean difference per channel between two equally sized areas.
 double difference(const QImage &a, const QRect &ra, const QImage &b, const QRect &rb)

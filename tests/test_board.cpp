@@ -1,17 +1,12 @@
 // The board: composing a square and placing it, the artwork's places, and the main window
 // with its square editor, settings window, information bar, number strips, start and close.
-#include "app/algemeen.h"
 #include "app/dateline.h"
-#include "app/defaultcontent.h"
-#include "app/mainwindow.h"
 #include "app/numberstrips.h"
 #include "board/artwork.h"
-#include "board/geometry.h"
 #include "board/kleurform.h"
 #include "board/squaredesign.h"
 #include "board/squarerenderer.h"
 #include "placementreference.h"
-#include "testsupport.h"
 #include "testwindow.h"
 
 #include <QComboBox>
@@ -71,27 +66,6 @@ class TestBoard : public QObject
 private:
 
 private slots:
-    void templateOriginLands()
-    {
-        // Where template pixels (0, 0) and (179, 279) land for a square of each side; nothing else changes.
-        QImage templ(180, 280, QImage::Format_RGB32);
-        templ.fill(Qt::white);
-        templ.setPixelColor(0, 0, Qt::red);
-        templ.setPixelColor(179, 279, Qt::blue);
-        struct Case { int square; QRect area; QPoint origin, farEnd; };
-        for (const Case &c : {Case{1, QRect(280, 0, 180, 280), QPoint(459, 279), QPoint(280, 0)},
-                              Case{10, QRect(1900, 280, 280, 180), QPoint(1900, 459), QPoint(2179, 280)},
-                              Case{19, QRect(1720, 1900, 180, 280), QPoint(1720, 1900), QPoint(1899, 2179)},
-                              Case{28, QRect(0, 1720, 280, 180), QPoint(279, 1720), QPoint(0, 1899)}}) {
-            QImage board(2180, 2180, QImage::Format_RGB32);
-            board.fill(Qt::black);
-            QCOMPARE(DefaultSquarePosition(c.square), c.area.topLeft());
-            PlaceSquare(board, templ, SideOfSquare(c.square), DefaultSquarePosition(c.square));
-            QCOMPARE(board.pixelColor(c.origin), QColor(Qt::red));
-            QCOMPARE(board.pixelColor(c.farEnd), QColor(Qt::blue));
-            QCOMPARE(inkBounds(board, board.rect(), Qt::black), c.area);
-        }
-    }
 
     void fastPlacementEqualsReference_data()
     {
@@ -122,31 +96,6 @@ private slots:
         QVERIFY(empty.isNull());
     }
 
-    void defaultBoardLeavesCornersAlone()
-    {
-        Algemeen design;
-        LoadDefaultContent(design);
-        QImage boardTemplate(2180, 2180, QImage::Format_RGB32);
-        boardTemplate.fill(QColor(9, 200, 77));
-        SquarePictures pictures;
-        pictures.stationStrip = stationStripOfColours();
-        const QImage board = ComposeDefaultBoard(boardTemplate, design, pictures);
-        QCOMPARE(board.size(), QSize(2180, 2180));
-
-        // Corners and middle stay; every composable square is written, card squares are not.
-        for (const QRect &c : {QRect(0, 0, 280, 280), QRect(1900, 0, 280, 280), QRect(1900, 1900, 280, 280),
-                               QRect(0, 1900, 280, 280), QRect(280, 280, 1620, 1620)})
-            QVERIFY(!inkBounds(board, c, QColor(9, 200, 77)).isValid());
-        for (int n = 1; n <= 36; ++n) {
-            const QPoint p = design.squarePosition[n] + QPoint(90, 90);
-            QVERIFY2((board.pixelColor(p) != QColor(9, 200, 77)) == !IsCardSquare(n), qPrintable(QString::number(n)));
-        }
-        // Square 21 shows its purple band at the edge that faces the centre.
-        QCOMPARE(board.pixelColor(1360 + 90, 1900 + 20), QColor(105, 0, 61));
-        // Square 1 is turned over: its band lies at the bottom of its area.
-        QCOMPARE(board.pixelColor(280 + 90, 279 - 20), QColor(255, 0, 0));
-    }
-
     void streetLayout()
     {
         QImage templ;
@@ -170,34 +119,6 @@ private slots:
         // Nothing else between the rule and the amount.
         QVERIFY(!inkBox(templ, QRect(2, 62, 176, 13)).isValid());
         QVERIFY(!inkBox(templ, QRect(2, 127, 176, 107)).isValid());
-    }
-
-    void utilityAndTaxSquares()
-    {
-        // Water works (8) and extra tax (17): picture rectangle, and a point in the first fixed word's row.
-        struct Case { int square; QRect pictureRect; QPoint firstWord; };
-        for (const auto &[square, pictureRect, firstWord] :
-             {Case{8, QRect(12, 75, 160, 135), QPoint(31, 30)}, Case{17, QRect(23, 90, 133, 107), QPoint(66, 17)}}) {
-            const SquareArt art = plainArt();
-            QImage templ;
-            ComposeSquare(templ, square, {"ignored", "ignored", "abc"}, art);
-            // The picture is scaled to fill its rectangle exactly.
-            const QColor pictureColour(0, 0, 250);
-            QCOMPARE(pixelsOf(templ, pictureRect, pictureColour), pictureRect.width() * pictureRect.height());
-            QVERIFY(templ.pixelColor(pictureRect.topLeft() - QPoint(1, 1)) != pictureColour);
-            QVERIFY(templ.pixelColor(pictureRect.bottomRight() + QPoint(1, 1)) != pictureColour);
-            // The first fixed word starts at its point, not centred; the amount is drawn as typed.
-            const QRect word = inkBox(templ, QRect(2, firstWord.y(), 176, 18));
-            QVERIFY(word.isValid());
-            QVERIFY2(qAbs(word.left() - firstWord.x()) <= 3, qPrintable(QString::number(word.left())));
-            QVERIFY(inkBox(templ, QRect(2, 235, 176, 26)).isValid());
-
-            // Without a picture the rectangle stays empty.
-            SquareArt none = art;
-            none.picture = QImage();
-            ComposeSquare(templ, square, {"", "", ""}, none);
-            QCOMPARE(templ.pixelColor(pictureRect.center()), Background);
-        }
     }
 
     void nothingToComposeGivesPlaceholder()
@@ -278,6 +199,16 @@ private slots:
         const SquarePictures pictures{DrawStationStrip(), DrawWaterWorks(), DrawExtraTax(),
                                       DrawIncomeTax(), DrawElectricity()};
         QImage board = ComposeDefaultBoard(empty, design, pictures);
+        // Corners and middle stay as the template has them; every other square is written.
+        for (const QRect &c : {QRect(0, 0, 280, 280), QRect(1900, 0, 280, 280), QRect(1900, 1900, 280, 280),
+                               QRect(0, 1900, 280, 280), QRect(280, 280, 1620, 1620)})
+            QVERIFY(board.copy(c) == empty.copy(c));
+        for (int n = 1; n <= 36; ++n)
+            QVERIFY2((board.pixel(design.squarePosition[n] + QPoint(90, 90)) != empty.pixel(design.squarePosition[n] + QPoint(90, 90)))
+                         == !IsCardSquare(n), qPrintable(QString::number(n)));
+        // Square 21's purple band faces the centre; square 1 is turned over, its red band at the bottom.
+        QCOMPARE(board.pixelColor(1360 + 90, 1900 + 20), QColor(105, 0, 61));
+        QCOMPARE(board.pixelColor(280 + 90, 279 - 20), QColor(255, 0, 0));
         QImage expected = board;
         PlaceCardSquares(board);
 

@@ -27,12 +27,7 @@ const RgbColour startBorder{200, 250, 200};
 // The box around every pixel of `image` inside `area` that is darker than `limit` (text).
 QRect inkBox(const QImage &image, const QRect &area, int limit = 128)
 {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < limit)
-                box |= QRect(x, y, 1, 1);
-    return box;
+    return boxWhere(image, area, [&](QRgb c) { return qGray(c) < limit; });
 }
 
 // The inside of the card, within the dark inner outlines, below the title.
@@ -61,15 +56,6 @@ struct Fixture : DesignerSetup {
     }
 };
 
-QRect boxOf(const QImage &image, const QRect &area, const QColor &colour)
-{
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 }
 
 class TestCards : public QObject
@@ -307,7 +293,7 @@ private slots:
         for (const auto &[at, colour] : pixels)
             QVERIFY2(note.pixelColor(at) == colour, qPrintable(describe(note, at)));
         // The amount centred in red; the corner words white, their dark red copy one pixel lower and right.
-        const QRect red = boxOf(note, AmountBand(), QColor(255, 0, 0));
+        const QRect red = boxWhere(note, AmountBand(), [](QRgb c) { return c == qRgb(255, 0, 0); });
         QVERIFY(!red.isEmpty());
         QVERIFY2(qAbs((red.left() + red.right() + 1) / 2.0 - 200) <= 2,
                  qPrintable(QStringLiteral("%1..%2").arg(red.left()).arg(red.right())));

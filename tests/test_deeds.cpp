@@ -92,15 +92,12 @@ private slots:
     {
         QTest::addColumn<float>("amount");
         QTest::addColumn<QString>("text");
-        QTest::newRow("22") << 22.0f << "22";
         QTest::newRow("2.4") << float(12.0 / 5.0) << "2.4";
         QTest::newRow("0.5 without leading 0") << 0.5f << ".5";
-        QTest::newRow("-0.5") << -0.5f << "-.5";
         QTest::newRow("-0") << -0.0f << "0";
         QTest::newRow("9999999 still plain") << 9999999.0f << "9999999";
         QTest::newRow("1E7 in exponent form") << 1e7f << "1E+07";
         QTest::newRow("12345678") << 12345678.0f << "1.234568E+07";
-        QTest::newRow("7 digits rounded") << 1234567.8f << "1234568";
         QTest::newRow("0.1f x 3") << *DeedAmount(0.1f, 3) << ".3";
         QTest::newRow("largest float") << FLT_MAX << "3.402823E+38";
     }
@@ -404,13 +401,10 @@ private slots:
         const double inf = std::numeric_limits<double>::infinity();
         QTest::newRow("tabs and line feeds") << " \t1\n000 " << 1000.0;
         QTest::newRow("exponent D") << "1D2" << 100.0;
-        QTest::newRow("exponent lower case, negative") << "25e-1" << 2.5;
         QTest::newRow("exponent letter without digits") << "3E+" << 3.0;
         QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
         QTest::newRow("octal stops at 8") << "&O178" << 15.0;
-        QTest::newRow("ampersand alone") << "&X1" << 0.0;
         QTest::newRow("sign without digits") << "-" << 0.0;
-        QTest::newRow("point first") << ".5" << 0.5;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;
         QTest::newRow("beyond a double") << "1E999" << inf;
         QTest::newRow("long digits beyond a double") << QString(400, QLatin1Char('9')) << inf;
@@ -430,13 +424,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint32>("stored");
         QTest::addColumn<bool>("clamped");
-        QTest::newRow("7.5 to even") << "7.5" << 8 << false;
         QTest::newRow("-2.5 to even") << "-2.5" << -2 << false;
         QTest::newRow("largest") << "2147483647" << 2147483647 << false;
         QTest::newRow("smallest") << "-2147483648" << qint32(-2147483647 - 1) << false;
         QTest::newRow("one beyond") << "2147483648" << 2147483647 << true;
         QTest::newRow("half beyond rounds out") << "2147483647.5" << 2147483647 << true;
-        QTest::newRow("1E40") << "1E40" << 2147483647 << true;
         QTest::newRow("&HFFFFFFFFF") << "&HFFFFFFFFF" << 2147483647 << true;
         QTest::newRow("beyond a double") << "1E999" << 2147483647 << true;
     }

@@ -3,10 +3,8 @@
 
 #include "app/recovery.h"
 #include "app/undocommands.h"
-#include "board/geometry.h"
 #include "cards/kansform.h"
 #include "deeds/eigendomform.h"
-#include "platform/printers.h"
 #include "printing/sharpdesign.h"
 #include "testwindow.h"
 
@@ -64,10 +62,8 @@ QStringList sessions(const QString &recovery)
 // copy is on disk, says so and waits to be killed.
 int runChild(const QString &folder)
 {
-    Algemeen state;
-    state.Paths = folder;
-    ScriptedDialogs dialogs;
-    Main m(state, dialogs);
+    WindowIn w(folder);
+    Main &m = *w.main;
     m.recovery()->setInterval(0);
     placeStreet(m, "Hersteld");
     while (!m.recovery()->idle())
@@ -216,12 +212,9 @@ private slots:
         QVERIFY(first.ready());
         QCOMPARE(sessions(recovery).size(), 1);
         {
-            Algemeen state;
-            state.Paths = folder.path();
-            ScriptedDialogs dialogs;
-            Main beside(state, dialogs);
-            beside.OfferRecovery();
-            QVERIFY(dialogs.asked.filter(question).isEmpty());
+            WindowIn beside(folder.path());
+            beside.main->OfferRecovery();
+            QVERIFY(beside.dialogs.asked.filter(question).isEmpty());
             QCOMPARE(sessions(recovery).size(), 2);
         }
         QCOMPARE(sessions(recovery).size(), 1);
@@ -229,14 +222,11 @@ private slots:
         // Killed, its copy is offered; Nee removes it.
         first.kill();
         {
-            Algemeen state;
-            state.Paths = folder.path();
-            ScriptedDialogs dialogs;
-            dialogs.yesNoAnswers = {false};
-            Main next(state, dialogs);
-            next.OfferRecovery();
-            QCOMPARE(dialogs.asked.filter(question).size(), 1);
-            QVERIFY(state.project.Board[21].Street != "Hersteld");
+            WindowIn next(folder.path());
+            next.dialogs.yesNoAnswers = {false};
+            next.main->OfferRecovery();
+            QCOMPARE(next.dialogs.asked.filter(question).size(), 1);
+            QVERIFY(next.state.project.Board[21].Street != "Hersteld");
             QCOMPARE(sessions(recovery).size(), 1);  // its own
         }
         QVERIFY(sessions(recovery).isEmpty());
@@ -247,19 +237,16 @@ private slots:
         second.kill();
         TestWindow reference;
         placeStreet(*reference.main, "Hersteld");
-        Algemeen state;
-        state.Paths = folder.path();
-        ScriptedDialogs dialogs;
-        auto next = std::make_unique<Main>(state, dialogs);
-        next->OfferRecovery();
-        QCOMPARE(dialogs.asked.filter(question).size(), 1);
-        QCOMPARE(state.project.Board[21].Street, QString("Hersteld"));
-        QVERIFY(state.pictures.Speelbord == reference.state.pictures.Speelbord);
-        QCOMPARE(DrawingFileBytes(state.drawing), DrawingFileBytes(reference.state.drawing));
-        QVERIFY(state.UnsavedChanges);
+        WindowIn next(folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.dialogs.asked.filter(question).size(), 1);
+        QCOMPARE(next.state.project.Board[21].Street, QString("Hersteld"));
+        QVERIFY(next.state.pictures.Speelbord == reference.state.pictures.Speelbord);
+        QCOMPARE(DrawingFileBytes(next.state.drawing), DrawingFileBytes(reference.state.drawing));
+        QVERIFY(next.state.UnsavedChanges);
         // The copy is now this program's own; nothing is left of the killed one's.
-        QCOMPARE(sessions(recovery), QStringList{QFileInfo(next->recovery()->folder()).fileName()});
-        next.reset();  // a normal close
+        QCOMPARE(sessions(recovery), QStringList{QFileInfo(next.main->recovery()->folder()).fileName()});
+        next.main.reset();  // a normal close
         QVERIFY(sessions(recovery).isEmpty());
         QVERIFY(QDir(folder.path("Projecten")).isEmpty());
     }
@@ -272,16 +259,13 @@ private slots:
         writeAll(left + "/000001/Herstel.txt", "Vastgoed Atelier herstelkopie 1\nnaam=\nbestand=Naamloos\ntijd=\n");
         writeAll(left + "/000001/Naamloos.vgd", QByteArray(300, '\x01'));
 
-        Algemeen state;
-        state.Paths = folder.path();
-        ScriptedDialogs dialogs;
-        Main next(state, dialogs);
-        next.OfferRecovery();
-        QCOMPARE(dialogs.asked.filter("kan niet worden hersteld").size(), 1);
-        QVERIFY(dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
+        WindowIn next(folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.dialogs.asked.filter("kan niet worden hersteld").size(), 1);
+        QVERIFY(next.dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
         QVERIFY(!QFileInfo::exists(left));
         QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos.vgd").isFile());
-        QVERIFY(!state.UnsavedChanges);
+        QVERIFY(!next.state.UnsavedChanges);
     }
 };
 

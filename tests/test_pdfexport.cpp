@@ -1,10 +1,8 @@
 // The print set as PDF files: from the menu, from the command line, and the pages they hold.
-#include "app/mainwindow.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
 #include "printing/pdfexport.h"
-#include "scripteddialogs.h"
-#include "testsupport.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QtTest>
@@ -92,12 +90,10 @@ private slots:
     void menuExportsIntoTheChosenFolder()
     {
         Installation installation;
-        Algemeen state;
-        state.Paths = installation.dir.path();
-        ScriptedDialogs dialogs;
-        Main w(state, dialogs);
+        WindowIn window(installation.dir.path());
+        auto &[state, dialogs, w] = window;
         QTemporaryDir out;
-        QAction *entry = w.menuAction(QStringLiteral("Bestand/Exporteren als PDF..."));
+        QAction *entry = w->menuAction(QStringLiteral("Bestand/Exporteren als PDF..."));
         QVERIFY(entry);
         dialogs.folderAnswers = {std::nullopt};  // cancelled: nothing happens
         entry->trigger();

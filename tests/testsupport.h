@@ -72,15 +72,24 @@ inline QImage noiseImage(int width, int height, quint32 seed)
     return image;
 }
 
-// The box around every pixel of `rect` that is not exactly `background` (invalid when none is).
-inline QRect inkBounds(const QImage &image, const QRect &rect, const QColor &background)
+// The box around every pixel of `rect` whose colour `inside` takes (invalid when it takes none).
+template <typename Inside>
+QRect boxWhere(const QImage &image, const QRect &rect, Inside inside)
 {
-    QRect box;
+    int left = rect.right() + 1, right = -1, top = rect.bottom() + 1, bottom = -1;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixelColor(x, y) != background)
-                box |= QRect(x, y, 1, 1);
-    return box;
+            if (inside(image.pixel(x, y))) {
+                left = qMin(left, x), right = qMax(right, x);
+                top = qMin(top, y), bottom = qMax(bottom, y);
+            }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The box around every pixel of `rect` that is not exactly `background`.
+inline QRect inkBounds(const QImage &image, const QRect &rect, const QColor &background)
+{
+    return boxWhere(image, rect, [&](QRgb c) { return c != background.rgb(); });
 }
 
 // A station strip of 30 pictures of 160 x 135, each one colour of its own.
@@ -260,10 +269,5 @@ inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name,
 // The box around all pixels that are not white.
 inline QRect contentBox(const QImage &page, int tolerance = 30)
 {
-    QRect box;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x)
-            if (!near(page.pixelColor(x, y), Qt::white, tolerance))
-                box |= QRect(x, y, 1, 1);
-    return box;
+    return boxWhere(page, page.rect(), [&](QRgb c) { return !near(QColor(c), Qt::white, tolerance); });
 }

@@ -20,6 +20,18 @@ inline QPoint SquareCentre(int n)
     return QPoint((r.left + r.right) / 2 / 15, (r.top + r.bottom) / 2 / 15);
 }
 
+// The main window on a fresh state in the program folder `paths`, asking through scripted dialogs.
+struct WindowIn {
+    Algemeen state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Main> main;
+    explicit WindowIn(const ProgramPaths &paths)
+    {
+        state.Paths = paths;
+        main = std::make_unique<Main>(state, dialogs);
+    }
+};
+
 struct TestWindow {
     ProgramFolder folder;
     Algemeen state;

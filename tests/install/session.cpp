@@ -1,11 +1,10 @@
 // One user's session with a copy of the program whose executable is in $VASTGOED_PROGRAM_DIR:
 // the window saves a project, "Open Project" lists it and opens it again. Run by check-install.sh,
 // once for an installed and once for a portable copy; it decides the layout as main.cpp does.
-#include "app/mainwindow.h"
 #include "app/openform.h"
 #include "app/programpaths.h"
 #include "app/projectfiles.h"
-#include "scripteddialogs.h"
+#include "testwindow.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -23,22 +22,18 @@ private slots:
         const ProgramPaths paths = ProgramPaths::ForExecutable(programDir);
         QVERIFY(paths.makeUserFolders());
         {
-            Algemeen state;
-            state.Paths = paths;
-            ScriptedDialogs dialogs;
-            Main main(state, dialogs);
-            main.AnimateSave = false;
+            WindowIn window(paths);
+            auto &[state, dialogs, main] = window;
+            main->AnimateSave = false;
             state.project.Board[21].Street = QStringLiteral("Thuisstraat");
             MarkDesignChanged(state);
             dialogs.textAnswers.push_back(QStringLiteral("Thuis"));
-            main.menuAction("Bestand/Project Opslaan")->trigger();
+            main->menuAction("Bestand/Project Opslaan")->trigger();
             QVERIFY2(QFileInfo::exists(QDir(paths.projectsFolder()).filePath("Thuis.vgd")),
                      qPrintable(dialogs.asked.join('\n')));
         }
-        Algemeen state;
-        state.Paths = paths;
-        ScriptedDialogs dialogs;
-        Main main(state, dialogs);
+        WindowIn window(paths);
+        auto &[state, dialogs, main] = window;
         Openform form(state, dialogs);
         const auto found = form.List1->findItems(QStringLiteral("Thuis"), Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
