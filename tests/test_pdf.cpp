@@ -1,0 +1,494 @@
+// The print set as PDF files: from the menu and the command line, the pages they hold, drawn
+// sharp at the page's resolution where the drawing gives the screen pixels, and the board at its
+// true size with glue strips.
+#include "app/algemeen.h"
+#include "app/projectfiles.h"
+#include "app/startup.h"
+#include "board/artwork.h"
+#include "printing/boardassembly.h"
+#include "printing/boardsheets.h"
+#include "printing/pdfexport.h"
+#include "printing/sharpdesign.h"
+#include "testsupport.h"
+#include "testwindow.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QtTest>
+#include <array>
+
+namespace {
+// A program folder of its own: the built executable and its Data pictures copied in.
+struct Installation : ProgramFolder {
+    QString exe = dir.filePath("vastgoed-atelier");
+    Installation()
+    {
+        QFile::copy(qEnvironmentVariable("VASTGOED_EXE"), exe);
+        QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    struct Result { int code; QString out, err; };
+    Result run(const QStringList &args) const
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");  // the program picks the offscreen platform itself
+        env.remove("DISPLAY");
+        p.setProcessEnvironment(env);
+        p.start(exe, args);
+        p.waitForFinished(120000);
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
+    }
+};
+
+const QStringList printSet{"Speelbord.pdf", "Eigendomsbewijzen.pdf", "Kans.pdf", "AlgemeenFonds.pdf", "Speelgeld.pdf"};
+
+// True when no pixel within `mm` of the page edge is drawn on.
+bool edgesBlank(const QImage &page, double mm, int dpi)
+{
+    const int band = int(mm / 25.4 * dpi) - 1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const bool inBand = x < band || y < band || x >= page.width() - band || y >= page.height() - band;
+            if (inBand && page.pixelColor(x, y).lightness() < 250)
+                return false;
+        }
+    return true;
+}
+struct Design {
+    ProgramFolder folder;
+    Algemeen state;
+    Design()
+    {
+        state.Paths = folder.path();
+        LoadStartState(state);
+    }
+};
+
+QRect squareArea(const Algemeen &state, int n)
+{
+    for (const SharpPart &part : SharpBoard(state).parts)
+        if (part.area.topLeft() == state.squarePosition[n])
+            return part.area;
+    return {};
+}
+
+bool anyJpeg(const QString &folder)
+{
+    for (const QString &name : QDir(folder).entryList({"*.pdf"}))
+        if (pdftools::run("pdfimages", {"-list", QDir(folder).filePath(name)}).contains(QLatin1String(" jpeg ")))
+            return true;
+    return false;
+}
+
+// The widths, in pixels, of the light-to-dark and dark-to-light edges inside `area`: runs of
+// pixels between 10 % and 90 % of the way from the background to the ink.
+QList<int> edgeWidths(const QImage &page, const QRect &area)
+{
+    QList<int> widths;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int run = 0;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            // The green channel: black and red ink alike against the light backgrounds.
+            const int g = qGreen(page.pixel(x, y));
+            const bool between = g > 24 && g < 216;
+            if (between)
+                ++run;
+            else if (run) {
+                widths << run;
+                run = 0;
+            }
+        }
+    }
+    std::sort(widths.begin(), widths.end());
+    return widths;
+}
+constexpr int Dpi = 300;
+double toMm(double pixels) { return pixels * 25.4 / Dpi; }
+
+// The board's pixels on a page: anything clearly coloured (the trim lines, ticks and texts
+// are grey or black).
+bool boardPixel(QRgb c)
+{
+    return qMax(qRed(c), qMax(qGreen(c), qBlue(c))) - qMin(qRed(c), qMin(qGreen(c), qBlue(c))) > 40;
+}
+
+QRect boardBox(const QImage &page) { return boxWhere(page, page.rect(), boardPixel); }
+
+// Mean difference per channel between two equally sized areas.
+double difference(const QImage &a, const QRect &ra, const QImage &b, const QRect &rb)
+{
+    double sum = 0;
+    for (int y = 0; y < ra.height(); ++y)
+        for (int x = 0; x < ra.width(); ++x) {
+            const QRgb p = a.pixel(ra.x() + x, ra.y() + y), q = b.pixel(rb.x() + x, rb.y() + y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * ra.width() * ra.height());
+}
+
+struct Seam {
+    int overlap = 0;      // rendered pixels
+    double mismatch = 1e9;
+};
+
+// The overlap at which the end of `first` (its last columns, or rows when `down`) matches the
+// start of `second` best: the glue strip found from the pictures alone.
+Seam findSeam(const QImage &first, const QRect &a, const QImage &second, const QRect &b, bool down)
+{
+    Seam best;
+    for (int s = 40; s <= 200; ++s) {
+        const QRect ra = down ? QRect(a.left() + 20, a.bottom() + 1 - s, a.width() - 40, s)
+                              : QRect(a.right() + 1 - s, a.top() + 20, s, a.height() - 40);
+        const QRect rb = down ? QRect(b.left() + 20, b.top(), a.width() - 40, s)
+                              : QRect(b.left(), b.top() + 20, s, a.height() - 40);
+        // Every fourth line is enough to tell the overlap apart.
+        double sum = 0;
+        int lines = 0;
+        for (int i = 0; i < (down ? ra.height() : ra.width()); i += 4, ++lines)
+            sum += down ? difference(first, QRect(ra.left(), ra.top() + i, ra.width(), 1), second,
+                                     QRect(rb.left(), rb.top() + i, rb.width(), 1))
+                        : difference(first, QRect(ra.left() + i, ra.top(), 1, ra.height()), second,
+                                     QRect(rb.left() + i, rb.top(), 1, rb.height()));
+        const double mismatch = sum / lines;
+        if (mismatch < best.mismatch)
+            best = {s, mismatch};
+    }
+    return best;
+}
+
+std::array<QImage, 7> exportAssembled(const QImage &board)
+{
+    Algemeen state;
+    state.pictures.Speelbord = board;
+    QTemporaryDir out;
+    std::array<QImage, 7> pages;
+    QString error;
+    if (!ExportDocuments({PrintSetDocuments(state, true)[0]}, out.path(), &error)) {
+        qWarning() << error;
+        return pages;
+    }
+    const QString pdf = out.filePath("Speelbord.pdf");
+    if (pdftools::pageCount(pdf) != 7)
+        return pages;
+    for (int i = 0; i < 7; ++i)
+        pages[i] = pdftools::renderPage(pdf, i + 1, Dpi);
+    for (int i = 0; i < 7; ++i)
+        pages[i].setText("text", pdftools::run("pdftotext", {"-f", QString::number(i + 1), "-l",
+                                                               QString::number(i + 1), pdf, "-"}));
+    return pages;
+}
+}
+
+class TestPdf : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_out;
+    bool m_exported = false;
+    void exportDefault();
+
+private slots:
+    void printSetHasItsPages_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("board") << "Speelbord.pdf" << 6 << false;
+        QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
+        QTest::newRow("kans") << "Kans.pdf" << 2 << false;
+        QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
+        QTest::newRow("money") << "Speelgeld.pdf" << 1 << false;
+    }
+
+    void printSetHasItsPages()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, pages);
+        QFETCH(bool, landscape);
+        exportDefault();
+        const QString path = m_out.filePath(file);
+        QCOMPARE(pdftools::pageCount(path), pages);
+        for (int p = 1; p <= pages; ++p) {
+            const QSizeF size = pdftools::pageSize(path, p);
+            const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
+            QVERIFY(qAbs(size.width() - a4.width()) < 1 && qAbs(size.height() - a4.height()) < 1);
+            // Everything lies inside the margins a home printer prints at actual size.
+            const QImage image = pdftools::renderPage(path, p, 50);
+            QVERIFY2(edgesBlank(image, ExportMarginMillimetres, 50), qPrintable(QStringLiteral("page %1").arg(p)));
+            QVERIFY(!edgesBlank(image, 20, 50));  // and the page is not empty
+        }
+    }
+
+    void menuExportsIntoTheChosenFolder()
+    {
+        Installation installation;
+        WindowIn window(installation.dir.path());
+        auto &[state, dialogs, w] = window;
+        QTemporaryDir out;
+        QAction *entry = w->menuAction(QStringLiteral("Bestand/Exporteren als PDF..."));
+        QVERIFY(entry);
+        dialogs.folderAnswers = {std::nullopt};  // cancelled: nothing happens
+        entry->trigger();
+        QCOMPARE(dialogs.asked.size(), 1);
+        dialogs.folderAnswers = {out.path()};
+        entry->trigger();
+        QCOMPARE(dialogs.asked.size(), 3);
+        QVERIFY(dialogs.asked.last().contains("100%"));
+        for (const QString &name : printSet)
+            QVERIFY(QFile::exists(out.filePath(name)));
+    }
+
+    void commandLine()
+    {
+        Installation installation;
+        const auto help = installation.run({"--help"});
+        QCOMPARE(help.code, 0);
+        QVERIFY(help.out.contains("--export-pdf DIR"));
+        QVERIFY(help.out.contains("--project NAME"));
+
+        // A saved project whose deed sheet is all blue, exported into a folder made when missing.
+        Algemeen state;
+        state.Paths = installation.dir.path();
+        LoadStartState(state);
+        state.pictures.EigenDomsPic.fill(QColor(0, 0, 255));
+        QString error;
+        QVERIFY2(WriteProjectFiles(state, QStringLiteral("Blauw"), &error), qPrintable(error));
+        QFile::remove(installation.dir.filePath("Vastgoed.ini"));
+        const QString out = installation.dir.filePath("nieuw/pdf");
+        const auto ok = installation.run({"--export-pdf", out, "--project", "Blauw"});
+        QCOMPARE(ok.code, 0);
+        QCOMPARE(ok.out.trimmed().split('\n').size(), 5);  // one line a file
+        for (const QString &name : printSet)
+            QVERIFY(ok.out.contains(name) && QFile::exists(QDir(out).filePath(name)));
+        QVERIFY(QFile::exists(installation.dir.filePath("Vastgoed.ini")));  // read (and made) as at start
+        const QImage deeds = pdftools::renderPage(QDir(out).filePath("Eigendomsbewijzen.pdf"), 1, 30);
+        const QColor middle = deeds.pixelColor(deeds.width() / 2, deeds.height() / 2);
+        QVERIFY2(middle.blue() > 200 && middle.red() < 40, qPrintable(middle.name()));
+
+        // A file where the folder should be: reported by name.
+        writeAll(installation.dir.filePath("bezet"), "");
+        const auto bad = installation.run({"--export-pdf", installation.dir.filePath("bezet/pdf")});
+        QVERIFY(bad.code != 0);
+        QVERIFY(bad.err.contains("bezet"));
+
+        const auto missing = installation.run({"--export-pdf", out, "--project", "Bestaat Niet"});
+        QVERIFY(missing.code != 0);
+        QVERIFY(missing.err.contains("Bestaat Niet"));
+        QVERIFY(installation.run({"--export-pdf"}).code != 0);
+    }
+
+    void drawingIsKeptOnlyWhereItGivesThePixels()
+    {
+        Design d;
+        // Every square (all four sides turn differently) and every deed of the default design.
+        QCOMPARE(int(SharpBoard(d.state).parts.size()), 30);
+        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28);
+
+        // A square painted over by something else than its drawing prints from the pixels.
+        const QRect area = squareArea(d.state, 21);
+        QVERIFY(!area.isEmpty());
+        d.state.pictures.Speelbord.setPixelColor(area.center(), Qt::magenta);
+        QCOMPARE(int(SharpBoard(d.state).parts.size()), 29);
+        QVERIFY(squareArea(d.state, 21).isEmpty());
+
+        // A deed drawn with another base than the sheet holds is not used either.
+        d.state.drawing.deeds[3]->base += 1;
+        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 27);
+
+        // A placement is noted with the texts it placed.
+        d.state.project.Board[21].Street = QStringLiteral("Zeedijk");
+        RecordPlacedSquare(d.state, 21, d.state.project.Board[21]);
+        QCOMPARE(d.state.drawing.squares[21]->street, QStringLiteral("Zeedijk"));
+    }
+
+    void savedProjectPrintsAsSharpAsTheDesignInMemory()
+    {
+        Design d;
+        QString error;
+        QVERIFY2(WriteProjectFiles(d.state, QStringLiteral("Scherp"), &error), qPrintable(error));
+        const QString folder = ProjectsFolder(d.state.Paths) + QStringLiteral("/Scherp");
+        const QString drawingFile = folder + QLatin1Char('/') + DrawingFileName();
+        QVERIFY(QFile::exists(drawingFile));
+
+        Algemeen opened;
+        opened.Paths = d.folder.path();
+        LoadStartState(opened);
+        opened.drawing = {};
+        QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
+        QCOMPARE(int(SharpBoard(opened).parts.size()), 30);
+        QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 28);
+        QCOMPARE(DrawingFileBytes(opened.drawing), DrawingFileBytes(d.state.drawing));
+
+        // A board changed outside the program: that square prints from its pixels, the rest sharp,
+        // and what was painted is what the page shows.
+        QImage board(folder + QStringLiteral("/Speelbord.bmp"));
+        const QRect area = squareArea(d.state, 21);
+        {
+            QPainter p(&board);
+            p.fillRect(area, Qt::magenta);
+        }
+        QVERIFY(board.save(folder + QStringLiteral("/Speelbord.bmp"), "BMP"));
+        QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
+        QCOMPARE(int(SharpBoard(opened).parts.size()), 29);
+        QTemporaryDir out;
+        QVERIFY2(ExportDocuments({PrintSetDocuments(opened)[0]}, out.path(), &error), qPrintable(error));
+        const QPoint centre = area.center() + BoardArea().topLeft();
+        const int sheet = centre.y() / SheetHeight * 3 + centre.x() / SheetWidth + 1;
+        const QImage page = pdftools::renderPage(out.filePath("Speelbord.pdf"), sheet, 48);
+        int magenta = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                magenta += near(page.pixelColor(x, y), Qt::magenta, 20) ? 1 : 0;
+        QVERIFY2(magenta > 200, qPrintable(QString::number(magenta)));
+
+        // Without a drawing file, or with a damaged one, the project opens and prints from pixels.
+        for (const QByteArray &bytes : {QByteArray(), QByteArray("{\"format\": \"vastgoed-tekening\", \"version\": 1, \"squares\": [{\"square\": 999}, 7]}"),
+                                        QByteArray(2 * 1024 * 1024, '['), QByteArray("\xff\xfe garbage")}) {
+            if (bytes.isEmpty())
+                QFile::remove(drawingFile);
+            else
+                writeAll(drawingFile, bytes);
+            const ProjectReadResult read = LoadProjectInto(opened, QStringLiteral("Scherp"));
+            QVERIFY(read.loaded);
+            QCOMPARE(int(SharpBoard(opened).parts.size()), 0);
+            QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 0);
+        }
+    }
+
+    void pdfPagesAreSharpLosslessAndInPlace()
+    {
+        Design d;
+        QTemporaryDir screen, sharp;
+        QString error;
+        QVERIFY2(ExportDocuments(PrintSetDocuments(d.state), screen.path(), &error, {}, 0), qPrintable(error));
+        QVERIFY2(ExportDocuments(PrintSetDocuments(d.state), sharp.path(), &error, {}, 300), qPrintable(error));
+        QVERIFY(!anyJpeg(screen.path()));
+        QVERIFY(!anyJpeg(sharp.path()));
+
+        // The sheets keep their geometry: the same printed block on every page.
+        for (const QString &name : {"Speelbord.pdf", "Eigendomsbewijzen.pdf", "Kans.pdf", "Speelgeld.pdf"}) {
+            const int pages = pdftools::pageCount(screen.filePath(name));
+            QCOMPARE(pdftools::pageCount(sharp.filePath(name)), pages);
+            for (int page = 1; page <= pages; ++page) {
+                const QRect a = contentBox(pdftools::renderPage(screen.filePath(name), page, 48));
+                const QRect b = contentBox(pdftools::renderPage(sharp.filePath(name), page, 48));
+                QVERIFY2(qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 && qAbs(a.right() - b.right()) <= 1
+                             && qAbs(a.bottom() - b.bottom()) <= 1,
+                         qPrintable(QStringLiteral("%1 page %2").arg(name).arg(page)));
+            }
+        }
+
+        // At 300 dpi the texts of a deed and a card have edges a pixel or two wide, as
+        // text drawn at 300 dpi has (curves met at a slant make longer runs, hence the median);
+        // the screen pictures stretched over the page have edges several times as wide.
+        // The areas: the first deed's left column and the first card's text.
+        struct Probe { const char *file; QRect area; };
+        const Probe probes[] = {{"Eigendomsbewijzen.pdf", QRect(90, 280, 300, 180)},
+                                {"Kans.pdf", QRect(420, 440, 450, 70)}};
+        for (const Probe &probe : probes) {
+            const QList<int> sharpEdges = edgeWidths(pdftools::renderPage(sharp.filePath(probe.file), 1, 300), probe.area);
+            const QList<int> screenEdges = edgeWidths(pdftools::renderPage(screen.filePath(probe.file), 1, 300), probe.area);
+            QVERIFY2(sharpEdges.size() > 50, probe.file);
+            const int sharpMedian = sharpEdges[sharpEdges.size() / 2];
+            const int sharp90 = sharpEdges[sharpEdges.size() * 9 / 10];
+            const int screen90 = screenEdges[screenEdges.size() * 9 / 10];
+            QVERIFY2(sharpMedian <= 2 && 2 * sharp90 < screen90,
+                     qPrintable(QStringLiteral("%1: edges %2 px (median), %3 px (90 %), from the screen picture %4 px (90 %)")
+                                    .arg(probe.file).arg(sharpMedian).arg(sharp90).arg(screen90)));
+            qInfo("%s: sharp edge median %d px, 90%% %d px; screen picture 90%% %d px", probe.file, sharpMedian, sharp90, screen90);
+        }
+    }
+
+    void sheetsFitTheMarginsAndMakeTheTrueSize()
+    {
+        QImage flat(2180, 2180, QImage::Format_RGB32);
+        flat.fill(QColor(40, 160, 90));
+        const auto pages = exportAssembled(flat);
+        QVERIFY(!pages[6].isNull());
+
+        QVERIFY(pages[0].text("text").contains("in elkaar zetten"));
+        QVERIFY(pages[0].text("text").contains("3."));
+        const double margin = 5.0 * Dpi / 25.4;
+        std::array<QRect, 6> box;
+        const char *labels[6] = {"A1", "B1", "C1", "A2", "B2", "C2"};
+        for (int i = 0; i < 6; ++i) {
+            const QImage &page = pages[i + 1];
+            QVERIFY2(page.text("text").contains(QStringLiteral("blad %1 van zes").arg(labels[i])), labels[i]);
+            box[i] = boardBox(page);
+            QVERIFY2(box[i].left() >= margin && box[i].top() >= margin && box[i].right() < page.width() - margin
+                         && box[i].bottom() < page.height() - margin,
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(labels[i]).arg(box[i].x()).arg(box[i].y())
+                                    .arg(box[i].width()).arg(box[i].height())));
+            // All of the part is board: no mark reaches into it.
+            const QRect inside = box[i].adjusted(2, 2, -2, -2);
+            int other = 0;
+            for (int y = inside.top(); y <= inside.bottom(); y += 3)
+                for (int x = inside.left(); x <= inside.right(); x += 3)
+                    other += !near(page.pixelColor(x, y), QColor(40, 160, 90), 6);
+            QVERIFY2(other == 0, labels[i]);
+        }
+        // The tiles' sizes less the glue strips they carry make 2180 board pixels = 508.7 mm.
+        const double strip = GlueStripPixels * 210.0 / 900.0;
+        const double across = toMm(box[0].width() + box[1].width() + box[2].width()) - 2 * strip;
+        const double down = toMm(box[0].height() + box[3].height()) - strip;
+        QVERIFY2(qAbs(across - 508.7) <= 0.5, qPrintable(QString::number(across)));
+        QVERIFY2(qAbs(down - 508.7) <= 0.5, qPrintable(QString::number(down)));
+        QVERIFY(strip >= 8 && strip <= 10);
+    }
+
+    void glueStripsRepeatTheNeighbour()
+    {
+        // Blocks of random colours, 12 board pixels (2.8 mm) a side: any slip shows.
+        QImage blocks(182, 182, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < 182; ++y)
+            for (int x = 0; x < 182; ++x)
+                blocks.setPixelColor(x, y, QColor::fromHsv(random.bounded(360), 255, 120 + random.bounded(130)));
+        const QImage board = blocks.scaled(182 * 12, 182 * 12).copy(0, 0, 2180, 2180);
+        const auto pages = exportAssembled(board);
+
+        QVERIFY(!pages[6].isNull());
+        std::array<QRect, 6> box;
+        for (int i = 0; i < 6; ++i)
+            box[i] = boardBox(pages[i + 1]);
+        const double strip = GlueStripPixels * Dpi / (900.0 / 210.0 * 25.4);  // rendered pixels
+        const struct { int first, second; bool down; } seams[] = {{0, 1, false}, {1, 2, false}, {3, 4, false},
+                                                                   {4, 5, false}, {0, 3, true}, {1, 4, true}, {2, 5, true}};
+        for (const auto &s : seams) {
+            const Seam seam = findSeam(pages[s.first + 1], box[s.first], pages[s.second + 1], box[s.second], s.down);
+            const QString where = QStringLiteral("seam %1-%2: overlap %3 px, mismatch %4")
+                                      .arg(s.first).arg(s.second).arg(seam.overlap).arg(seam.mismatch);
+            // Within a quarter of a millimetre: poppler's own rounding of image edges is a pixel or two.
+            QVERIFY2(qAbs(seam.overlap - strip) <= 3, qPrintable(where));
+            QVERIFY2(seam.mismatch < 6, qPrintable(where));
+            // Both sides of the seam start at the same height (across) or place (down) on the paper.
+            QVERIFY2(s.down ? qAbs(box[s.first].left() - box[s.second].left()) <= 1
+                            : qAbs(box[s.first].top() - box[s.second].top()) <= 1, qPrintable(where));
+        }
+    }
+
+};
+
+void TestPdf::exportDefault()
+{
+    if (m_exported)
+        return;
+    // Older, broken files of the same names are replaced whole.
+    for (const QString &name : printSet)
+        writeAll(m_out.filePath(name), "an older, broken file");
+    Algemeen state;
+    state.Paths = QFileInfo(qEnvironmentVariable("VASTGOED_DATA_DIR")).path();
+    LoadStartState(state);
+    QStringList told;
+    QString error;
+    QVERIFY2(ExportDocuments(PrintSetDocuments(state), m_out.path(), &error,
+                             [&](const QString &name) { told << name; }),
+             qPrintable(error));
+    QCOMPARE(told, printSet);
+    QCOMPARE(QDir(m_out.path()).entryList(QDir::Files).size(), printSet.size());  // no leftovers
+    m_exported = true;
+}
+
+QTEST_MAIN(TestPdf)
+#include "test_pdf.moc"
