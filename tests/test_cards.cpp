@@ -139,7 +139,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("2000 characters of words") << QString("Betaal de rekening ").repeated(106).left(2000);
         QTest::newRow("2000 characters without a blank") << QString("W").repeated(2000);
-        QTest::newRow("2000 blanks") << QString(2000, QLatin1Char(' '));
         QTest::newRow("words and one giant word") << "Ga " + QString("x").repeated(300) + " naar Start";
     }
 

@@ -209,13 +209,6 @@ private slots:
                 QCOMPARE(deed.pixelColor(p), background);
             QCOMPARE(deed.pixelColor(1, 1), QColor(Qt::black));
         }
-        // Redrawing the amounts for a new base touches only the amount column.
-        QImage deed = NewDeedCanvas();
-        DrawStationDeed(deed, "Station Oost", stationStripOfColours(), 1, 100000.0f, DefaultRentFactors());
-        QImage fresh = NewDeedCanvas();
-        DrawStationDeed(fresh, "Station Oost", stationStripOfColours(), 1, 40.0f, DefaultRentFactors());
-        DrawDeedAmounts(deed, DeedMode::Station, 40.0f, DefaultRentFactors());
-        QCOMPARE(deed, fresh);
     }
 
     void utilityDeeds()
