@@ -1,21 +1,75 @@
-// The program's own windows: saving, opening, starting anew and deleting projects, the
-// full-size viewer and the Help menu.
+// The program's own windows: one whole session as a user works it, saving, opening, starting
+// anew and deleting projects, undo and redo of every change, the copy a killed program leaves,
+// the full-size viewer and the Help menu.
 #include "app/openform.h"
 #include "app/projectfiles.h"
+#include "app/recovery.h"
 #include "app/showform.h"
 #include "app/textguard.h"
+#include "app/undocommands.h"
+#include "cards/kansform.h"
+#include "deeds/deeddrawing.h"
+#include "deeds/deedsheet.h"
+#include "deeds/eigendomform.h"
 #include "platform/opendocument.h"
+#include "printing/sharpdesign.h"
 #include "testwindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <cstdio>
+#include <functional>
 
 namespace {
+// Runs `drive` on the modal window of type T as soon as it is open. `open` opens it and
+// returns when it has closed again. False when no such window came.
+template <typename T>
+bool driveModal(QObject *context, const std::function<void()> &open, const std::function<void(T *)> &drive)
+{
+    bool found = false;
+    QTimer::singleShot(0, context, [&] {
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            found = true;
+            drive(window);
+            if (window->isVisible())  // a failed check inside `drive` must not leave it open
+                window->reject();
+        }
+    });
+    open();
+    return found;
+}
+
+// Replaces the text of a line edit as a user does: select all, then type key by key.
+void retype(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(edit, char(c.unicode()));
+        } else {
+            // A letter of a Latin keyboard beyond ASCII: its key code is its capital's code.
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c),
+                                Qt::NoModifier);
+        }
+    }
+}
+
+QImage part(const QImage &image, QPoint topLeft, QSize size)
+{
+    return image.copy(QRect(topLeft, size)).convertToFormat(QImage::Format_RGB32);
+}
+
+constexpr QSize TemplateSize(180, 280);
+constexpr QSize DeedSize(DeedWidth, DeedHeight);
+
 // What a user changes: a square's texts, a card and a mark on both pictures.
 void changeDesign(Algemeen &state, const QString &street)
 {
@@ -30,6 +84,7 @@ void changeDesign(Algemeen &state, const QString &street)
     MarkDesignChanged(state);
 }
 
+// The main window, saving without its animation.
 struct Session : TestWindow {
     Session() { main->AnimateSave = false; }
     void save(const std::optional<QString> &name)
@@ -74,12 +129,248 @@ void drag(QWidget *picture, QPoint from, QPoint to, Qt::MouseButton button = Qt:
     QApplication::sendEvent(picture, &move);
     QTest::mouseRelease(picture, button, Qt::NoModifier, to);
 }
+// Everything a change can touch, to compare the design before and after.
+struct Snapshot {
+    QImage board, deeds;
+    QStringList texts;
+    QByteArray drawing;
+    quint8 station;
+    RgbColour colour;
+    std::array<qint32, FactorSlots> factors;
+    explicit Snapshot(const Algemeen &s)
+        : board(s.pictures.Speelbord), deeds(s.pictures.EigenDomsPic),
+          drawing(DrawingFileBytes(s.drawing)), station(s.project.StationImage),
+          colour(s.WindowColour), factors(s.RentFactors)
+    {
+        for (const BoardSquare &b : s.project.Board)
+            texts << b.Street << b.City << b.Amount;
+        for (const QString &card : s.project.KansDeck)
+            texts << card;
+        for (const QString &card : s.project.FondsDeck)
+            texts << card;
+    }
+    bool operator==(const Snapshot &o) const
+    {
+        return board == o.board && deeds == o.deeds && texts == o.texts && drawing == o.drawing
+               && station == o.station && colour == o.colour && factors == o.factors;
+    }
+};
+
+// Renames square 21 through the editor and places it, as a user clicks.
+void placeStreet(Main &m, const QString &street)
+{
+    m.show();
+    QTest::mouseClick(m.Pic, Qt::LeftButton, {}, SquareCentre(21));
+    m.Text1->setText(street);
+    QTest::mouseClick(m.SaveKnop, Qt::LeftButton);
+}
+
+QStringList sessions(const QString &recovery)
+{
+    return QDir(recovery).entryList({"sessie-*"}, QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+// The program's part in the crash test: a window in `folder` places square 21, waits until the
+// copy is on disk, says so and waits to be killed.
+int runChild(const QString &folder)
+{
+    WindowIn w(folder);
+    Main &m = *w.main;
+    m.recovery()->setInterval(0);
+    placeStreet(m, "Hersteld");
+    while (!m.recovery()->idle())
+        QTest::qWait(20);
+    std::printf("klaar\n");
+    std::fflush(stdout);
+    for (;;)
+        QTest::qWait(1000);
+}
+
+struct Child {
+    QProcess process;
+    explicit Child(const QString &folder)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VASTGOED_TEST_CHILD", folder);
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    bool ready() { return process.waitForReadyRead(60000) && process.readAll().contains("klaar"); }
+    void kill()
+    {
+        process.kill();  // SIGKILL: nothing is cleaned up
+        process.waitForFinished();
+    }
+    ~Child()
+    {
+        if (process.state() != QProcess::NotRunning)
+            kill();
+    }
+};
 }
 
 class TestApp : public QObject
 {
     Q_OBJECT
 private slots:
+    void designSaveStartAnewAndOpen()
+    {
+        Session s;
+        s.main->show();
+        Main &main = *s.main;
+        Algemeen &state = s.state;
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        const QImage defaultBoard = state.pictures.Speelbord.copy();
+        const QImage defaultSheet = state.pictures.EigenDomsPic.copy();
+        const QPoint place = state.squarePosition[21];
+        const QPoint slot = *DeedSheetSlot(21);
+        const QString street = QString::fromUtf8("Grote Markt Café");
+        const QString card = QString::fromUtf8("Ga naar de Grote Markt/Ontvang één rondje");
+
+        // 1. A press in the middle of square 21 on the overview loads it into the editor.
+        const QPoint centre = SquareCentre(21);
+        QTest::mouseClick(main.Pic, Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(state.CurrentSquare, 21);
+        QCOMPARE(main.Text1->text(), QStringLiteral("Brink"));
+
+        // 2. Typing the new name redraws the preview; "Save" puts it on the board.
+        const QImage before = main.templateImage.copy();
+        retype(main.Text1, street);
+        QVERIFY(main.templateImage != before);
+        QTest::mouseClick(main.SaveKnop, Qt::LeftButton);
+        QCOMPARE(state.project.Board[21].Street, street);
+        QVERIFY(state.UnsavedChanges);
+        const QImage designedBoard = state.pictures.Speelbord.copy();
+        // Square 21 lies on the bottom row, upright: the template lands unturned at its place.
+        QCOMPARE(part(designedBoard, place, TemplateSize), main.templateImage);
+        QCOMPARE(part(designedBoard, {0, 0}, {2180, 1900}), part(defaultBoard, {0, 0}, {2180, 1900}));
+
+        // 3. "Kaart": the deed designer, base rent 30 instead of 12, "Ok", the sweep, "Exit".
+        QImage designedDeed;
+        QVERIFY(driveModal<EigendomForm>(&main, [&] { QTest::mouseClick(main.KaartKnop, Qt::LeftButton); },
+                                         [&](EigendomForm *form) {
+            QCOMPARE(form->Combo1->currentText(), QStringLiteral("12"));
+            retype(form->Combo1->lineEdit(), QStringLiteral("30"));
+            QTest::mouseClick(form->SaveKnop, Qt::LeftButton);  // returns after the sweep
+            QVERIFY(!form->sweeping());
+            designedDeed = form->deed();
+            QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+        }));
+        QVERIFY(!QApplication::activeModalWidget());
+        QImage expectedDeed = NewDeedCanvas();
+        DrawStreetDeed(expectedDeed, 21, street, QStringLiteral("Ons Dorp"), state.squareColour[21], 30.0f,
+                       state.RentFactors);
+        QCOMPARE(designedDeed, expectedDeed);
+        QCOMPARE(part(state.pictures.EigenDomsPic, slot, DeedSize), expectedDeed);
+
+        // 4. "Kaarten/Kans Kaarten": card 1 gets a new text.
+        QVERIFY(driveModal<KansForm>(&main, [&] { main.menuAction("Kaarten/Kans Kaarten")->trigger(); },
+                                     [&](KansForm *form) {
+            QCOMPARE(form->HScroll->value(), 1);
+            retype(form->Text2, card);
+            QTest::mouseClick(form->SaveKnop, Qt::LeftButton);
+            QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+        }));
+        QCOMPARE(state.project.KansDeck[1], card);
+
+        // 5. "Project Opslaan" under a new name.
+        s.dialogs.textAnswers.push_back(QStringLiteral("Mijn Dorp"));
+        main.menuAction("Bestand/Project Opslaan")->trigger();
+        QCOMPARE(state.project.ProjectName, QStringLiteral("Mijn Dorp"));
+        QVERIFY(!state.UnsavedChanges);
+        QCOMPARE(main.Label9->text(), QStringLiteral("Projectnaam : Mijn Dorp"));
+
+        const QDir projects(s.folder.path("Projecten"));
+        const QByteArray projectFile = readAll(projects.filePath("Mijn Dorp.vgd"));
+        QVERIFY(projectFile.contains("\"Grote Markt Caf\xe9\""));  // Windows-1252, not UTF-8
+        QVERIFY(!projectFile.contains(street.toUtf8()));
+        const QByteArray deckFile = readAll(projects.filePath("Mijn Dorp/Kansfonds.kan"));
+        QVERIFY(deckFile.contains("\"Ga naar de Grote Markt/Ontvang \xe9\xe9n rondje\""));
+
+        // 6. "Nieuw Project": the default design again.
+        main.menuAction("Bestand/Nieuw Project")->trigger();
+        QCOMPARE(state.project.Board[21].Street, QStringLiteral("Brink"));
+        QVERIFY(state.project.KansDeck[1] != card);
+        QCOMPARE(state.pictures.Speelbord, defaultBoard);
+        QCOMPARE(part(state.pictures.EigenDomsPic, slot, DeedSize), part(defaultSheet, slot, DeedSize));
+        QCOMPARE(main.Label9->text(), QStringLiteral("Projectnaam : "));
+
+        // 7. "Open Project": choose it in the list, "Ok".
+        QVERIFY(driveModal<Openform>(&main, [&] { main.menuAction("Bestand/Open Project")->trigger(); },
+                                     [&](Openform *form) {
+            const QList<QListWidgetItem *> found = form->List1->findItems("Mijn Dorp", Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            const QRect row = form->List1->visualItemRect(found[0]);
+            QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+            QCOMPARE(form->List1->currentItem(), found[0]);
+            QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+        }));
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(main.Label9->text(), QStringLiteral("Projectnaam : Mijn Dorp"));
+        QCOMPARE(state.project.Board[21].Street, street);
+        QCOMPARE(state.project.KansDeck[1], card);
+        QCOMPARE(state.pictures.Speelbord, designedBoard);
+        QCOMPARE(part(state.pictures.EigenDomsPic, slot, DeedSize), expectedDeed);
+        QVERIFY(!state.UnsavedChanges);
+        QVERIFY(s.dialogs.asked.filter("niet").isEmpty());  // no failure was reported on the way
+        QVERIFY(!main.Text1->isEnabled());  // the editor holds no square of the old design
+
+        // "Show/Speelbord Klein" shows the opened board in place of the overview.
+        QAction *small = main.menuAction("Show/Speelbord Klein");
+        small->trigger();
+        QVERIFY(main.Image1->isVisible() && !main.Pic->isVisible());
+        QVERIFY(small->isChecked());
+        const QImage smallBoard = designedBoard.scaled(400, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(main.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 smallBoard.convertToFormat(QImage::Format_RGB32));
+        QTest::mouseClick(main.Image1, Qt::LeftButton);  // back to the overview
+        QVERIFY(main.Pic->isVisible() && !small->isChecked());
+
+        // The opened square shows its new name when chosen again, in the preview as on the board.
+        QTest::mouseClick(main.Pic, Qt::LeftButton, Qt::NoModifier, centre);
+        QCOMPARE(main.Text1->text(), street);
+        QCOMPARE(main.templateImage, part(designedBoard, place, TemplateSize));
+        QCOMPARE(main.Orgineel->grab(QRect(QPoint(0, 0), TemplateSize)).toImage().convertToFormat(QImage::Format_RGB32),
+                 main.templateImage);
+    }
+
+    // What the card designer takes into a deck, the project save must be able to keep: a text pasted
+    // with a control character in it does not reach the deck with that character, so "Project
+    // Opslaan" afterwards succeeds and stores the card as the designer showed it.
+    void aPastedCardTextNeverBlocksTheProjectSave_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("tab") << QStringLiteral("Ga terug\tnaar Start") << QByteArray("\"Ga terugnaar Start\"");
+        QTest::newRow("escape") << QStringLiteral("Betaal\x1b € 10,-") << QByteArray("\"Betaal \x80 10,-\"");
+        QTest::newRow("delete") << QStringLiteral("Ontvang\x7f € 25,-") << QByteArray("\"Ontvang \x80 25,-\"");
+    }
+
+    void aPastedCardTextNeverBlocksTheProjectSave()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QByteArray, stored);
+        Session s;
+        s.main->show();
+        QGuiApplication::clipboard()->setText(pasted);
+        QVERIFY(driveModal<KansForm>(s.main.get(), [&] { s.main->menuAction("Kaarten/Kans Kaarten")->trigger(); },
+                                     [&](KansForm *form) {
+            form->Text2->setFocus();
+            QTest::keyClick(form->Text2, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(form->Text2, Qt::Key_V, Qt::ControlModifier);
+            QTest::mouseClick(form->SaveKnop, Qt::LeftButton);
+            QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
+        }));
+
+        s.dialogs.textAnswers.push_back(QStringLiteral("Geplakt"));
+        s.main->menuAction("Bestand/Project Opslaan")->trigger();
+        QCOMPARE(s.state.project.ProjectName, QStringLiteral("Geplakt"));
+        QVERIFY(!s.state.UnsavedChanges);
+        const QByteArray deckFile = readAll(s.folder.path("Projecten/Geplakt/Kansfonds.kan"));
+        QVERIFY2(deckFile.contains(stored), deckFile.left(200).constData());
+    }
+
     void namesThatWriteNothing_data()
     {
         QTest::addColumn<std::optional<QString>>("answer");
@@ -454,7 +745,183 @@ private slots:
         }
     }
 
+    void everyKindOfChangeUndoesAndRedoes()
+    {
+        TestWindow w;
+        Main &m = *w.main;
+        Algemeen &s = w.state;
+        m.show();
+        QList<Snapshot> states{Snapshot(s)};
+        QStringList names;
+
+        placeStreet(m, "Nieuwe Brink");
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+        // Only the square's area is kept, not the whole board.
+        QVERIFY(m.history().bytes() < s.pictures.Speelbord.sizeInBytes() / 50);
+
+        {
+            EigendomForm deed(s, s.project.Board[21].Street, s.project.Board[21].City, s.project.Board[21].Amount);
+            deed.show();
+            QTest::mouseClick(deed.SaveKnop, Qt::LeftButton);  // returns when the sweep is over
+        }
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        {
+            SystemPrinters printers;
+            s.ActiveSubject = 2;
+            KansForm cards(s, w.dialogs, printers);
+            cards.HScroll->setValue(3);
+            cards.Text2->setText("Een nieuwe kaart/met twee regels");
+            QTest::mouseClick(cards.SaveKnop, Qt::LeftButton);
+        }
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        auto station = std::make_unique<SettingsStep>(s);
+        s.project.StationImage = 7;
+        RecordStep(s, std::move(station));
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        auto factors = std::make_unique<RentFactorsStep>(s);
+        s.RentFactors[2] += 5;
+        RecordStep(s, std::move(factors));
+        states << Snapshot(s);
+        names << m.UndoAction->text();
+
+        QCOMPARE(names, (QStringList{"Ongedaan maken: vakje 21 plaatsen", "Ongedaan maken: eigendomsbewijs 21 plaatsen",
+                                     "Ongedaan maken: Algemeen Fonds-kaart 3 opslaan",
+                                     "Ongedaan maken: stationsafbeelding kiezen",
+                                     "Ongedaan maken: vermenigvuldigingsfactoren wijzigen"}));
+        for (int i = states.size() - 2; i >= 0; --i) {
+            m.UndoAction->trigger();
+            QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after undoing to state %1").arg(i)));
+        }
+        QVERIFY(!m.UndoAction->isEnabled());
+        QVERIFY(!s.UnsavedChanges);
+        QCOMPARE(m.RedoAction->text(), QString("Opnieuw: vakje 21 plaatsen"));
+        m.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m));
+        for (int i = 1; i < states.size(); ++i) {
+            QTest::keyClick(&m, Qt::Key_Y, Qt::ControlModifier);
+            QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after redoing to state %1").arg(i)));
+        }
+        QVERIFY(s.UnsavedChanges);
+        // The editor shows the square as it now is.
+        for (int i = 0; i < 4; ++i)
+            m.UndoAction->trigger();
+        QCOMPARE(m.Text1->text(), QString("Nieuwe Brink"));
+        m.UndoAction->trigger();
+        QCOMPARE(m.Text1->text(), states[0].texts[21 * 3]);
+    }
+
+    void unsavedFollowsTheHistory()
+    {
+        TestWindow w;
+        Main &m = *w.main;
+        m.AnimateSave = false;
+        placeStreet(m, "Eerste");
+        w.dialogs.textAnswers = {QString("Proef")};
+        m.FileSave();
+        QVERIFY(!w.state.UnsavedChanges);
+        m.UndoAction->trigger();  // back before the save
+        QVERIFY(w.state.UnsavedChanges);
+        m.RedoAction->trigger();
+        QVERIFY(!w.state.UnsavedChanges);
+
+        // The window colour is a setting of the program, not of the design.
+        auto colour = std::make_unique<SettingsStep>(w.state);
+        w.state.WindowColour = RgbColour{1, 2, 3};
+        RecordStep(w.state, std::move(colour));
+        QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: vensterkleur wijzigen"));
+        QVERIFY(!w.state.UnsavedChanges);
+
+        // A new project starts a new history.
+        m.FileNew();
+        QVERIFY(!m.UndoAction->isEnabled());
+        QVERIFY(!m.RedoAction->isEnabled());
+        QVERIFY(!w.state.UnsavedChanges);
+    }
+
+    void aKilledProgramsDesignIsOffered()
+    {
+        ProgramFolder folder;
+        const QString recovery = folder.path("Herstel");
+        const QString question = "Er is een niet-opgeslagen ontwerp gevonden";
+
+        // While the program runs, another one started beside it leaves its copy alone.
+        Child first(folder.path());
+        QVERIFY(first.ready());
+        QCOMPARE(sessions(recovery).size(), 1);
+        {
+            WindowIn beside(folder.path());
+            beside.main->OfferRecovery();
+            QVERIFY(beside.dialogs.asked.filter(question).isEmpty());
+            QCOMPARE(sessions(recovery).size(), 2);
+        }
+        QCOMPARE(sessions(recovery).size(), 1);
+
+        // Killed, its copy is offered; Nee removes it.
+        first.kill();
+        {
+            WindowIn next(folder.path());
+            next.dialogs.yesNoAnswers = {false};
+            next.main->OfferRecovery();
+            QCOMPARE(next.dialogs.asked.filter(question).size(), 1);
+            QVERIFY(next.state.project.Board[21].Street != "Hersteld");
+            QCOMPARE(sessions(recovery).size(), 1);  // its own
+        }
+        QVERIFY(sessions(recovery).isEmpty());
+
+        // Killed again, Ja brings the placement back, unsaved.
+        Child second(folder.path());
+        QVERIFY(second.ready());
+        second.kill();
+        TestWindow reference;
+        placeStreet(*reference.main, "Hersteld");
+        WindowIn next(folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.dialogs.asked.filter(question).size(), 1);
+        QCOMPARE(next.state.project.Board[21].Street, QString("Hersteld"));
+        QVERIFY(next.state.pictures.Speelbord == reference.state.pictures.Speelbord);
+        QCOMPARE(DrawingFileBytes(next.state.drawing), DrawingFileBytes(reference.state.drawing));
+        QVERIFY(next.state.UnsavedChanges);
+        // The copy is now this program's own; nothing is left of the killed one's.
+        QCOMPARE(sessions(recovery), QStringList{QFileInfo(next.main->recovery()->folder()).fileName()});
+        next.main.reset();  // a normal close
+        QVERIFY(sessions(recovery).isEmpty());
+        QVERIFY(QDir(folder.path("Projecten")).isEmpty());
+    }
+
+    void aDamagedCopyIsSetAside()
+    {
+        ProgramFolder folder;
+        const QString left = folder.path("Herstel/sessie-20260101-000000-000-1");
+        QDir().mkpath(left + "/000001/Naamloos");
+        writeAll(left + "/000001/Herstel.txt", "Vastgoed Atelier herstelkopie 1\nnaam=\nbestand=Naamloos\ntijd=\n");
+        writeAll(left + "/000001/Naamloos.vgd", QByteArray(300, '\x01'));
+
+        WindowIn next(folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.dialogs.asked.filter("kan niet worden hersteld").size(), 1);
+        QVERIFY(next.dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
+        QVERIFY(!QFileInfo::exists(left));
+        QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos.vgd").isFile());
+        QVERIFY(!next.state.UnsavedChanges);
+    }
+
 };
 
-QTEST_MAIN(TestApp)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString child = qEnvironmentVariable("VASTGOED_TEST_CHILD");
+    if (!child.isEmpty())
+        return runChild(child);
+    TestApp test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "test_app.moc"
