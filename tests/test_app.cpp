@@ -213,6 +213,9 @@ class TestApp : public QObject
 {
     Q_OBJECT
 private slots:
+    // One whole session as a user works it, with mouse and keys: choose square 21 on the
+    // overview, rename and place it, design its deed with a new base rent, rewrite a chance card,
+    // save the project under a name, start a new project and open the saved one again.
     void designSaveStartAnewAndOpen()
     {
         Session s;
@@ -911,7 +914,6 @@ private slots:
         QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos.vgd").isFile());
         QVERIFY(!next.state.UnsavedChanges);
     }
-
 };
 
 int main(int argc, char *argv[])

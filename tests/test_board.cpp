@@ -63,10 +63,7 @@ QImage framedPlaceholder()
 class TestBoard : public QObject
 {
     Q_OBJECT
-private:
-
 private slots:
-
     void fastPlacementEqualsReference_data()
     {
         QTest::addColumn<int>("side");
@@ -475,7 +472,6 @@ private slots:
         QVERIFY(w.close());
         QVERIFY(readAll(state.settingsPath()).contains("\r\n1,2,3\r\n"));
     }
-
 };
 
 QTEST_MAIN(TestBoard)

@@ -590,7 +590,6 @@ private slots:
                                                " Print|Wilt u dit speelgeld nu afdrukken?",
                                                " Error|Geen printer aanwezig of offline"}));
     }
-
 };
 
 QTEST_MAIN(TestCards)

@@ -426,7 +426,6 @@ private slots:
             QSKIP("running as a user who may write anywhere");
         QCOMPARE(readAll(path), QByteArray("old"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -467,7 +467,6 @@ private slots:
                             : qAbs(box[s.first].top() - box[s.second].top()) <= 1, qPrintable(where));
         }
     }
-
 };
 
 void TestPdf::exportDefault()

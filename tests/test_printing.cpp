@@ -448,7 +448,6 @@ private slots:
                                     .arg(box.top()).arg(box.right() + 1).arg(box.bottom() + 1)));
         }
     }
-
 };
 
 QTEST_MAIN(TestPrinting)
