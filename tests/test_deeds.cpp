@@ -62,7 +62,11 @@ QImage streetDeed(const Algemeen &state, int n, float base, const QString &name 
                    state.RentFactors);
     return deed;
 }
-QImage streetDeed(int n, float base, const QString &name = QString()) { return streetDeed(Design(0).state, n, base, name); }
+QImage streetDeed(int n, float base, const QString &name = QString())
+{
+    static const Design defaults(0);
+    return streetDeed(defaults.state, n, base, name);
+}
 
 QImage slotOf(const QImage &sheet, int n) { return sheet.copy(QRect(*DeedSheetSlot(n), QSize(200, 280))); }
 

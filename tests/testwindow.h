@@ -32,16 +32,15 @@ struct WindowIn {
     }
 };
 
-struct TestWindow {
+// A program folder made before the window that lives in it, and removed after it.
+struct FolderFirst {
     ProgramFolder folder;
-    Algemeen state;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<Main> main;
-    explicit TestWindow(bool withData = true) : folder(withData)
-    {
-        state.Paths = folder.path();
-        main = std::make_unique<Main>(state, dialogs);
-    }
+    explicit FolderFirst(bool withData) : folder(withData) {}
+};
+
+// The main window in a program folder of its own, with or without the built Data pictures.
+struct TestWindow : FolderFirst, WindowIn {
+    explicit TestWindow(bool withData = true) : FolderFirst(withData), WindowIn(folder.path()) {}
 };
 
 // The default design in a folder of its own (no Data pictures), scripted dialogs and the
