@@ -170,7 +170,7 @@ private slots:
             }
     }
 
-    void linesAreCentredAndSpaced()
+    void textsSitWhereTheirDeckSays()
     {
         const QRect a = inkBox(DrawCard(1, startBorder, "HHHH"), textArea);
         const QRect b = inkBox(DrawCard(1, startBorder, "/HHHH"), textArea);
@@ -185,15 +185,11 @@ private slots:
                  qPrintable(QStringLiteral("%1..%2").arg(a.left()).arg(a.right())));
         // Blanks at the ends count for the centring but are not drawn.
         QVERIFY(inkBox(DrawCard(1, startBorder, "HHHH    "), textArea).left() < a.left());
-    }
-
-    void titleSitsWhereItsDeckSays()
-    {
-        // "Kans" starts at 1950 twips, "Algemeen Fonds" at 930.
+        // The title: "Kans" starts at 1950 twips, "Algemeen Fonds" at 930, both at y 450.
         for (const auto &[subject, title, left] : {std::tuple{1, "Kans", 130}, std::tuple{2, "Algemeen Fonds", 62}}) {
             const QRect ink = inkBox(DrawCard(subject, startBorder, QString()), titleArea);
-            QVERIFY2(ink.left() >= left && ink.left() <= left + 3, qPrintable(QString::number(ink.left())));
-            QVERIFY2(ink.top() >= 30 && ink.top() <= 30 + 8, qPrintable(QString::number(ink.top())));
+            QVERIFY2(ink.left() >= left && ink.left() <= left + 3 && ink.top() >= 30 && ink.top() <= 30 + 8,
+                     qPrintable(QStringLiteral("%1,%2").arg(ink.left()).arg(ink.top())));
             QVERIFY(qAbs(ink.width() - QFontMetrics(CardTitleFont()).horizontalAdvance(title)) <= 4);
         }
     }
@@ -308,7 +304,7 @@ private slots:
         QVERIFY(!inkBox(form.cardPicture(), QRect(16, 186, 288, 12)).isEmpty());
     }
 
-    void openingShowsTheDefaultNote()
+    void noteOpensAsTheDefaultAndFollowsItsBackground()
     {
         Fixture f;
         GeldForm form(f.state, f.dialogs, f.printers);
@@ -332,21 +328,16 @@ private slots:
         QVERIFY(pixelsOf(note, QRect(20, 20, 100, 18), QColor(120, 0, 0)) > 20);
         QVERIFY(pixelsOf(note, QRect(286, 163, 100, 18), QColor(120, 0, 0)) > 20);
         QCOMPARE(pixelsOf(note, QRect(0, 0, 19, 200), Qt::white), 0);
-    }
 
-    void backgroundChangeRedrawsTheNote()
-    {
-        Fixture f;
-        GeldForm form(f.state, f.dialogs, f.printers);
+        // A new background redraws the whole note, the first inner outline dark grey now.
         form.ColorScroll[1]->setValue(120);
         QCOMPARE(form.NoteBackColour, (RgbColour{120, 255, 160}));
-        const QImage &note = form.notePicture();
         QCOMPARE(note.pixelColor(0, 0), QColor(160, 160, 160));
-        QCOMPARE(note.pixelColor(10, 100), QColor(80, 80, 80));  // dark grey now, not black
+        QCOMPARE(note.pixelColor(10, 100), QColor(80, 80, 80));
         QCOMPARE(note.pixelColor(16, 15), QColor(120, 255, 160));
         QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
         QVERIFY(pixelsOf(note, AmountBand(), QColor(255, 0, 0)) > 40);
-        QCOMPARE(pixelsOf(note, QRect(0, 0, 400, 200), noteYellow), 0);  // cleared completely
+        QCOMPARE(pixelsOf(note, QRect(0, 0, 400, 200), noteYellow), 0);
     }
 
     void newAmountErasesTheOldOneWhole()
@@ -373,7 +364,7 @@ private slots:
         }
     }
 
-    void euroPictureRows()
+    void euroPicturesUnderTheAmount()
     {
         Fixture f;
         GeldForm form(f.state, f.dialogs, f.printers);
@@ -389,6 +380,16 @@ private slots:
             for (const QPoint p : {QPoint(0, 0), QPoint(399, 0), QPoint(0, 199), QPoint(399, 199), QPoint(200, 0)})
                 QCOMPARE(note.pixelColor(p), QColor(Qt::black));
         }
+        // No amount until one is typed; then it is drawn on a band of the background colour,
+        // and the picture around it stays.
+        const QImage euro = form.notePicture();
+        QCOMPARE(pixelsOf(euro, AmountBand(), QColor(255, 0, 0)), 0);
+        form.Text1->setText(QStringLiteral("€ 50,-"));
+        const QImage &note = form.notePicture();
+        QVERIFY(pixelsOf(note, AmountBand(), QColor(255, 0, 0)) > 40);
+        QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
+        QCOMPARE(note.pixelColor(13, 100), QColor(255, 255, 160));
+        QCOMPARE(note.pixel(5, 5), euro.pixel(5, 5));
     }
 
     void missingEuroStripChangesOnlyTheOutline()
@@ -407,21 +408,6 @@ private slots:
         QImage note = expected;
         PlaceEuroPicture(note, shortStrip, 5);
         QCOMPARE(note, expected);
-    }
-
-    void amountOverAEuroPicture()
-    {
-        Fixture f;
-        GeldForm form(f.state, f.dialogs, f.printers);
-        form.HScroll1->setValue(3);
-        const QImage euro = form.notePicture();
-        QCOMPARE(pixelsOf(euro, AmountBand(), QColor(255, 0, 0)), 0);  // not drawn until asked
-        form.Text1->setText(QStringLiteral("€ 50,-"));
-        const QImage &note = form.notePicture();
-        QVERIFY(pixelsOf(note, AmountBand(), QColor(255, 0, 0)) > 40);
-        QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
-        QCOMPARE(note.pixelColor(13, 100), QColor(255, 255, 160));  // the band in the background colour
-        QCOMPARE(note.pixel(5, 5), euro.pixel(5, 5));               // the picture outside stays
     }
 
     void deckPrintsFromAnyCardWithItsBorderColour()
@@ -448,7 +434,7 @@ private slots:
 
         QCOMPARE(pdftools::pageCount(out), 2);
         for (int sheet = 1; sheet <= 2; ++sheet) {
-            QVERIFY(pdftools::isA4Portrait(out, sheet));
+            QVERIFY(pdftools::isA4(out, sheet));
             const QImage page = pdftools::renderPage(out, sheet, 96);
             for (int k = 1; k <= 8; ++k) {
                 const QRectF slot = CardSheetSlot(8 * (sheet - 1) + k);
@@ -500,7 +486,7 @@ private slots:
         form.PrintKnop->click();
         QCOMPARE(d.dialogs.asked, QStringList(2, " Print|Wilt u dit speelgeld nu afdrukken?"));
         QCOMPARE(pdftools::pageCount(out), 1);
-        QVERIFY(pdftools::isA4Portrait(out, 1));
+        QVERIFY(pdftools::isA4(out, 1));
         const QImage page = pdftools::renderPage(out, 1, 192);
         for (int r = 1; r <= 5; ++r)
             for (int c = 1; c <= 2; ++c) {
@@ -508,12 +494,9 @@ private slots:
                 const QRectF slot = MoneySheetSlot(r, c);
                 const QPoint ground = pixelOf(slot.topLeft() + QPointF(6 * 15 * 0.905, 100 * 15 * 0.95), 192);
                 QVERIFY2(near(page.pixelColor(ground), QColor(255, 255, 160)), qPrintable(describe(page, ground)));
-                int blue = 0;
                 const QPoint from = pixelOf(slot.topLeft() + QPointF(150 * 15 * 0.905, 88 * 15 * 0.95), 192);
                 const QPoint to = pixelOf(slot.topLeft() + QPointF(250 * 15 * 0.905, 112 * 15 * 0.95), 192);
-                for (int y = from.y(); y <= to.y(); ++y)
-                    for (int x = from.x(); x <= to.x(); ++x)
-                        blue += near(page.pixelColor(x, y), Qt::blue, 40) ? 1 : 0;
+                const int blue = countWhere(page, QRect(from, to), [](QRgb c) { return near(QColor(c), Qt::blue, 40); });
                 QVERIFY2(blue > 30, qPrintable(QStringLiteral("%1 blue pixels").arg(blue)));
             }
     }
@@ -541,7 +524,7 @@ private slots:
         QVERIFY(deck.size() == 1 && money.size() == 1);
         QCOMPARE(pdftools::pageCount(deck[0]), 2);
         QCOMPARE(pdftools::pageCount(money[0]), 1);
-        QVERIFY(pdftools::isA4Portrait(deck[0], 1) && pdftools::isA4Portrait(deck[0], 2) && pdftools::isA4Portrait(money[0], 1));
+        QVERIFY(pdftools::isA4(deck[0], 1) && pdftools::isA4(deck[0], 2) && pdftools::isA4(money[0], 1));
 
         // The queue's printable area starts at its own margins: measure the printed block instead.
         // At 48 dpi a pixel is 30 twips.

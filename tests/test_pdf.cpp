@@ -47,13 +47,8 @@ const QStringList printSet{"Speelbord.pdf", "Eigendomsbewijzen.pdf", "Kans.pdf",
 bool edgesBlank(const QImage &page, double mm, int dpi)
 {
     const int band = int(mm / 25.4 * dpi) - 1;
-    for (int y = 0; y < page.height(); ++y)
-        for (int x = 0; x < page.width(); ++x) {
-            const bool inBand = x < band || y < band || x >= page.width() - band || y >= page.height() - band;
-            if (inBand && page.pixelColor(x, y).lightness() < 250)
-                return false;
-        }
-    return true;
+    const QRect ink = boxWhere(page, page.rect(), [](QRgb c) { return QColor(c).lightness() < 250; });
+    return ink.isNull() || page.rect().adjusted(band, band, -band, -band).contains(ink);
 }
 struct Design {
     ProgramFolder folder;
@@ -210,9 +205,7 @@ private slots:
         const QString path = m_out.filePath(file);
         QCOMPARE(pdftools::pageCount(path), pages);
         for (int p = 1; p <= pages; ++p) {
-            const QSizeF size = pdftools::pageSize(path, p);
-            const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
-            QVERIFY(qAbs(size.width() - a4.width()) < 1 && qAbs(size.height() - a4.height()) < 1);
+            QVERIFY(pdftools::isA4(path, p, landscape));
             // Everything lies inside the margins a home printer prints at actual size.
             const QImage image = pdftools::renderPage(path, p, 50);
             QVERIFY2(edgesBlank(image, ExportMarginMillimetres, 50), qPrintable(QStringLiteral("page %1").arg(p)));
@@ -336,10 +329,7 @@ private slots:
         const QPoint centre = area.center() + BoardArea().topLeft();
         const int sheet = centre.y() / SheetHeight * 3 + centre.x() / SheetWidth + 1;
         const QImage page = pdftools::renderPage(out.filePath("Speelbord.pdf"), sheet, 48);
-        int magenta = 0;
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                magenta += near(page.pixelColor(x, y), Qt::magenta, 20) ? 1 : 0;
+        const int magenta = countWhere(page, page.rect(), [](QRgb c) { return near(QColor(c), Qt::magenta, 20); });
         QVERIFY2(magenta > 200, qPrintable(QString::number(magenta)));
 
         // Without a drawing file, or with a damaged one, the project opens and prints from pixels.
@@ -421,12 +411,8 @@ private slots:
                      qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(labels[i]).arg(box[i].x()).arg(box[i].y())
                                     .arg(box[i].width()).arg(box[i].height())));
             // All of the part is board: no mark reaches into it.
-            const QRect inside = box[i].adjusted(2, 2, -2, -2);
-            int other = 0;
-            for (int y = inside.top(); y <= inside.bottom(); y += 3)
-                for (int x = inside.left(); x <= inside.right(); x += 3)
-                    other += !near(page.pixelColor(x, y), QColor(40, 160, 90), 6);
-            QVERIFY2(other == 0, labels[i]);
+            QVERIFY2(countWhere(page, box[i].adjusted(2, 2, -2, -2), [](QRgb c) { return !near(QColor(c), QColor(40, 160, 90), 6); }) == 0,
+                     labels[i]);
         }
         // The tiles' sizes less the glue strips they carry make 2180 board pixels = 508.7 mm.
         const double strip = GlueStripPixels * 210.0 / 900.0;

@@ -48,15 +48,21 @@ inline void writeAll(const QString &path, const QByteArray &bytes)
         f.write(bytes);
 }
 
-// Number of pixels in `rect` whose colour is exactly `colour`.
-inline int pixelsOf(const QImage &image, const QRect &rect, const QColor &colour)
+// Number of pixels in `rect` whose colour `counts` takes.
+template <typename Counts>
+int countWhere(const QImage &image, const QRect &rect, Counts counts)
 {
     int count = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                ++count;
+            count += counts(image.pixel(x, y)) ? 1 : 0;
     return count;
+}
+
+// Number of pixels in `rect` whose colour is exactly `colour`.
+inline int pixelsOf(const QImage &image, const QRect &rect, const QColor &colour)
+{
+    return countWhere(image, rect, [&](QRgb c) { return c == colour.rgb(); });
 }
 
 // A picture of random colours, the same for the same seed.
@@ -107,22 +113,6 @@ inline QImage stationStripOfColours()
 inline bool inkIn(const QImage &image, const QRect &rect, const QColor &background)
 {
     return pixelsOf(image, rect, background) != rect.width() * rect.height();
-}
-
-// The leftmost and rightmost column in `rect` holding a pixel other than `background`;
-// (-1, -1) when there is none.
-inline QPair<int, int> inkColumns(const QImage &image, const QRect &rect, const QColor &background)
-{
-    int left = -1, right = -1;
-    for (int x = rect.left(); x <= rect.right(); ++x)
-        for (int y = rect.top(); y <= rect.bottom(); ++y)
-            if (image.pixelColor(x, y) != background) {
-                if (left < 0)
-                    left = x;
-                right = x;
-                break;
-            }
-    return {left, right};
 }
 
 // Colours that agree within `tolerance` in each channel (printed pages blur a little).
@@ -189,10 +179,12 @@ inline QSizeF pageSize(const QString &pdf, int page)
     return size;
 }
 
-inline bool isA4Portrait(const QString &pdf, int page)
+// Whether the page is A4, upright or (with `landscape`) on its side.
+inline bool isA4(const QString &pdf, int page, bool landscape = false)
 {
     const QSizeF size = pageSize(pdf, page);
-    return qAbs(size.width() - 595.28) < 1 && qAbs(size.height() - 841.89) < 1;
+    const QSizeF a4 = landscape ? QSizeF(841.89, 595.28) : QSizeF(595.28, 841.89);
+    return qAbs(size.width() - a4.width()) < 2 && qAbs(size.height() - a4.height()) < 2;
 }
 
 // Renders one page at `dpi` (96 dpi makes one pixel 15 twips).
