@@ -4,6 +4,7 @@
 #include "app/openform.h"
 #include "app/projectfiles.h"
 #include "app/recovery.h"
+#include "app/settingsfile.h"
 #include "app/showform.h"
 #include "app/textguard.h"
 #include "app/undocommands.h"
@@ -20,7 +21,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -112,14 +112,6 @@ void fillPictures(Algemeen &state)
     state.pictures.EigenDomsPic.fill(Qt::yellow);
 }
 
-Algemeen boardState()
-{
-    Algemeen state;
-    state.ActiveSubject = 3;
-    fillPictures(state);
-    return state;
-}
-
 void drag(QWidget *picture, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
 {
     QTest::mousePress(picture, button, Qt::NoModifier, from);
@@ -129,32 +121,48 @@ void drag(QWidget *picture, QPoint from, QPoint to, Qt::MouseButton button = Qt:
     QApplication::sendEvent(picture, &move);
     QTest::mouseRelease(picture, button, Qt::NoModifier, to);
 }
-// Everything a change can touch, to compare the design before and after.
+// Everything a change can touch, to compare the design before and after: both pictures and
+// the bytes of every file the design and the settings are kept in.
 struct Snapshot {
     QImage board, deeds;
-    QStringList texts;
-    QByteArray drawing;
-    quint8 station;
-    RgbColour colour;
-    std::array<qint32, FactorSlots> factors;
+    QByteArray files;
     explicit Snapshot(const Algemeen &s)
         : board(s.pictures.Speelbord), deeds(s.pictures.EigenDomsPic),
-          drawing(DrawingFileBytes(s.drawing)), station(s.project.StationImage),
-          colour(s.WindowColour), factors(s.RentFactors)
+          files(ProjectFileBytes(s.project, "P").value_or("?") + DeckFileBytes(s.project).value_or("?")
+                + DrawingFileBytes(s.drawing) + SettingsFileBytes(s))
     {
-        for (const BoardSquare &b : s.project.Board)
-            texts << b.Street << b.City << b.Amount;
-        for (const QString &card : s.project.KansDeck)
-            texts << card;
-        for (const QString &card : s.project.FondsDeck)
-            texts << card;
     }
-    bool operator==(const Snapshot &o) const
-    {
-        return board == o.board && deeds == o.deeds && texts == o.texts && drawing == o.drawing
-               && station == o.station && colour == o.colour && factors == o.factors;
-    }
+    bool operator==(const Snapshot &o) const { return board == o.board && deeds == o.deeds && files == o.files; }
 };
+
+// Drags the board in the viewer beyond its ends and moves it with the bars.
+void dragAndScroll(Showform &form)
+{
+    drag(form.SlidePic, QPoint(300, 200), QPoint(260, 150));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-40, -50));
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-600, -750));  // twips
+    QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(600, 750));
+    // Far left and up: the picture's far edge stops on the viewport's far edge.
+    drag(form.SlidePic, QPoint(100, 100), QPoint(-5000, -5000));
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-24300, -28200));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -1880));
+    QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(24300, 28200));
+    QCOMPARE(form.SlidePic->geometry().right(), form.PicCont->width() - 1);
+    // Far right and down: back at the top left.
+    drag(form.SlidePic, QPoint(100, 100), QPoint(2000, 2000));
+    QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(0, 0));
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
+
+    // The bars move the picture too, and a drag goes on from where the bars left it.
+    form.VScroll->setValue(3000);
+    QCOMPARE(form.SlidePic->pos(), QPoint(0, -200));
+    QCOMPARE(int(form.SlideY), -3000);
+    form.HScroll->setValue(24300);
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -200));
+    drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
+    QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
+    QCOMPARE(form.VScroll->value(), 2850);
+}
 
 // Renames square 21 through the editor and places it, as a user clicks.
 void placeStreet(Main &m, const QString &street)
@@ -237,10 +245,8 @@ private slots:
         QCOMPARE(state.CurrentSquare, 21);
         QCOMPARE(main.Text1->text(), QStringLiteral("Brink"));
 
-        // 2. Typing the new name redraws the preview; "Save" puts it on the board.
-        const QImage before = main.templateImage.copy();
+        // 2. Type the new name; "Save" puts it on the board.
         retype(main.Text1, street);
-        QVERIFY(main.templateImage != before);
         QTest::mouseClick(main.SaveKnop, Qt::LeftButton);
         QCOMPARE(state.project.Board[21].Street, street);
         QVERIFY(state.UnsavedChanges);
@@ -278,8 +284,7 @@ private slots:
         QCOMPARE(state.project.KansDeck[1], card);
 
         // 5. "Project Opslaan" under a new name.
-        s.dialogs.textAnswers.push_back(QStringLiteral("Mijn Dorp"));
-        main.menuAction("Bestand/Project Opslaan")->trigger();
+        s.save(QStringLiteral("Mijn Dorp"));
         QCOMPARE(state.project.ProjectName, QStringLiteral("Mijn Dorp"));
         QVERIFY(!state.UnsavedChanges);
         QCOMPARE(main.Label9->text(), QStringLiteral("Projectnaam : Mijn Dorp"));
@@ -306,7 +311,6 @@ private slots:
             QCOMPARE(found.size(), 1);
             const QRect row = form->List1->visualItemRect(found[0]);
             QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-            QCOMPARE(form->List1->currentItem(), found[0]);
             QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
         }));
         QVERIFY(!QApplication::activeModalWidget());
@@ -366,8 +370,7 @@ private slots:
             QTest::mouseClick(form->ExitKnop, Qt::LeftButton);
         }));
 
-        s.dialogs.textAnswers.push_back(QStringLiteral("Geplakt"));
-        s.main->menuAction("Bestand/Project Opslaan")->trigger();
+        s.save(QStringLiteral("Geplakt"));
         QCOMPARE(s.state.project.ProjectName, QStringLiteral("Geplakt"));
         QVERIFY(!s.state.UnsavedChanges);
         const QByteArray deckFile = readAll(s.folder.path("Projecten/Geplakt/Kansfonds.kan"));
@@ -488,7 +491,6 @@ private slots:
         Openform form(s.state, s.dialogs);
         QVERIFY(form.LoadProject("Maat"));
         QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Passend"));
-        QCOMPARE(s.state.pictures.Speelbord.size(), QSize(2180, 2180));
         QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QColor(Qt::white));
         QCOMPARE(s.state.pictures.EigenDomsPic, deeds);  // the sheet that fits is read
     }
@@ -575,24 +577,20 @@ private slots:
         s.main->show();
         s.main->Text1->setEnabled(true);
         s.main->Combo1->setEnabled(true);
-        const QString quoteMessage =
+        const QString quote =
             QStringLiteral("Een aanhalingsteken (\") kan niet in een project worden bewaard en is weggelaten.");
-        for (QLineEdit *edit : {s.main->Text1, s.main->Combo1->lineEdit()}) {
-            edit->clear();
-            QTest::keyClicks(edit, QStringLiteral("De \"Brink\""));
-            QCOMPARE(edit->text(), QStringLiteral("De Brink"));
-            QCOMPARE(edit->property(StorableTextGuardProperty()).toString(), quoteMessage);
-            // Pasted text loses only what cannot be stored.
-            edit->clear();
-            edit->insert(QString::fromUtf8("Oude \"Markt\"\nWeg\t✓, € 5"));
-            QCOMPARE(edit->text(), QString::fromUtf8("Oude MarktWeg, € 5"));
-            QCOMPARE(edit->property(StorableTextGuardProperty()).toString(), quoteMessage);
-            edit->clear();
-            edit->insert(QString::fromUtf8("Łódź"));
-            QCOMPARE(edit->text(), QString::fromUtf8("ód"));
-            QCOMPARE(edit->property(StorableTextGuardProperty()).toString(),
-                     QString::fromUtf8("Het teken 'Ł' kan niet in een project worden bewaard en is weggelaten."));
-        }
+        // Typed or pasted, a text loses only what cannot be stored, and the field says why.
+        const QList<std::tuple<bool, QString, QString, QString>> entries = {
+            {true, "De \"Brink\"", "De Brink", quote},
+            {false, "Oude \"Markt\"\nWeg\t✓, € 5", "Oude MarktWeg, € 5", quote},
+            {false, "Łódź", "ód", "Het teken 'Ł' kan niet in een project worden bewaard en is weggelaten."}};
+        for (QLineEdit *edit : {s.main->Text1, s.main->Combo1->lineEdit()})
+            for (const auto &[typed, entered, kept, message] : entries) {
+                edit->clear();
+                typed ? QTest::keyClicks(edit, entered) : edit->insert(entered);
+                QCOMPARE(edit->text(), kept);
+                QCOMPARE(edit->property(StorableTextGuardProperty()).toString(), message);
+            }
     }
 
     void inputWaitsDuringTheSaveAnimation()
@@ -617,37 +615,6 @@ private slots:
         QVERIFY(!closed);
         QVERIFY(s.main->isVisible());
         QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Eerste.vgd")));
-    }
-
-    void draggingAndScrollBarsMoveThePicture()
-    {
-        const Algemeen state = boardState();
-        Showform form(state);
-        form.show();
-        drag(form.SlidePic, QPoint(300, 200), QPoint(260, 150));
-        QCOMPARE(form.SlidePic->pos(), QPoint(-40, -50));
-        QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-600, -750));  // twips
-        QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(600, 750));
-        // Far left and up: the picture's far edge stops on the viewport's far edge.
-        drag(form.SlidePic, QPoint(100, 100), QPoint(-5000, -5000));
-        QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(-24300, -28200));
-        QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -1880));
-        QCOMPARE(QPoint(form.HScroll->value(), form.VScroll->value()), QPoint(24300, 28200));
-        QCOMPARE(form.SlidePic->geometry().right(), form.PicCont->width() - 1);
-        // Far right and down: back at the top left.
-        drag(form.SlidePic, QPoint(100, 100), QPoint(2000, 2000));
-        QCOMPARE(QPoint(form.SlideX, form.SlideY), QPoint(0, 0));
-        QCOMPARE(form.SlidePic->pos(), QPoint(0, 0));
-
-        // The bars move the picture too, and a drag goes on from where the bars left it.
-        form.VScroll->setValue(3000);
-        QCOMPARE(form.SlidePic->pos(), QPoint(0, -200));
-        QCOMPARE(int(form.SlideY), -3000);
-        form.HScroll->setValue(24300);
-        QCOMPARE(form.SlidePic->pos(), QPoint(-1620, -200));
-        drag(form.SlidePic, QPoint(1700, 300), QPoint(1710, 310));
-        QCOMPARE(form.SlidePic->pos(), QPoint(-1610, -190));
-        QCOMPARE(form.VScroll->value(), 2850);
     }
 
     void menuOpensTheViewerOnItsPicture_data()
@@ -679,6 +646,8 @@ private slots:
             const QImage shown = form->SlidePic->pixmap().toImage();
             QCOMPARE(shown.size(), subject == 3 ? QSize(2180, 2180) : QSize(1476, 1176));
             QCOMPARE(shown.pixelColor(5, 5), colour);
+            if (subject == 3)
+                dragAndScroll(*form);
         }));
         QCOMPARE(int(t.state.ActiveSubject), subject);
     }
@@ -797,7 +766,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&m));
         for (int i = 1; i < states.size(); ++i) {
             QTest::keyClick(&m, Qt::Key_Y, Qt::ControlModifier);
-            QVERIFY2(Snapshot(s) == states[i], qPrintable(QString("after redoing to state %1").arg(i)));
+            QVERIFY2(Snapshot(s) == states[i] && !(states[i] == states[i - 1]), qPrintable(QString("after redoing to state %1").arg(i)));
         }
         QVERIFY(s.UnsavedChanges);
         // The editor shows the square as it now is.
@@ -805,7 +774,7 @@ private slots:
             m.UndoAction->trigger();
         QCOMPARE(m.Text1->text(), QString("Nieuwe Brink"));
         m.UndoAction->trigger();
-        QCOMPARE(m.Text1->text(), states[0].texts[21 * 3]);
+        QCOMPARE(m.Text1->text(), QString("Brink"));
     }
 
     void unsavedFollowsTheHistory()

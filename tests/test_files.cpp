@@ -366,9 +366,6 @@ private slots:
         QCOMPARE(lines.mid(1, 4), (QList<QByteArray>{"\"--------------------------\"\r", "220,220,190\r", "0\r",
                                                      "\"--------------------------\"\r"}));
         QVERIFY(bytes.endsWith(defaultFactorLines));
-        Algemeen again;  // the next start reads it whole
-        again.Paths = m_dir.path();
-        QVERIFY(LoadStartState(again));
     }
 
     void damagedFilesGiveDefaultsOrClampedValues_data()

@@ -3,20 +3,10 @@
 // PDFs read back with poppler's command-line tools, and the jobs of the CUPS PDF queue.
 
 #include <QColor>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QRect>
-#include <QRegularExpression>
-#include <QSizeF>
-#include <QTemporaryDir>
-#include <QThread>
+#include <QPageSize>
+#include <QtTest>
 #include <algorithm>
-#include <memory>
 
 // A program folder with the built Data pictures (or without them).
 struct ProgramFolder {
@@ -134,20 +124,6 @@ inline QPoint pixelOf(QPointF twips, int dpi = 96)
     return QPoint(int(twips.x() / perPixel), int(twips.y() / perPixel));
 }
 
-// An A4 PDF writer with no margins at 1200 dpi.
-struct PdfFile {
-    QTemporaryDir dir;
-    QString path = dir.filePath("out.pdf");
-    std::unique_ptr<QPdfWriter> writer = std::make_unique<QPdfWriter>(path);
-    PdfFile()
-    {
-        writer->setPageSize(QPageSize(QPageSize::A4));
-        writer->setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer->setResolution(1200);
-    }
-    void close() { writer.reset(); }
-};
-
 namespace pdftools {
 
 inline QString run(const QString &program, const QStringList &args)
@@ -225,18 +201,14 @@ inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name,
         if (found.size() >= count) {
             // cups-pdf writes a job out in pieces: wait until every file has kept its size
             // for a second (a large job can take a while).
-            auto sizes = [&found] {
-                QList<qint64> s;
+            QList<qint64> before;
+            for (int stable = 0; stable < 5 && waited <= timeoutMs; waited += 250) {
+                QList<qint64> now;
                 for (const QString &f : found)
-                    s << QFileInfo(f).size();
-                return s;
-            };
-            QList<qint64> before = sizes();
-            for (int stable = 0; stable < 4 && waited <= timeoutMs; waited += 250) {
-                QThread::msleep(250);
-                const QList<qint64> now = sizes();
-                stable = now == before ? stable + 1 : 0;
+                    now << QFileInfo(f).size();
+                stable = now == before ? stable + 1 : 1;
                 before = now;
+                QThread::msleep(250);
             }
             break;
         }
