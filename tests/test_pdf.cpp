@@ -228,9 +228,7 @@ private slots:
     {
         Installation installation;
         const auto help = installation.run({"--help"});
-        QCOMPARE(help.code, 0);
-        QVERIFY(help.out.contains("--export-pdf DIR"));
-        QVERIFY(help.out.contains("--project NAME"));
+        QVERIFY(help.code == 0 && help.out.contains("--export-pdf DIR") && help.out.contains("--project NAME"));
 
         // A saved project whose deed sheet is all blue, exported into a folder made when missing.
         Algemeen state;
@@ -254,12 +252,10 @@ private slots:
         // A file where the folder should be: reported by name.
         writeAll(installation.dir.filePath("bezet"), "");
         const auto bad = installation.run({"--export-pdf", installation.dir.filePath("bezet/pdf")});
-        QVERIFY(bad.code != 0);
-        QVERIFY(bad.err.contains("bezet"));
+        QVERIFY(bad.code != 0 && bad.err.contains("bezet"));
 
         const auto missing = installation.run({"--export-pdf", out, "--project", "Bestaat Niet"});
-        QVERIFY(missing.code != 0);
-        QVERIFY(missing.err.contains("Bestaat Niet"));
+        QVERIFY(missing.code != 0 && missing.err.contains("Bestaat Niet"));
         QVERIFY(installation.run({"--export-pdf"}).code != 0);
     }
 
