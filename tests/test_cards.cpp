@@ -63,11 +63,7 @@ struct Designer : DesignerSetup {
     QString printToFile()
     {
         const QString out = folder.filePath("printed.pdf");
-        QPrinter &printer = printers.current();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(out);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        printToPdfFile(printers, out);
         return out;
     }
 };
@@ -531,8 +527,7 @@ private slots:
     {
         REQUIRE_CUPS();
         const QString queue = QStringLiteral("VastgoedVerdwijnt%1").arg(QCoreApplication::applicationPid());
-        if (QProcess::execute("lpadmin", {"-p", queue, "-E", "-v", "cups-pdf:/", "-m",
-                                          "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
+        if (!addPdfQueue(queue))
             QSKIP("cannot add a printer queue here");
         Designer d;
         QVERIFY(d.printers.selectPrinter(queue));

@@ -70,6 +70,17 @@ QImage streetDeed(int n, float base, const QString &name = QString())
 QImage slotOf(const QImage &sheet, int n) { return sheet.copy(QRect(*DeedSheetSlot(n), QSize(200, 280))); }
 
 const QString euro = QString::fromUtf8("€");
+
+// A station strip of 30 pictures of 160 x 135, each one colour of its own.
+QColor stationColour(int i) { return QColor(i * 8, 255 - i * 8, 100); }
+QImage stationStripOfColours()
+{
+    QImage strip(160, 30 * 135, QImage::Format_RGB32);
+    for (int i = 0; i < 30; ++i)
+        for (int y = 0; y < 135; ++y)
+            std::fill_n(reinterpret_cast<QRgb *>(strip.scanLine(i * 135 + y)), 160, stationColour(i).rgb());
+    return strip;
+}
 }
 
 class TestDeeds : public QObject

@@ -158,10 +158,11 @@ std::array<QImage, 7> exportAssembled(const QImage &board)
     const QString pdf = out.filePath("Speelbord.pdf");
     if (pdftools::pageCount(pdf) != 7)
         return pages;
+    // pdftotext ends every page with a form feed.
+    const QStringList texts = pdftools::run("pdftotext", {pdf, "-"}).split(QLatin1Char('\f'));
     for (int i = 0; i < 7; ++i) {
         pages[i] = pdftools::renderPage(pdf, i + 1, Dpi);
-        pages[i].setText("text", pdftools::run("pdftotext", {"-f", QString::number(i + 1), "-l",
-                                                               QString::number(i + 1), pdf, "-"}));
+        pages[i].setText("text", texts.value(i));
     }
     return pages;
 }

@@ -41,12 +41,6 @@ QImage filled(int w, int h, const QColor &c)
     return image;
 }
 
-// A printer that writes a PDF file, with no margins unless asked.
-void toPdfFile(SystemPrinters &printers, const QString &path, const QMarginsF &mm = {})
-{
-    printers.current().setOutputFileName(path);
-    printers.current().setPageMargins(mm, QPageLayout::Millimeter);
-}
 // A board whose every pixel tells where it is: gradients in green and blue, and diagonal red
 // bands every 30 pixels that shift with any gap, overlap or slip at a seam.
 QImage syntheticBoard()
@@ -77,10 +71,8 @@ QList<int> bandEdges(const QImage &image, QPoint from, QPoint step, int count)
     return edges;
 }
 
-struct Window {
-    Algemeen state;
-    ScriptedDialogs dialogs;
-    SystemPrinters printers;
+// The board printing window on the synthetic board.
+struct Window : DesignerSetup {
     std::unique_ptr<PrintSpeelbord> form;
     Window()
     {
@@ -144,7 +136,7 @@ private slots:
         WindowIn window(folder.path());
         auto &[state, dialogs, w] = window;
         const QString out = folder.filePath("deeds.pdf");
-        w->printers().current().setOutputFileName(out);
+        printToPdfFile(w->printers(), out);
         dialogs.yesNoAnswers = {false};
         w->menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
         QCOMPARE(dialogs.asked, QStringList{"Print|Print 28 Eigendomsbewijzen op 3 pagina's (A4)"});
@@ -204,7 +196,7 @@ private slots:
     {
         QTemporaryDir dir;
         SystemPrinters printers;
-        toPdfFile(printers, dir.filePath("p.pdf"), QMarginsF(10, 20, 10, 20));
+        printToPdfFile(printers, dir.filePath("p.pdf"), QMarginsF(10, 20, 10, 20));
         AAPrintPicture control(printers);
         control.setPicture(filled(30, 30, Qt::red));
         QSignalSpy spy(&control, &AAPrintPicture::MarginReaded);
@@ -229,7 +221,7 @@ private slots:
         for (const qint16 copies : {0, -3}) {
             QTemporaryDir dir;
             SystemPrinters printers;
-            toPdfFile(printers, dir.filePath("p.pdf"));
+            printToPdfFile(printers, dir.filePath("p.pdf"));
             AAPrintPicture control(printers);
             control.setCopies(copies);
             QVERIFY(control.PrintPicture());
@@ -258,7 +250,7 @@ private slots:
             REQUIRE_CUPS();
             QVERIFY(printers.selectPrinter("PDF"));
         } else {
-            toPdfFile(printers, dir.filePath("p.pdf"));
+            printToPdfFile(printers, dir.filePath("p.pdf"));
         }
         AAPrintPicture control(printers);
         control.setPaperSize(0);
@@ -295,8 +287,7 @@ private slots:
     {
         REQUIRE_CUPS();
         const QString name = "VastgoedTijdelijk";
-        if (QProcess::execute("lpadmin", {"-p", name, "-E", "-v", "cups-pdf:/", "-m",
-                                          "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
+        if (!addPdfQueue(name))
             QSKIP("cannot add a printer to the CUPS server");
         Window w;
         const int index = w.form->CmbPrinter->findText(name);

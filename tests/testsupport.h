@@ -88,17 +88,6 @@ inline QRect inkBounds(const QImage &image, const QRect &rect, const QColor &bac
     return boxWhere(image, rect, [&](QRgb c) { return c != background.rgb(); });
 }
 
-// A station strip of 30 pictures of 160 x 135, each one colour of its own.
-inline QColor stationColour(int i) { return QColor(i * 8, 255 - i * 8, 100); }
-inline QImage stationStripOfColours()
-{
-    QImage strip(160, 30 * 135, QImage::Format_RGB32);
-    for (int i = 0; i < 30; ++i)
-        for (int y = 0; y < 135; ++y)
-            std::fill_n(reinterpret_cast<QRgb *>(strip.scanLine(i * 135 + y)), 160, stationColour(i).rgb());
-    return strip;
-}
-
 // True when some pixel of `rect` differs from `background`.
 inline bool inkIn(const QImage &image, const QRect &rect, const QColor &background)
 {
@@ -218,6 +207,13 @@ inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name,
         return jobNumber.match(a).captured(1).toInt() < jobNumber.match(b).captured(1).toInt();
     });
     return found;
+}
+
+// Adds a CUPS queue `name` that prints to PDF files like the PDF queue; false when it cannot.
+inline bool addPdfQueue(const QString &name)
+{
+    return QProcess::execute(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", "cups-pdf:/", "-m",
+                                                        "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) == 0;
 }
 
 // Skips a test that prints through CUPS when no server runs, unless the run requires one.

@@ -43,6 +43,16 @@ struct TestWindow : FolderFirst, WindowIn {
     explicit TestWindow(bool withData = true) : FolderFirst(withData), WindowIn(folder.path()) {}
 };
 
+// Makes the current printer write an A4 PDF file at `path`, with no margins unless asked.
+inline void printToPdfFile(SystemPrinters &printers, const QString &path, const QMarginsF &mm = {})
+{
+    QPrinter &printer = printers.current();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(mm, QPageLayout::Millimeter);
+}
+
 // The default design in a folder of its own (no Data pictures), scripted dialogs and the
 // system's printers, for a card or money designer on deck `subject`.
 struct DesignerSetup {
