@@ -1,8 +1,10 @@
 // Work not yet saved is never thrown away unasked: the questions before "Nieuw Project" and
-// "Open Project" replace a design, and the buttons Enter chooses on questions that lose work.
+// "Open Project" replace a design, the buttons Enter chooses on questions that lose work, and
+// the settings a restored copy brings back.
 #include "app/openform.h"
 #include "app/projectfiles.h"
 #include "app/recovery.h"
+#include "app/undocommands.h"
 #include "testwindow.h"
 
 #include <QAction>
@@ -158,6 +160,49 @@ private slots:
                               "De bestanden van het project worden van de schijf verwijderd."}));
         QCOMPARE(w.dialogs.defaults, (QList<Answer>{Answer::No, Answer::No}));
         QVERIFY(QFileInfo::exists(w.folder.path("Projecten/Weg.vgd")));
+    }
+
+    void aRestoredCopyBringsItsFactorsAndColour_data()
+    {
+        QTest::addColumn<bool>("keptByTheCopy");
+        QTest::newRow("copy with its settings") << true;
+        QTest::newRow("copy made before they were kept") << false;
+    }
+
+    void aRestoredCopyBringsItsFactorsAndColour()
+    {
+        QFETCH(bool, keptByTheCopy);
+        ProgramFolder folder;
+        const QString left = folder.path("Herstel/sessie-20260101-000000-000-1");
+        const RgbColour colour{30, 60, 90};
+        {
+            // Changed since the last close, then the program is killed: its copy stays behind.
+            WindowIn w(folder.path());
+            Main &m = *w.main;
+            placeStreet(m, "Hersteld");
+            auto factors = std::make_unique<RentFactorsStep>(w.state);
+            w.state.RentFactors[3] = 45;
+            RecordStep(w.state, std::move(factors));
+            auto settings = std::make_unique<SettingsStep>(w.state);
+            w.state.WindowColour = colour;
+            RecordStep(w.state, std::move(settings));
+            QVERIFY(m.recovery()->writeNow(w.state));
+            QVERIFY(QDir().rename(m.recovery()->folder(), left));
+        }
+        if (!keptByTheCopy)
+            for (const QString &generation : QDir(left).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                QVERIFY(QFile::remove(left + "/" + generation + "/Instellingen.ini"));
+
+        WindowIn next(folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.state.project.Board[21].Street, QString("Hersteld"));
+        auto expected = DefaultRentFactors();
+        if (keptByTheCopy)
+            expected[3] = 45;
+        QCOMPARE(next.state.RentFactors, expected);
+        QCOMPARE(next.state.WindowColour, keptByTheCopy ? colour : DefaultWindowColour);
+        const QColor shown = next.main->centralWidget()->palette().color(QPalette::Window);
+        QCOMPARE(shown, keptByTheCopy ? QColor(30, 60, 90) : QColor(220, 220, 190));
     }
 };
 
