@@ -11,17 +11,26 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     std::deque<bool> yesNoAnswers;              // taken in order; Yes when the script runs out
+    std::deque<Answer> yesNoCancelAnswers;      // taken in order; Cancel when the script runs out
     std::deque<std::optional<QString>> textAnswers;    // taken in order; Cancel when run out
     std::deque<std::optional<QString>> folderAnswers;
     QStringList asked;                          // "title|text" of every question and message
+    QList<Answer> defaults;                     // the default button of every question asked
     std::function<void()> beforeAnswer;         // run before each Yes/No is answered
 
-    bool askYesNo(QWidget *, const QString &text, const QString &title, Icon) override
+    bool askYesNo(QWidget *, const QString &text, const QString &title, Icon, Answer defaultAnswer) override
     {
         asked << title + QLatin1Char('|') + text;
+        defaults << defaultAnswer;
         if (beforeAnswer)
             beforeAnswer();
         return take(yesNoAnswers, true);
+    }
+    Answer askYesNoCancel(QWidget *, const QString &text, const QString &title, Answer defaultAnswer) override
+    {
+        asked << title + QLatin1Char('|') + text;
+        defaults << defaultAnswer;
+        return take(yesNoCancelAnswers, Answer::Cancel);
     }
     void showMessage(QWidget *, const QString &text, const QString &title, Icon) override
     {

@@ -535,7 +535,8 @@ private slots:
         QCOMPARE(found.size(), 1);
         form.List1->setCurrentItem(found[0]);
         QTest::mouseClick(form.DelKnop, Qt::LeftButton);
-        QCOMPARE(s.dialogs.asked[0], " Delete|Wilt u '" + entry + "' verwijderen uit de lijst?");
+        QCOMPARE(s.dialogs.asked[0], " Delete|Wilt u '" + entry + "' verwijderen uit de lijst?\n"
+                                     "De bestanden van het project worden van de schijf verwijderd.");
         QCOMPARE(QFileInfo::exists(s.folder.path("Projecten/Weg.vgd")), !gone);
         QCOMPARE(QFileInfo::exists(s.folder.path("Projecten/Weg")), !gone);
         QVERIFY(QFileInfo::exists(s.folder.path("Projecten/Blijf/Kansfonds.kan")));
@@ -553,14 +554,14 @@ private slots:
         s.main->Text1->setText("iets");
         MarkDesignChanged(s.state);
 
-        s.dialogs.yesNoAnswers = {false};
+        s.dialogs.yesNoCancelAnswers = {Dialogs::Answer::Cancel};
         s.main->menuAction("Bestand/Nieuw Project")->trigger();
-        QCOMPARE(s.dialogs.asked.last(), QStringLiteral("Nieuw|Wilt u een nieuw project beginnen?"));
+        QVERIFY(s.dialogs.asked.last().startsWith(QStringLiteral("Nieuw|Wijzigingen zijn nog niet opgeslagen")));
         QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Eigen"));
 
-        // Yes: the default design (its texts and pictures are checked end to end), nothing unsaved,
-        // and the editor empty and waiting for a square.
-        s.dialogs.yesNoAnswers = {true};
+        // Changes let go: the default design (its texts and pictures are checked end to end),
+        // nothing unsaved, and the editor empty and waiting for a square.
+        s.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         s.main->menuAction("Bestand/Nieuw Project")->trigger();
         QCOMPARE(int(s.state.project.StationImage), 0);
         QVERIFY(s.state.project.ProjectName.isEmpty());

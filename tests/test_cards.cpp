@@ -270,6 +270,31 @@ private slots:
                  qPrintable(f.dialogs.asked[0]));
     }
 
+    // A refused character is explained in the window; nothing covers the buttons, so the very
+    // next click on Save is Save's.
+    void aRefusedCharacterLeavesTheButtonsFree()
+    {
+        DesignerSetup f;
+        KansForm form(f.state, f.dialogs, f.printers);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Text2->setFocus();
+        form.Text2->end(false);
+        QTest::keyClicks(form.Text2, QStringLiteral(" \"zo\""));
+        const QString kept = f.state.project.KansDeck[1] + QStringLiteral(" zo");
+        QCOMPARE(form.Text2->text(), kept);
+        for (QWidget *top : QApplication::topLevelWidgets())
+            for (QPushButton *b : {form.SaveKnop, form.PrintKnop, form.ExitKnop})
+                QVERIFY2(top == &form || !top->isVisible()
+                             || !top->frameGeometry().intersects(QRect(b->mapToGlobal(QPoint()), b->size())),
+                         qPrintable(top->metaObject()->className() + QStringLiteral(" covers ") + b->text()));
+        QVERIFY(form.RefusalLabel->isVisible());
+        QVERIFY(form.RefusalLabel->text().contains(QStringLiteral("aanhalingsteken")));
+        QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
+        QCOMPARE(f.state.project.KansDeck[1], kept);
+        QVERIFY(!form.RefusalLabel->isVisible());  // the saved card is shown afresh
+    }
+
     void aVeryLongTextIsStoredAndDrawnWithoutHarm()
     {
         DesignerSetup f;

@@ -383,8 +383,6 @@ private slots:
         QTest::newRow("station 77") << head + "1,2,3\r\n77\r\n" + tail << RgbColour{1, 2, 3} << 29;
         QTest::newRow("factor beyond 32 bits") << head + "1,2,3\r\n4\r\n\"-\"\r\n99999999999\r\n" << RgbColour{1, 2, 3} << 4;
         QTest::newRow("text for a number") << head + "rood,2,3\r\n" << DefaultWindowColour << 0;
-        QTest::newRow("larger than 64 KiB") << head + "1,2,3\r\n4\r\n" + tail + QByteArray(64 * 1024, ' ')
-                                            << DefaultWindowColour << 0;
     }
 
     void damagedFilesGiveDefaultsOrClampedValues()
@@ -405,6 +403,32 @@ private slots:
         QVERIFY(ReadSettingsFile(m_state.settingsPath(), again));
         QCOMPARE(again.WindowColour, colour);
         QCOMPARE(SettingsFileBytes(again), rewritten);
+    }
+
+    void whatFollowsTheSeventeenLinesIsNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("64 KiB of blanks") << QByteArray(64 * 1024, ' ');
+        QTest::newRow("a megabyte of lines") << QByteArray("x,\"y\r\n").repeated(150000);
+        QTest::newRow("binary") << QByteArray("\0\xff\n\x80", 4).repeated(30000);
+    }
+
+    void whatFollowsTheSeventeenLinesIsNotRead()
+    {
+        QFETCH(QByteArray, after);
+        Algemeen settings;
+        settings.RentFactors = DefaultRentFactors();
+        settings.WindowColour = RgbColour{12, 34, 56};
+        settings.project.StationImage = 9;
+        settings.RentFactors[12] = 77;
+        const QByteArray content = SettingsFileBytes(settings) + after;
+        writeAll(m_state.settingsPath(), content);
+        QVERIFY(LoadStartState(m_state));
+        QCOMPARE(m_state.WindowColour, settings.WindowColour);
+        QCOMPARE(int(m_state.project.StationImage), 9);
+        QCOMPARE(m_state.RentFactors, settings.RentFactors);
+        QCOMPARE(readAll(m_state.settingsPath()), content);  // sound: left as it is
     }
 
     void writeLeavesOldFileWhenItCannotWrite()

@@ -296,7 +296,8 @@ void Main::closeEvent(QCloseEvent *event)
         && !m_dialogs.askYesNo(this,
                                QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\n"
                                               "wilt u het programma toch sluiten?"),
-                               QStringLiteral(" Sluiten"))) {
+                               QStringLiteral(" Sluiten"), Dialogs::Icon::Question,
+                               Dialogs::Answer::No)) {
         event->ignore();
         return;
     }

@@ -97,6 +97,10 @@ public:
     void FileNew();
     void FileOpen();
     void FileSave();
+    // Before the open design is replaced: with unsaved changes, asks whether to save them
+    // first (`question` ends "wilt u ze opslaan voordat ..."). True when the design may go:
+    // nothing was unsaved, it has been saved, or the user lets the changes go.
+    bool MayReplaceDesign(const QString &question, const QString &title);
     // "Exporteren als PDF...": the whole print set as PDF files in a folder the user picks.
     void exportPdf();
     // Shows the open project's name and small board, the editor with nothing selected.

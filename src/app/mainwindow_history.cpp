@@ -99,6 +99,12 @@ void Main::OfferRecovery()
             continue;
         }
         ApplyLoadedProject(m_state, *loaded);
+        // The factors and colour the design was made with come back with it.
+        if (const auto settings = copy->settings()) {
+            m_state.WindowColour = settings->windowColour;
+            m_state.RentFactors = settings->rentFactors;
+            ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green, m_state.WindowColour.blue);
+        }
         m_history->startNew(true);
         // Kept again as this program's own before the old copy goes.
         if (m_recovery->writeNow(m_state))

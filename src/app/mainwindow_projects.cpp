@@ -135,11 +135,33 @@ void Main::runSaveAnimation()
     KlokLabel->show();
 }
 
+bool Main::MayReplaceDesign(const QString &question, const QString &title)
+{
+    if (!m_state.UnsavedChanges)
+        return true;
+    switch (m_dialogs.askYesNoCancel(this, QStringLiteral("Wijzigingen zijn nog niet opgeslagen...\n") + question,
+                                     title, Dialogs::Answer::Yes)) {
+    case Dialogs::Answer::Yes:
+        FileSave();
+        return !m_state.UnsavedChanges;  // a save given up keeps the design
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void Main::FileNew()
 {
-    if (!m_dialogs.askYesNo(this, QStringLiteral("Wilt u een nieuw project beginnen?"),
-                            QStringLiteral("Nieuw")))
+    // With unsaved changes the question about them is the only one; otherwise the plain one.
+    const QString title = QStringLiteral("Nieuw");
+    if (m_state.UnsavedChanges) {
+        if (!MayReplaceDesign(QStringLiteral("wilt u ze opslaan voordat u een nieuw project begint?"), title))
+            return;
+    } else if (!m_dialogs.askYesNo(this, QStringLiteral("Wilt u een nieuw project beginnen?"), title)) {
         return;
+    }
     // A missing Data picture leaves the picture that is there.
     const QImage board = LoadPicture(m_state.dataPath(QStringLiteral("Data-1.vgx")));
     if (!board.isNull())
@@ -158,6 +180,10 @@ void Main::FileNew()
 void Main::FileOpen()
 {
     Openform form(m_state, m_dialogs, this);
+    form.mayReplaceDesign = [this](const QString &name) {
+        return MayReplaceDesign(QStringLiteral("wilt u ze opslaan voordat u project '%1' opent?").arg(name),
+                                QStringLiteral(" Openen"));
+    };
     connect(&form, &Openform::projectLoaded, this, [this] {
         m_history->startNew();
         ShowOpenedProject();

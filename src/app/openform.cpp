@@ -60,8 +60,11 @@ void Openform::openSelected()
 {
     QListWidgetItem *item = List1->currentItem();
     const QString name = item && item->isSelected() ? item->text() : QString();
-    if (!name.isEmpty())
+    if (!name.isEmpty()) {
+        if (mayReplaceDesign && !mayReplaceDesign(name))
+            return;
         LoadProject(name);
+    }
     accept();
 }
 
@@ -88,8 +91,9 @@ void Openform::deleteSelected()
     const QString entry = item->text();
     if (!m_dialogs.askYesNo(this,
                             QStringLiteral("Wilt u '") + entry
-                                + QStringLiteral("' verwijderen uit de lijst?"),
-                            QStringLiteral(" Delete")))
+                                + QStringLiteral("' verwijderen uit de lijst?\n"
+                                                 "De bestanden van het project worden van de schijf verwijderd."),
+                            QStringLiteral(" Delete"), Dialogs::Icon::Question, Dialogs::Answer::No))
         return;
     const QString problem = ProjectNameProblem(entry);
     if (!problem.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "app/recovery.h"
 
 #include "app/savefile.h"
+#include "app/settingsfile.h"
 #include "board/artwork.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 namespace {
 const QString DescriptionFile = QStringLiteral("Herstel.txt");
+const QString SettingsFile = QStringLiteral("Instellingen.ini");
 const QByteArray DescriptionHeader = "Vastgoed Atelier herstelkopie 1";
 const QString Prefix = QStringLiteral("sessie-");
 const QString SetAsideSuffix = QStringLiteral(".beschadigd");
@@ -72,6 +74,14 @@ std::optional<Description> readDescription(const QString &path)
     if (!hasFile || !ProjectNameProblem(d.file).isEmpty() || (!d.name.isEmpty() && !ProjectNameProblem(d.name).isEmpty()))
         return std::nullopt;
     return d;
+}
+
+std::optional<CopiedSettings> readSettings(const QString &path)
+{
+    Algemeen read;
+    if (!QFileInfo::exists(path) || !ReadSettingsFile(path, read))
+        return std::nullopt;
+    return CopiedSettings{read.WindowColour, read.RentFactors};
 }
 
 QStringList generations(const QString &folder)
@@ -202,6 +212,7 @@ void RecoveryCopy::writeGeneration(const Algemeen &design)
                             QDateTime::currentDateTime()};
     QString error;
     if (!QDir().mkpath(folder) || !WriteProjectFilesTo(design, folder, description.file, &error)
+        || !WriteSettingsFile(QDir(folder).filePath(SettingsFile), design, &error)
         || !WriteFileWhole(QDir(folder).filePath(DescriptionFile), descriptionBytes(description), &error)) {
         qWarning("Herstelkopie niet geschreven: %s", qPrintable(error));
         DeleteFolderTree(folder);
@@ -243,6 +254,7 @@ std::optional<LoadedProject> LeftCopy::read(QString *problem, QDateTime *written
             continue;
         read.loaded->project.ProjectName = description->name;
         m_name = description->name;
+        m_settings = readSettings(QDir(folder).filePath(SettingsFile));
         if (written)
             *written = description->written;
         if (problem)

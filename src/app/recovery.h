@@ -3,8 +3,9 @@
 // loses nothing. Every running program keeps its copy in a folder of its own below the
 // recovery folder beside the settings file, guarded by a lock file beside that folder; a
 // folder whose lock no running program holds was left by a program that ended without
-// closing. A copy is the project writer's files in a numbered generation folder, with a
-// small description written last: a generation without one was never finished.
+// closing. A copy is the project writer's files in a numbered generation folder, the program
+// settings in the settings file's own format beside them, and a small description written
+// last: a generation without one was never finished.
 
 #include "app/algemeen.h"
 #include "app/projectfiles.h"
@@ -73,6 +74,13 @@ private:
     int m_generation = 0;  // worker side only
 };
 
+// The program settings a copy carries beside the design: they belong to no project, but the
+// deeds of the design were drawn with these factors.
+struct CopiedSettings {
+    RgbColour windowColour;
+    std::array<qint32, FactorSlots> rentFactors;
+};
+
 // A copy left by a program that no longer runs, claimed by this program while it lives.
 class LeftCopy
 {
@@ -85,6 +93,9 @@ public:
     std::optional<LoadedProject> read(QString *problem, QDateTime *written = nullptr) const;
     // The name the design had; empty for one never saved.
     QString projectName() const { return m_name; }
+    // The window colour and rent factors kept with the design read last; nothing for a copy
+    // written before copies kept them, or when they cannot be read whole.
+    std::optional<CopiedSettings> settings() const { return m_settings; }
     // Deletes the copy.
     bool remove();
     // Moves a damaged copy out of the way, beside the others; returns where it went.
@@ -94,6 +105,7 @@ private:
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     mutable QString m_name;
+    mutable std::optional<CopiedSettings> m_settings;
 };
 
 // The copies below `recoveryFolder` that no running program holds, newest first, each claimed;

@@ -29,10 +29,18 @@ bool ReadSettingsFile(const QString &path, Algemeen &state)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // A settings file is a few hundred bytes; anything far larger is not ours.
-    if (file.size() > 64 * 1024)
-        return false;
-    return ReadSettings(file.readAll(), state);
+    // The settings are the first 17 lines, a few hundred bytes; whatever follows them is not
+    // read, and no line is read beyond a sane length.
+    constexpr int SettingsLines = 17;
+    constexpr qint64 MaxLineBytes = 4096;
+    QByteArray head;
+    for (int line = 0; line < SettingsLines && !file.atEnd(); ++line) {
+        const QByteArray read = file.readLine(MaxLineBytes);
+        if (read.isEmpty())
+            break;
+        head += read;
+    }
+    return ReadSettings(head, state);
 }
 
 bool ReadSettings(const QByteArray &bytes, Algemeen &state)

@@ -11,7 +11,10 @@ namespace {
 class StorableTextValidator : public QValidator
 {
 public:
-    explicit StorableTextValidator(QLineEdit *edit) : QValidator(edit), m_edit(edit) {}
+    StorableTextValidator(QLineEdit *edit, std::function<void(const QString &)> show)
+        : QValidator(edit), m_edit(edit), m_show(std::move(show))
+    {
+    }
 
     State validate(QString &input, int &pos) const override
     {
@@ -33,13 +36,17 @@ public:
         if (m_edit) {
             const QString message = UnstorableCharacterMessage(refused);
             m_edit->setProperty(StorableTextGuardProperty(), message);
-            QToolTip::showText(m_edit->mapToGlobal(QPoint(0, m_edit->height())), message, m_edit);
+            if (m_show)
+                m_show(message);
+            else
+                QToolTip::showText(m_edit->mapToGlobal(QPoint(0, m_edit->height())), message, m_edit);
         }
         return Acceptable;
     }
 
 private:
     QPointer<QLineEdit> m_edit;
+    std::function<void(const QString &)> m_show;
 };
 }
 
@@ -59,10 +66,10 @@ QString UnstorableCharacterMessage(QChar refused)
     return what + QStringLiteral(" kan niet in een project worden bewaard en is weggelaten.");
 }
 
-void InstallStorableTextGuard(QLineEdit *edit)
+void InstallStorableTextGuard(QLineEdit *edit, std::function<void(const QString &)> show)
 {
     if (!edit)
         return;
-    edit->setValidator(new StorableTextValidator(edit));
+    edit->setValidator(new StorableTextValidator(edit, std::move(show)));
     edit->setProperty(StorableTextGuardProperty(), QString());
 }

@@ -5,11 +5,14 @@
 // message beside the field says why.
 
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 
-// Installs the rule on `edit` (for an editable combo box: on its lineEdit()).
-void InstallStorableTextGuard(QLineEdit *edit);
+// Installs the rule on `edit` (for an editable combo box: on its lineEdit()). The message is
+// shown as a tooltip below the field, or handed to `show` when given (a window whose buttons lie
+// below the field shows it in a place of its own).
+void InstallStorableTextGuard(QLineEdit *edit, std::function<void(const QString &message)> show = {});
 
 // The message shown when `refused` was not taken.
 QString UnstorableCharacterMessage(QChar refused);

@@ -78,12 +78,18 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     Text2->setFont(ArialFont(8.25));
     setColour(Text2, QPalette::Base, QColor(10, 10, 50));
     setColour(Text2, QPalette::Text, QColor(255, 255, 220));
-    // A character the project cannot keep is not taken, typed or pasted.
-    InstallStorableTextGuard(Text2);
+    SaveKnop = button(this, QStringLiteral("Save"), 180, 3900);
+    SaveLabel = label(this, QStringLiteral("Bovenstaande tekst opslaan."), 1050, 3960);
+    // A character the project cannot keep is not taken, typed or pasted; why is said beside
+    // Save, never over the buttons, so the next click on them is theirs.
+    RefusalLabel = new QLabel(this);
+    place(RefusalLabel, 1050, 3870, 4770, 510);
+    RefusalLabel->setWordWrap(true);
+    setColour(RefusalLabel, QPalette::WindowText, QColor(160, 0, 0));
+    RefusalLabel->hide();
+    InstallStorableTextGuard(Text2, [this](const QString &message) { showRefusal(message); });
     Text2->setText(activeDeck()[1]);
 
-    SaveKnop = button(this, QStringLiteral("Save"), 180, 3900);
-    label(this, QStringLiteral("Bovenstaande tekst opslaan."), 1050, 3960);
     PrintKnop = button(this, QStringLiteral("Print"), 5895, 3900);
     PrintKnop->setToolTip(QStringLiteral(" Alle 16 kaarten afdrukken "));
     ExitKnop = button(this, QStringLiteral("Exit"), 6735, 3900);
@@ -116,8 +122,16 @@ CardDeck &KansForm::activeDeck()
 
 void KansForm::showPicture() { Pic->setPixmap(QPixmap::fromImage(m_picture)); }
 
+void KansForm::showRefusal(const QString &message)
+{
+    RefusalLabel->setText(message);
+    RefusalLabel->setVisible(!message.isEmpty());
+    SaveLabel->setVisible(message.isEmpty());
+}
+
 void KansForm::ShowCard()
 {
+    showRefusal(QString());  // a card shown afresh, after a save too
     const int n = HScroll->value();
     setLabelText(KaartLabel, QStringLiteral("%1 / 16").arg(n));
     DrawCardFrame(m_picture, subject(), m_state.CardBorderColour);

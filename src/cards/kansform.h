@@ -39,6 +39,8 @@ public:
     QLabel *KaartLabel = nullptr;            // "n / 16"
     QLineEdit *Text2 = nullptr;
     QPushButton *SaveKnop = nullptr;
+    QLabel *SaveLabel = nullptr;     // "Bovenstaande tekst opslaan."
+    QLabel *RefusalLabel = nullptr;  // why a character was not taken, in SaveLabel's place
     QPushButton *PrintKnop = nullptr;
     QPushButton *ExitKnop = nullptr;
 
@@ -56,6 +58,7 @@ private:
     void save();
     void print();
     void setControlsEnabled(bool enabled);
+    void showRefusal(const QString &message);
 
     Algemeen &m_state;
     Dialogs &m_dialogs;

@@ -20,11 +20,28 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 QString titleOr(const QString &title) { return title.isEmpty() ? ProgramTitle() : title; }
 }
 
-bool QtDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon)
+bool QtDialogs::askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                         Answer defaultAnswer)
 {
     QMessageBox box(boxIcon(icon), titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Dialogs::Answer QtDialogs::askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                                          Answer defaultAnswer)
+{
+    QMessageBox box(QMessageBox::Question, titleOr(title), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(defaultAnswer == Answer::Yes  ? QMessageBox::Yes
+                         : defaultAnswer == Answer::No ? QMessageBox::No
+                                                       : QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 void QtDialogs::showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon)

@@ -11,10 +11,15 @@ class Dialogs
 {
 public:
     enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Answer { Yes, No, Cancel };
     virtual ~Dialogs() = default;
-    // Yes/No question; true for Yes.
+    // Yes/No question; true for Yes. `defaultAnswer` is what Enter chooses: No where Yes would
+    // throw work away.
     virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title,
-                          Icon icon = Icon::Question) = 0;
+                          Icon icon = Icon::Question, Answer defaultAnswer = Answer::Yes) = 0;
+    // Yes/No/Cancel question; Escape and the close box answer Cancel.
+    virtual Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                                  Answer defaultAnswer) = 0;
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title,
                              Icon icon = Icon::None) = 0;
     // Input box; nothing when cancelled.
@@ -28,7 +33,10 @@ public:
 class QtDialogs : public Dialogs
 {
 public:
-    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                  Answer defaultAnswer) override;
+    Answer askYesNoCancel(QWidget *parent, const QString &text, const QString &title,
+                          Answer defaultAnswer) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &initial) override;

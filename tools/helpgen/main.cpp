@@ -30,7 +30,8 @@ constexpr double MaxPictureWidth = 480;  // points: about the text width of an A
 class SilentDialogs : public Dialogs
 {
 public:
-    bool askYesNo(QWidget *, const QString &, const QString &, Icon) override { return false; }
+    bool askYesNo(QWidget *, const QString &, const QString &, Icon, Answer) override { return false; }
+    Answer askYesNoCancel(QWidget *, const QString &, const QString &, Answer) override { return Answer::Cancel; }
     void showMessage(QWidget *, const QString &, const QString &, Icon) override {}
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
     {
