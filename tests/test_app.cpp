@@ -96,10 +96,12 @@ struct Session : TestWindow {
 struct RecordedDocuments : DocumentOpener {
     QStringList opened;
     QList<QWidget *> owners;
-    void OpenDocument(QWidget *owner, const QString &document) override
+    bool hasViewer = true;
+    bool OpenDocument(QWidget *owner, const QString &document) override
     {
         opened << document;
         owners << owner;
+        return hasViewer;
     }
 };
 
@@ -674,6 +676,26 @@ private slots:
         QCOMPARE(desktop.opened, QStringList{t.folder.path(document)});
         QCOMPARE(desktop.owners, QList<QWidget *>{t.main.get()});
         QVERIFY(t.dialogs.asked.isEmpty());  // the program says nothing of its own
+    }
+
+    // Without a viewer the user is told so, and where the document is to open it by hand.
+    void helpWithoutAViewerSaysWhereTheDocumentIs()
+    {
+        TestWindow t;
+        RecordedDocuments desktop;
+        desktop.hasViewer = false;
+        t.main->setDocumentOpener(&desktop);
+        QDir().mkpath(t.folder.path("Help"));
+        QFile pdf(t.folder.path("Help/help.pdf"));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.close();
+        t.main->menuAction("Help/Help (Pdf)")->trigger();
+        QCOMPARE(t.dialogs.asked.size(), 1);
+        QVERIFY(t.dialogs.asked[0].startsWith(" Help|Er is geen programma gevonden dat PDF-bestanden opent."));
+        QVERIFY(t.dialogs.asked[0].endsWith(QDir::toNativeSeparators(t.folder.path("Help/help.pdf"))));
+
+        // The desktop's own opener says no for a file that is not there.
+        QVERIFY(!DesktopDocuments().OpenDocument(nullptr, t.folder.path("Help/ontbreekt.pdf")));
     }
 
     void buildMadeTheHelpDocuments_data()
