@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 
 #include "app/showform.h"
+#include "platform/dialogs.h"
 #include "platform/opendocument.h"
 #include "platform/printers.h"
 #include "printing/printspeelbord.h"
