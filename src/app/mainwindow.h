@@ -120,6 +120,7 @@ private:
     void layOutControls();
     void connectDeedWindows();
     void buildMenu();
+    void giveMenusKeys();
     void showTemplate();
     void showBoard();
     void tick();
