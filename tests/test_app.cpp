@@ -12,6 +12,7 @@
 #include "deeds/deeddrawing.h"
 #include "deeds/deedsheet.h"
 #include "deeds/eigendomform.h"
+#include "platform/mnemonics.h"
 #include "platform/opendocument.h"
 #include "printing/sharpdesign.h"
 #include "testwindow.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -96,10 +99,12 @@ struct Session : TestWindow {
 struct RecordedDocuments : DocumentOpener {
     QStringList opened;
     QList<QWidget *> owners;
-    void OpenDocument(QWidget *owner, const QString &document) override
+    bool hasViewer = true;
+    bool OpenDocument(QWidget *owner, const QString &document) override
     {
         opened << document;
         owners << owner;
+        return hasViewer;
     }
 };
 
@@ -677,6 +682,63 @@ private slots:
         QVERIFY(t.dialogs.asked.isEmpty());  // the program says nothing of its own
     }
 
+    // Every menu entry has a letter of its own for Alt+letter; Alt+B opens "Bestand"; the
+    // desktop's keys reach saving and the help.
+    void keyboardReachesTheMenus()
+    {
+        TestWindow t;
+        std::function<void(const QList<QAction *> &)> lettersOf = [&](const QList<QAction *> &actions) {
+            QSet<QChar> letters;
+            for (QAction *a : actions) {
+                if (a->isSeparator())
+                    continue;
+                const int at = a->text().indexOf(QLatin1Char('&')) + 1;
+                QVERIFY2(at > 0 && at < a->text().size(), qPrintable(a->text()));
+                QVERIFY2(!letters.contains(a->text()[at].toLower()), qPrintable(a->text()));
+                letters.insert(a->text()[at].toLower());
+                if (a->menu())
+                    lettersOf(a->menu()->actions());
+            }
+        };
+        lettersOf(t.main->menuBar()->actions());
+
+        t.main->show();
+        QVERIFY(QTest::qWaitForWindowActive(t.main.get()));
+        QTest::keyClick(t.main.get(), Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(qobject_cast<QMenu *>(QApplication::activePopupWidget())->title(), QStringLiteral("&Bestand"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+
+        RecordedDocuments desktop;
+        t.main->setDocumentOpener(&desktop);
+        QTest::keyClick(t.main.get(), Qt::Key_F1);
+        QCOMPARE(desktop.opened, QStringList{t.folder.path("Help/help.pdf")});
+        QTest::keyClick(t.main.get(), Qt::Key_S, Qt::ControlModifier);  // asks for a name: Cancel
+        QCOMPARE(t.dialogs.asked.size(), 1);
+        QVERIFY(t.dialogs.asked[0].contains(QStringLiteral("naam"), Qt::CaseInsensitive));
+    }
+
+    // Without a viewer the user is told so, and where the document is to open it by hand.
+    void helpWithoutAViewerSaysWhereTheDocumentIs()
+    {
+        TestWindow t;
+        RecordedDocuments desktop;
+        desktop.hasViewer = false;
+        t.main->setDocumentOpener(&desktop);
+        QDir().mkpath(t.folder.path("Help"));
+        QFile pdf(t.folder.path("Help/help.pdf"));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.close();
+        t.main->menuAction("Help/Help (Pdf)")->trigger();
+        QCOMPARE(t.dialogs.asked.size(), 1);
+        QVERIFY(t.dialogs.asked[0].startsWith(" Help|Er is geen programma gevonden dat PDF-bestanden opent."));
+        QVERIFY(t.dialogs.asked[0].endsWith(QDir::toNativeSeparators(t.folder.path("Help/help.pdf"))));
+
+        // The desktop's own opener says no for a file that is not there.
+        QVERIFY(!DesktopDocuments().OpenDocument(nullptr, t.folder.path("Help/ontbreekt.pdf")));
+    }
+
     void buildMadeTheHelpDocuments_data()
     {
         QTest::addColumn<QString>("document");
@@ -717,7 +779,7 @@ private slots:
         QStringList names;
         auto done = [&] {
             states << Snapshot(s);
-            names << m.UndoAction->text();
+            names << WithoutMnemonic(m.UndoAction->text());
         };
 
         placeStreet(m, "Nieuwe Brink");
@@ -762,7 +824,7 @@ private slots:
         }
         QVERIFY(!m.UndoAction->isEnabled());
         QVERIFY(!s.UnsavedChanges);
-        QCOMPARE(m.RedoAction->text(), QString("Opnieuw: vakje 21 plaatsen"));
+        QCOMPARE(WithoutMnemonic(m.RedoAction->text()), QString("Opnieuw: vakje 21 plaatsen"));
         m.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m));
         for (int i = 1; i < states.size(); ++i) {
@@ -796,7 +858,7 @@ private slots:
         auto colour = std::make_unique<SettingsStep>(w.state);
         w.state.WindowColour = RgbColour{1, 2, 3};
         RecordStep(w.state, std::move(colour));
-        QCOMPARE(m.UndoAction->text(), QString("Ongedaan maken: vensterkleur wijzigen"));
+        QCOMPARE(WithoutMnemonic(m.UndoAction->text()), QString("Ongedaan maken: vensterkleur wijzigen"));
         QVERIFY(!w.state.UnsavedChanges);
 
         // A new project starts a new history.

@@ -10,6 +10,7 @@
 #include "fonts.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 #include "platform/printers.h"
 
 #include <QCloseEvent>
@@ -89,6 +90,25 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
         ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green,
                           m_state.WindowColour.blue);
     setUpHistory();
+    giveMenusKeys();
+}
+
+// The desktop's own keys for the common entries, and a marker on every entry for Alt+letter.
+void Main::giveMenusKeys()
+{
+    const struct {
+        const char *entry;
+        QKeySequence::StandardKey key;
+    } keys[] = {
+        {"Bestand/Nieuw Project", QKeySequence::New},
+        {"Bestand/Open Project", QKeySequence::Open},
+        {"Bestand/Project Opslaan", QKeySequence::Save},
+        {"Bestand/Exit", QKeySequence::Quit},
+        {"Help/Help (Pdf)", QKeySequence::HelpContents},
+    };
+    for (const auto &k : keys)
+        menuAction(QString::fromLatin1(k.entry))->setShortcuts(k.key);
+    AddMnemonics(menuBar()->actions());
 }
 
 Main::~Main() = default;
@@ -236,7 +256,7 @@ QAction *Main::menuAction(const QString &path) const
     for (const QString &part : parts) {
         found = nullptr;
         for (QAction *a : actions) {
-            if (a->text() == part) {
+            if (WithoutMnemonic(a->text()) == part) {
                 found = a;
                 break;
             }

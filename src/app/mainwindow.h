@@ -124,6 +124,7 @@ private:
     void layOutControls();
     void connectDeedWindows();
     void buildMenu();
+    void giveMenusKeys();
     void showTemplate();
     void showBoard();
     void tick();

@@ -39,10 +39,10 @@ void Main::updateHistoryActions()
     const QUndoStack &stack = m_history->stack();
     UndoAction->setEnabled(stack.canUndo());
     RedoAction->setEnabled(stack.canRedo());
-    UndoAction->setText(stack.canUndo() ? QStringLiteral("Ongedaan maken: ") + stack.undoText()
-                                        : QStringLiteral("Ongedaan maken"));
-    RedoAction->setText(stack.canRedo() ? QStringLiteral("Opnieuw: ") + stack.redoText()
-                                        : QStringLiteral("Opnieuw"));
+    UndoAction->setText(stack.canUndo() ? QStringLiteral("&Ongedaan maken: ") + stack.undoText()
+                                        : QStringLiteral("&Ongedaan maken"));
+    RedoAction->setText(stack.canRedo() ? QStringLiteral("O&pnieuw: ") + stack.redoText()
+                                        : QStringLiteral("O&pnieuw"));
 }
 
 void Main::stepHistory(bool forward)

@@ -2,12 +2,14 @@
 #include "app/mainwindow.h"
 
 #include "app/showform.h"
+#include "platform/dialogs.h"
 #include "platform/opendocument.h"
 #include "platform/printers.h"
 #include "printing/printspeelbord.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 
 void Main::connectViewMenus()
 {
@@ -28,7 +30,17 @@ void Main::connectViewMenus()
     for (const auto &h : help) {
         const QString document = QString::fromLatin1(h.document);
         connect(menuAction(QString::fromLatin1(h.entry)), &QAction::triggered, this, [this, document] {
-            documents().OpenDocument(this, m_state.Paths.helpFile(document));
+            const QString path = m_state.Paths.helpFile(document);
+            if (documents().OpenDocument(this, path))
+                return;
+            const QString what = path.endsWith(QLatin1String(".pdf")) ? QStringLiteral("PDF-bestanden")
+                                                                     : QStringLiteral("webpagina's");
+            m_dialogs.showMessage(this,
+                                  QFileInfo(path).isFile()
+                                      ? QStringLiteral("Er is geen programma gevonden dat %1 opent.\n"
+                                                       "Het document staat hier:\n%2").arg(what, QDir::toNativeSeparators(path))
+                                      : QStringLiteral("Het document is niet gevonden:\n%1").arg(QDir::toNativeSeparators(path)),
+                                  QStringLiteral(" Help"), Dialogs::Icon::Information);
         });
     }
 }

@@ -40,14 +40,12 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     label(this, QStringLiteral("Euro afbeeldingen"), 6495, 630);
     panel(this, 6480, 900, 1350, 330, QColor(), QFrame::Box | QFrame::Plain);
     HScroll1 = scrollBar(this, Qt::Horizontal, 0, EuroPictureCount - 1, 6510, 930, 1290, 270);
-    HScroll1->setPageStep(1);
     HScroll1->setValue(1);
     label(this, QStringLiteral("Achtergrondkleur"), 6495, 1830);
     panel(this, 6480, 2100, 1350, 960, QColor(), QFrame::Box | QFrame::Plain);
     const int start[4] = {0, DefaultNoteBackColour.red, DefaultNoteBackColour.green, DefaultNoteBackColour.blue};
     for (int i = 1; i <= 3; ++i) {
         ColorScroll[i] = scrollBar(this, Qt::Horizontal, 1, 255, 6510, 1830 + 300 * i, 1290, 300);
-        ColorScroll[i]->setPageStep(1);
         ColorScroll[i]->setValue(start[i]);
     }
     Text1 = new QLineEdit(this);
@@ -59,7 +57,6 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     label(this, QStringLiteral("Bedrag in Euro's"), 1140, 3570);
     panel(this, 2700, 3510, 1350, 360, QColor(), QFrame::Box | QFrame::Plain);
     HScroll = scrollBar(this, Qt::Horizontal, 1, AmountColourCount, 2730, 3540, 1290, 300);
-    HScroll->setPageStep(1);
     KleurLabel = label(this, QStringLiteral("Kleur bedrag, 1 / 13"), 4095, 3570);
     PrintKnop = button(this, QStringLiteral("Print"), 6180, 3510);
     ExitKnop = button(this, QStringLiteral("Exit"), 7020, 3510);

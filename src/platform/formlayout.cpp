@@ -68,6 +68,7 @@ QScrollBar *scrollBar(QWidget *parent, Qt::Orientation orientation, int minimum,
 {
     auto *bar = new QScrollBar(orientation, parent);
     bar->setRange(minimum, maximum);
+    bar->setPageStep(qMax(1, (maximum - minimum + 1) / 10));  // a click beside the thumb: a tenth
     place(bar, left, top, width, height);
     return bar;
 }

@@ -14,22 +14,24 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR="$tmp/root" "${CMAKE:-cmake}" --install "$build" --prefix /usr >/dev/null
 P=$tmp/root/usr
 share=share/vastgoed-atelier
+bin=games   # a game's program lives where Debian puts games
 metainfo=share/metainfo/nl.vastgoedatelier.VastgoedAtelier.metainfo.xml
 expected=(
-    bin/vastgoed-atelier
+    $bin/vastgoed-atelier
     $share/Data/Data-{1,2,3,4,5,6,7,8,9}.vgx
     $share/Help/{help,spelregels-normaal,spelregels-junior,spelregels-thema}.pdf
     $share/Help/meer-software.html
     share/applications/vastgoed-atelier.desktop
     share/icons/hicolor/{48x48,128x128,256x256}/apps/vastgoed-atelier.png
     "$metainfo"
-    share/man/man6/vastgoed-atelier.6
+    share/man/man6/vastgoed-atelier.6.gz
+    share/doc/vastgoed-atelier/{copyright,changelog.gz}
 )
 installed=$(cd "$P" && find . -type f | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$installed" = "$wanted" ] || fail "installed files differ:
 $(diff <(echo "$wanted") <(echo "$installed") || true)"
-[ -x "$P/bin/vastgoed-atelier" ] || fail "the program is not executable"
+[ -x "$P/$bin/vastgoed-atelier" ] || fail "the program is not executable"
 
 # Each icon is a PNG of its folder's size (width and height are bytes 16..23).
 for size in 48 128 256; do
@@ -60,15 +62,15 @@ if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
         runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$home/run" \
             QT_QPA_PLATFORM=offscreen "${keep[@]}" "$@"
     }
-    as_nobody test ! -w "$P/bin" || fail "the prefix is writable for the user"
+    as_nobody test ! -w "$P/$bin" || fail "the prefix is writable for the user"
     touch "$tmp/before"
-    as_nobody VASTGOED_PROGRAM_DIR="$P/bin" "$tmp/session" >"$tmp/session.log" 2>&1 \
+    as_nobody VASTGOED_PROGRAM_DIR="$P/$bin" "$tmp/session" >"$tmp/session.log" 2>&1 \
         || { cat "$tmp/session.log"; fail "installed session"; }
     for f in Projecten/Thuis.vgd Projecten/Thuis/Speelbord.bmp; do
         [ -f "$home/$user_data/$f" ] || fail "installed copy: no $user_data/$f"
     done
     # The installed program itself finds the project there.
-    as_nobody "$P/bin/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis >/dev/null \
+    as_nobody "$P/$bin/vastgoed-atelier" --export-pdf "$home/pdf" --project Thuis >/dev/null \
         || fail "the installed program cannot export the saved project"
     [ -s "$home/pdf/Speelbord.pdf" ] || fail "no Speelbord.pdf from the installed program"
     [ -z "$(find "$P" -newer "$tmp/before")" ] || fail "something was written into the prefix"
@@ -78,7 +80,7 @@ if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1; then
     readonly_copy=$tmp/readonly
     home=$tmp/home-nobody-readonly
     mkdir -p "$readonly_copy" "$home/run" && chmod 700 "$home/run" && chown -R nobody "$home"
-    cp "$P/bin/vastgoed-atelier" "$readonly_copy/"
+    cp "$P/$bin/vastgoed-atelier" "$readonly_copy/"
     cp -r "$P/$share/Data" "$readonly_copy/Data"
     as_nobody VASTGOED_PROGRAM_DIR="$readonly_copy" "$tmp/session" >"$tmp/session.log" 2>&1 \
         || { cat "$tmp/session.log"; fail "read-only copy session"; }
@@ -92,7 +94,7 @@ portable=$tmp/portable
 home=$tmp/home-portable
 mkdir -p "$portable" "$home/run"
 chmod 700 "$home/run"
-cp "$P/bin/vastgoed-atelier" "$portable/"
+cp "$P/$bin/vastgoed-atelier" "$portable/"
 cp -r "$P/$share/Data" "$portable/Data"
 run() { env -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen "$@"; }
 run VASTGOED_PROGRAM_DIR="$portable" "$tmp/session" >"$tmp/session.log" 2>&1 \
