@@ -146,4 +146,5 @@ private:
     DocumentOpener *m_documents = nullptr;
     std::unique_ptr<DesignHistory> m_history;
     std::unique_ptr<RecoveryCopy> m_recovery;
+    QByteArray m_settingsOnDisk;  // the settings file as last written or read
 };

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/projectfiles.h"
 #include "app/recovery.h"
+#include "app/settingsfile.h"
 #include "app/undocommands.h"
 #include "platform/dialogs.h"
 
@@ -15,9 +16,15 @@ void Main::setUpHistory()
 {
     m_history = std::make_unique<DesignHistory>(m_state);
     m_recovery = std::make_unique<RecoveryCopy>(RecoveryFolder(m_state));
+    // The colour, station picture and rent factors are the program's settings: a change to them
+    // is written to the settings file at once, so that a crash cannot take it.
+    m_settingsOnDisk = SettingsFileBytes(m_state);
     connect(m_history.get(), &DesignHistory::designChanged, this, [this] {
         if (m_recovery)
             m_recovery->designChanged(m_state);
+        const QByteArray settings = SettingsFileBytes(m_state);
+        if (settings != m_settingsOnDisk && WriteSettingsFile(m_state.settingsPath(), m_state))
+            m_settingsOnDisk = settings;
     });
 
     auto *edit = new QMenu(QStringLiteral("Bewerken"), this);
