@@ -9,6 +9,7 @@
 #include "cards/geldform.h"
 #include "cards/kansform.h"
 #include "printing/printerpage.h"
+#include "printing/sharppicture.h"
 #include "testwindow.h"
 
 #include <QFontMetrics>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 const QColor background(225, 239, 217);
@@ -103,6 +105,8 @@ private slots:
         QTest::newRow("line breaks in the text are breaks too") << "a\r\nb\nc" << "a" << QStringList{"a", "b", "c"};
         QTest::newRow("empty text has no lines") << "" << "a" << QStringList{};
         QTest::newRow("blanks only are one line") << "   " << "a" << QStringList{"   "};
+        QTest::newRow("the euro sign stays with its amount")
+            << QString::fromUtf8("Betaal € 100,-") << QString::fromUtf8("Betaal € 1") << QStringList{"Betaal ", QString::fromUtf8("€ 100,-")};
     }
 
     void wrapRules()
@@ -110,7 +114,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, fitting);
         QFETCH(QStringList, lines);
-        const QFont font = CardWrapFont();
+        const QFont font = CardTextFont();
         QCOMPARE(WrapLines(text, font, QFontMetrics(font).horizontalAdvance(fitting)), lines);
     }
 
@@ -127,12 +131,56 @@ private slots:
         QFETCH(QString, text);
         const QStringList lines = WrapLines(text);
         QCOMPARE(lines.join(QString()), text);  // every character is on some line, in order
-        const QFontMetrics metrics(CardWrapFont());
+        const QFontMetrics metrics(CardTextFont());
         for (const QString &line : lines) {
             QVERIFY(!line.isEmpty());
-            QVERIFY2(metrics.horizontalAdvance(QString(line).remove(QRegularExpression(" +$"))) <= CardWrapUsableWidth,
+            QVERIFY2(metrics.horizontalAdvance(QString(line).remove(QRegularExpression(" +$"))) <= CardTextWidth,
                      qPrintable(line));
         }
+    }
+
+    void noLineReachesTheInnerOutline_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QSize>("size");  // the card on screen, and printed at 300 dpi
+        const QSize printed(1063, 690);   // 5100 x 3310 twips
+        const QString family = QString::fromUtf8("Je hebt je kamer opgeruimd en de afwas gedaan, dus je "
+                                                 "ontvangt van iedere speler € 50,-");
+        const QString wide = QString("WWWW MMMM ").repeated(8);
+        const QString blanks = "Ga" + QString(60, QLatin1Char(' ')) + "terug / " + QString(40, QLatin1Char(' ')) + "x";
+        const QString tall = QString("Betaal de rekening van de dokter ").repeated(12);
+        for (const QSize &size : {QSize(320, 200), printed}) {
+            const QByteArray at = size == printed ? " at 300 dpi" : " on screen";
+            QTest::newRow("a family's two lines" + at) << family << size;
+            QTest::newRow("wide letters" + at) << wide << size;
+            QTest::newRow("hanging blanks" + at) << blanks << size;
+            QTest::newRow("more lines than the card holds" + at) << tall << size;
+        }
+    }
+
+    void noLineReachesTheInnerOutline()
+    {
+        // Whatever the text, it changes the card only inside the dark inner outline (x 16..303,
+        // y 16..183), a pixel clear of it, and no sixth line starts (y 170).
+        QFETCH(QString, text);
+        QFETCH(QSize, size);
+        const auto draw = [&](const QString &t) {
+            return RenderScaled(QSize(320, 200), size, [&](QPainter &p) { DrawCard(p, 1, startBorder, t); });
+        };
+        const QImage blank = draw(QString()), card = draw(text);
+        const double sx = size.width() / 320.0, sy = size.height() / 200.0;
+        const QRect allowed(QPoint(int(std::ceil(17 * sx - 0.5)), int(std::ceil(60 * sy - 0.5))),
+                            QPoint(int(std::ceil(303 * sx - 0.5)) - 1, int(std::ceil(170 * sy - 0.5)) - 1));
+        QRect ink;
+        for (int y = 0; y < card.height(); ++y)
+            for (int x = 0; x < card.width(); ++x)
+                if (card.pixel(x, y) != blank.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+        QVERIFY(ink.isValid());
+        QVERIFY2(allowed.contains(ink), qPrintable(QStringLiteral("text over %1,%2..%3,%4; room %5,%6..%7,%8")
+                                                       .arg(ink.left()).arg(ink.top()).arg(ink.right()).arg(ink.bottom())
+                                                       .arg(allowed.left()).arg(allowed.top()).arg(allowed.right())
+                                                       .arg(allowed.bottom())));
     }
 
     void borderRedrawLeavesTitleAndTextAlone()
@@ -270,18 +318,28 @@ private slots:
                  qPrintable(f.dialogs.asked[0]));
     }
 
-    void aVeryLongTextIsStoredAndDrawnWithoutHarm()
+    void saveRefusesATextLongerThanTheCard_data()
     {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("five lines fit") << "een/twee/drie/vier/vijf" << true;
+        QTest::newRow("six lines do not") << "een/twee/drie/vier/vijf/zes" << false;
+        QTest::newRow("2000 characters") << QString("Betaal € 50,- per huis ").repeated(100).left(2000) << false;
+    }
+
+    void saveRefusesATextLongerThanTheCard()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, stored);
         DesignerSetup f;
         KansForm form(f.state, f.dialogs, f.printers);
-        const QString text = QString("Betaal € 50,- per huis ").repeated(100).left(2000);
+        const QString before = f.state.project.KansDeck[1];
         form.Text2->setText(text);
         QTest::mouseClick(form.SaveKnop, Qt::LeftButton);
-        QCOMPARE(f.state.project.KansDeck[1], text);
-        // The lines run over the inner outlines and off the card; the frame above them is intact.
-        QCOMPARE(form.cardPicture().pixelColor(0, 0), grey);
-        QCOMPARE(form.cardPicture().pixelColor(14, 14), dark);
-        QVERIFY(!inkBox(form.cardPicture(), QRect(16, 186, 288, 12)).isEmpty());
+        QCOMPARE(f.state.project.KansDeck[1], stored ? text : before);
+        QCOMPARE(f.dialogs.asked.size(), stored ? 0 : 1);
+        if (!stored)
+            QVERIFY2(f.dialogs.asked[0].startsWith(" Save|Deze tekst is te lang voor de kaart"), qPrintable(f.dialogs.asked[0]));
     }
 
     void noteOpensAsTheDefaultAndFollowsItsBackground()
