@@ -147,7 +147,7 @@ private slots:
         const QString family = QString::fromUtf8("Je hebt je kamer opgeruimd en de afwas gedaan, dus je "
                                                  "ontvangt van iedere speler € 50,-");
         const QString wide = QString("WWWW MMMM ").repeated(8);
-        const QString blanks = "Ga" + QString(60, QLatin1Char(' ')) + "terug / " + QString(40, QLatin1Char(' ')) + "x";
+        const QString blanks = "Ga" + QString(90, QLatin1Char(' ')) + "terug / " + QString(40, QLatin1Char(' ')) + "x";
         const QString tall = QString("Betaal de rekening van de dokter ").repeated(12);
         for (const QSize &size : {QSize(320, 200), printed}) {
             const QByteArray at = size == printed ? " at 300 dpi" : " on screen";
