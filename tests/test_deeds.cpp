@@ -247,6 +247,8 @@ private slots:
         Design d(24);
         EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
         form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Combo1->setFocus();  // the box completes only what is typed into it with focus
         form.Combo1->lineEdit()->selectAll();
         QTest::keyClicks(form.Combo1->lineEdit(), typed);
         QCOMPARE(form.Combo1->currentText(), typed);
