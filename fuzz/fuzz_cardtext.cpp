@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const QString text = DecodeWindows1252(QByteArray(reinterpret_cast<const char *>(data), int(size)));
     const QStringList lines = WrapLines(text);
-    const QFontMetrics metrics(CardWrapFont());
+    const QFontMetrics metrics(CardTextFont());
     for (const QString &line : lines)
-        if (line.trimmed().size() > 1 && metrics.horizontalAdvance(line.trimmed()) > CardWrapUsableWidth)
+        if (line.trimmed().size() > 1 && metrics.horizontalAdvance(line.trimmed()) > CardTextWidth)
             std::abort();
     QImage card = NewCardPicture();
     LayoutCardText(card, text);

@@ -15,11 +15,15 @@
 #include "platform/mnemonics.h"
 #include "platform/opendocument.h"
 #include "printing/sharpdesign.h"
+#include "printing/sheetprint.h"
 #include "testwindow.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -767,6 +771,43 @@ private slots:
             // The manual holds the photographs of the windows.
             QVERIFY(pdftools::run("pdfimages", {"-list", path}).count(QStringLiteral("image")) >= 5);
         }
+    }
+
+    void manualNamesWhatTheProgramHas()
+    {
+        // Every menu of the main window, the export and sharp printing, and the printers' own
+        // failure messages, word for word.
+        const QString folder = qEnvironmentVariable("VASTGOED_HELP_DIR");
+        if (folder.isEmpty())
+            QSKIP("run through CTest, which names the build's Help folder");
+        const QString text = pdftools::run("pdftotext", {QDir(folder).filePath("help.pdf"), "-"})
+                                 .simplified();
+        TestWindow w;
+        QStringList menus;
+        for (QAction *a : w.main->menuBar()->actions())
+            menus << a->text();
+        QVERIFY(text.contains(menus.mid(0, menus.size() - 1).join(", ") + " en " + menus.last()));
+        for (const QString &words : {QStringLiteral("Bewerken"), QStringLiteral("Exporteren als PDF..."),
+                                     QStringLiteral("Scherp afdrukken"), CardPrintFailure(), SheetPrintFailure()})
+            QVERIFY2(text.contains(words), qPrintable(words));
+    }
+
+    void setupPrinterPromisesNoPrint()
+    {
+        // The set-up dialog chooses a printer; its button does not read "Print" or "Afdrukken".
+        TestWindow w;
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const auto box = dialog->findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly);
+            if (box && box->button(QDialogButtonBox::Ok))
+                caption = box->button(QDialogButtonBox::Ok)->text();
+            dialog->reject();
+        });
+        w.main->menuAction("Bestand/Afdrukken/Setup Printer")->trigger();
+        QCOMPARE(caption, QStringLiteral("OK"));
     }
 
     void everyKindOfChangeUndoesAndRedoes()

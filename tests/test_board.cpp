@@ -282,6 +282,42 @@ private slots:
         QVERIFY(!w.state.UnsavedChanges);
     }
 
+    void editorWarnsWhileTypingATextThatWillBeCut_data()
+    {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("field");  // 0 street, 1 city, 2 amount
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("a street name that fits") << 21 << 0 << "Brinkstraat" << false;
+        QTest::newRow("a long street name") << 21 << 0 << "Burgemeester van Walsumweg" << true;
+        QTest::newRow("a long city") << 1 << 1 << "Nieuwerkerk aan den IJssel" << true;
+        QTest::newRow("a long station name") << 14 << 0 << "Station Amsterdam Centraal" << true;
+        QTest::newRow("a long amount") << 22 << 2 << "1000000000000000000,-" << true;
+    }
+
+    void editorWarnsWhileTypingATextThatWillBeCut()
+    {
+        QFETCH(int, square);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, warned);
+        Window w;
+        Main &m = *w.main;
+        w.select(square);
+        QLineEdit *fields[3] = {m.Text1, m.Text2, m.Combo1->lineEdit()};
+        fields[field]->selectAll();
+        QTest::keyClicks(fields[field], typed);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(m.TeLangLabel[i]->isVisible(), warned && i == field);
+        QCOMPARE(m.TeLangLabel[field]->text(), QStringLiteral("Te lang: wordt afgekapt"));
+        // Shortened again, or nothing selected, and the warning goes.
+        fields[field]->setText("Ab");
+        QVERIFY(!m.TeLangLabel[field]->isVisible());
+        fields[field]->setText(typed);
+        w.click(QPoint(2, 2), Qt::RightButton);
+        QVERIFY(!m.TeLangLabel[field]->isVisible());
+    }
+
     void placingWritesBoardAndPicture_data()
     {
         QTest::addColumn<int>("square");

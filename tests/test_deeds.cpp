@@ -13,6 +13,7 @@
 #include "testsupport.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -231,6 +232,88 @@ private slots:
         QCOMPARE(d.state.DeedBaseRent, 2.0f);
         QCOMPARE(form.deed(), streetDeed(d.state, 24, 2.0f));
         QCOMPARE(form.Pic->pixmap().toImage().convertToFormat(QImage::Format_RGB32), form.deed());
+    }
+
+    void typedBaseIsTakenAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        for (const char *typed : {"1", "2", "3", "4", "25", "2.5"})
+            QTest::newRow(typed) << typed;
+    }
+
+    void typedBaseIsTakenAsTyped()
+    {
+        QFETCH(QString, typed);
+        Design d(24);
+        EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.Combo1->setFocus();  // the box completes only what is typed into it with focus
+        form.Combo1->lineEdit()->selectAll();
+        QTest::keyClicks(form.Combo1->lineEdit(), typed);
+        QCOMPARE(form.Combo1->currentText(), typed);
+        QCOMPARE(d.state.DeedBaseRent, typed.toFloat());
+        QCOMPARE(form.deed(), streetDeed(d.state, 24, typed.toFloat()));
+    }
+
+    void longNamesStayInsideTheFrame_data()
+    {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<bool>("cut");
+        const QString longName = "Burgemeester van Walsumweg";
+        for (int n : {16, 18, 19, 21})  // names in white
+            QTest::addRow("white name on %d", n) << n << longName << "Ons Dorp" << true;
+        QTest::newRow("long city") << 21 << "Brink" << "Nieuwerkerk aan den IJssel" << true;
+        QTest::newRow("black name on 1") << 1 << longName << "Groningen" << true;
+        QTest::newRow("station") << 14 << "Station Amsterdam Centraal" << "" << true;
+        QTest::newRow("names that fit") << 21 << "Brink" << "Ons Dorp" << false;
+    }
+
+    void longNamesStayInsideTheFrame()
+    {
+        // The frame (two pixels all round, and on a street the rule under the band) stays black,
+        // and the designer says that the name will be cut.
+        QFETCH(int, square);
+        QFETCH(QString, name);
+        QFETCH(QString, city);
+        QFETCH(bool, cut);
+        Design d(square);
+        EigendomForm form(d.state, name, city, euro + " 100,-");
+        const QImage &deed = form.deed();
+        QList<QRect> frame = {QRect(0, 0, 200, 2), QRect(0, 278, 200, 2), QRect(0, 0, 2, 280), QRect(198, 0, 2, 280)};
+        if (!IsStationSquare(square))
+            frame << QRect(0, 60, 199, 2);
+        for (const QRect &r : frame)
+            QCOMPARE(countWhere(deed, r, [](QRgb c) { return c != qRgb(0, 0, 0); }), 0);
+        QCOMPARE(!form.TeLangLabel->isHidden(), cut);
+        QCOMPARE(form.TeLangLabel->text(), QStringLiteral("Te lang: wordt afgekapt"));
+    }
+
+    void largeAmountsLeaveNoRemnants_data()
+    {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<float>("large");
+        QTest::newRow("8 digits") << 24 << 1e7f;
+        QTest::newRow("12345678") << 24 << 12345678.0f;
+        QTest::newRow("negative 7 digits") << 24 << -1234567.0f;
+        QTest::newRow("fraction") << 24 << -1234.567f;
+        QTest::newRow("station, 9 digits") << 14 << 123456789.0f;
+    }
+
+    void largeAmountsLeaveNoRemnants()
+    {
+        // After a large base, a small one gives exactly the deed drawn with the small one.
+        QFETCH(int, square);
+        QFETCH(float, large);
+        Design d(square);
+        EigendomForm form(d.state, d.square().Street, d.square().City, euro + " 100,-");
+        const QImage small = form.deed();
+        form.Combo1->setEditText(QString::number(double(large), 'g', 9));
+        QVERIFY(form.deed() != small);
+        form.Combo1->setEditText("20");
+        QCOMPARE(form.deed(), small);
     }
 
     void stationAndUtilityDeeds()

@@ -188,14 +188,14 @@ inline QStringList waitForNamedJobs(const QDateTime &since, const QString &name,
             if (fi.lastModified() >= since.addSecs(-1) && fi.fileName().contains(name))
                 found << fi.absoluteFilePath();
         if (found.size() >= count) {
-            // cups-pdf writes a job out in pieces: wait until every file has kept its size
-            // for a second (a large job can take a while).
+            // cups-pdf makes the file empty and writes the job out in pieces: wait until every
+            // file has content and has kept its size for a second (a large job can take a while).
             QList<qint64> before;
             for (int stable = 0; stable < 5 && waited <= timeoutMs; waited += 250) {
                 QList<qint64> now;
                 for (const QString &f : found)
                     now << QFileInfo(f).size();
-                stable = now == before ? stable + 1 : 1;
+                stable = now == before && !now.contains(0) ? stable + 1 : 1;
                 before = now;
                 QThread::msleep(250);
             }

@@ -170,6 +170,7 @@ void Main::layOutControls()
     label(client, QStringLiteral("Huur Onbebouwd"), 10365, 3510);
     Combo1 = new QComboBox(client);
     Combo1->setEditable(true);
+    Combo1->setCompleter(nullptr);  // what is typed is drawn and stored as typed
     place(Combo1, 10350, 3750);
     Combo1->resize(1350 / Twips, Combo1->sizeHint().height());
     for (int amount = 10; amount <= 990; amount += 10)
@@ -183,6 +184,18 @@ void Main::layOutControls()
     InstallStorableTextGuard(Text1);
     InstallStorableTextGuard(Text2);
     InstallStorableTextGuard(Combo1->lineEdit());
+    // Under each field, away from the buttons: a warning while its text will be cut off.
+    const int warningTops[3] = {2505, 3285, 3750 + Combo1->height() * Twips + 15};
+    for (int i = 0; i < 3; ++i) {
+        TeLangLabel[i] = label(client, QStringLiteral("Te lang: wordt afgekapt"), 10365, warningTops[i],
+                               QColor(170, 0, 0));
+        TeLangLabel[i]->setToolTip(i == 2 ? QStringLiteral("Dit bedrag is breder dan het vakje en wordt "
+                                                           "aan beide kanten afgekapt.")
+                                          : QStringLiteral("Deze naam is breder dan het vakje of het "
+                                                           "eigendomsbewijs en wordt aan beide kanten "
+                                                           "afgekapt."));
+        TeLangLabel[i]->hide();
+    }
     KaartKnop = button(client, QStringLiteral("Kaart"), 10350, 4500, 750, 300);
     label(client, QStringLiteral("Eigendomsbewijs maken"), 11190, 4545);
     SaveKnop->setEnabled(false);

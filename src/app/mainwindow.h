@@ -74,6 +74,8 @@ public:
     QLineEdit *Text2 = nullptr;
     QComboBox *Combo1 = nullptr;
     QPushButton *KaartKnop = nullptr;
+    // Under Text1, Text2 and Combo1: "Te lang: wordt afgekapt" while that text will not fit.
+    std::array<QLabel *, 3> TeLangLabel{};
     QLabel *Label10 = nullptr;
     std::array<QLabel *, 4> numberStrips{};  // PicB, PicR, PicO, PicL
     QAction *ShowBordKlein = nullptr;
@@ -134,6 +136,7 @@ private:
     void connectSquareEditor();
     void editorTextChanged();
     void editorAmountChanged();
+    void updateCutWarnings();
     void connectCardMenu();  // mainwindow_cards.cpp
     void connectViewMenus();
     void setUpHistory();

@@ -9,6 +9,8 @@
 #include "board/geometry.h"
 #include "board/kleurform.h"
 #include "board/squaredesign.h"
+#include "board/squarerenderer.h"
+#include "deeds/deeddrawing.h"
 #include "platform/busypointer.h"
 #include "platform/formlayout.h"
 
@@ -46,6 +48,7 @@ void Main::editorTextChanged()
     DrawSquareTexts(templateImage, m_state.CurrentSquare,
                     {Text1->text(), Text2->text(), Combo1->currentText()});
     showTemplate();
+    updateCutWarnings();
 }
 
 void Main::editorAmountChanged()
@@ -54,6 +57,19 @@ void Main::editorAmountChanged()
         return;
     DrawSquareAmount(templateImage, Combo1->currentText());
     showTemplate();
+    updateCutWarnings();
+}
+
+// A name is cut when it runs past the square's frame or the deed's; an amount on the square.
+void Main::updateCutWarnings()
+{
+    const auto nameIsCut = [](const QLineEdit *field, MeasuringLabel label) {
+        return field->isEnabled() && (SquareTextIsCut(field->text(), label) || DeedNameIsCut(field->text()));
+    };
+    TeLangLabel[0]->setVisible(nameIsCut(Text1, MeasuringLabel::Text1Label));
+    TeLangLabel[1]->setVisible(nameIsCut(Text2, MeasuringLabel::Text2Label));
+    TeLangLabel[2]->setVisible(Combo1->isEnabled()
+                               && SquareTextIsCut(Combo1->currentText(), MeasuringLabel::Text3Label));
 }
 
 void Main::SelectSquare(Qt::MouseButton button, QPoint pixel)
@@ -104,6 +120,7 @@ void Main::EditSquare(int n)
     ComposeSquare(templateImage, n, {Text1->text(), Text2->text(), Combo1->currentText()},
                   SquareArtFor(m_state, n, placeholderPicture()));
     showTemplate();
+    updateCutWarnings();
 }
 
 void Main::PlaceCurrentSquare()

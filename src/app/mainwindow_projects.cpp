@@ -215,4 +215,5 @@ void Main::showNothingSelected()
         p.drawRect(0, 0, 179, 279);
     }
     showTemplate();
+    updateCutWarnings();
 }

@@ -42,11 +42,18 @@ void drawTextAt(QPainter &p, double x, int top, const QString &text)
     p.drawText(QPointF(x, top + QFontMetricsF(p.font()).ascent()), text);
 }
 
-// One text area: cleared over x 2..177 and rows top..bottom, the text centred at `top`.
+// Inside the square's frame: x 2..177, above its thick bottom edge.
+const QRect InsideFrame(QPoint(2, 2), QPoint(177, 275));
+
+// One text area: cleared over x 2..177 and rows top..bottom, the text centred at `top`. A text
+// wider than the square is cut at the frame, never drawn over it.
 void drawCentred(QPainter &p, int top, int bottom, const QString &text, MeasuringLabel label)
 {
     p.fillRect(QRect(2, top, 176, bottom - top + 1), TemplateBackgroundColour());
+    p.save();
+    p.setClipRect(InsideFrame, Qt::IntersectClip);
     drawTextAt(p, CentredLeft(text, label), top, text);
+    p.restore();
 }
 
 void drawAmount(QPainter &p, const QString &amount)
@@ -90,6 +97,13 @@ int MeasuredWidthTwips(const QString &text, MeasuringLabel label)
 double CentredLeft(const QString &text, MeasuringLabel label)
 {
     return (1350.0 - MeasuredWidthTwips(text, label) / 2.0) / 15.0;
+}
+
+bool SquareTextIsCut(const QString &text, MeasuringLabel label)
+{
+    const double left = CentredLeft(text, label);
+    const int w = QFontMetrics(templateFont()).horizontalAdvance(text);
+    return left < InsideFrame.left() || left + w > InsideFrame.right() + 1;
 }
 
 void ComposeSquare(QPainter &p, int n, const SquareTexts &texts, const SquareArt &art)

@@ -35,6 +35,9 @@ enum class MeasuringLabel { Text1Label, Text2Label, Text3Label };
 int MeasuredWidthTwips(const QString &text, MeasuringLabel label);
 // Left edge in template pixels that centres the text on pixel 90.
 double CentredLeft(const QString &text, MeasuringLabel label);
+// Whether the text, centred so, runs past the inside of the square's frame (x 2..177) and so
+// shows cut at its ends.
+bool SquareTextIsCut(const QString &text, MeasuringLabel label);
 
 // Redraws the whole template for square n; a number that is no composable square (0, a card
 // square, out of range) gives the placeholder with its frame.

@@ -51,21 +51,34 @@ void layoutText(QPainter &p, const QString &text, int height)
     const QStringList lines = WrapLines(text);
     if (lines.isEmpty())
         return;
+    p.save();
+    // Nothing of the text may reach the dark inner outline, whatever a font draws.
+    p.setClipRect(QRect(QPoint(CardInnerLeft, CardInnerTop), QPoint(CardInnerRight, CardInnerBottom)),
+                  Qt::IntersectClip);
     p.setFont(CardTextFont());
     p.setPen(Qt::black);
     const QFontMetrics metrics = p.fontMetrics();
     int y = CardFirstLineTop;
-    for (const QString &line : lines) {
-        // Lines beyond the picture cannot show; a very long text stops drawing there.
-        if (y >= height)
-            break;
+    for (int i = 0; i < lines.size() && i < CardTextLines && y < height; ++i) {
+        const QString &line = lines.at(i);
         const int width = metrics.horizontalAdvance(line);
         p.drawText(QPointF(CardLineLeft(width), y + metrics.ascent()), line.trimmed());
         y += CardLinePitch;
     }
+    p.restore();
 }
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+// Whether the line may break before the word at `i` (which follows a blank): not when the
+// blanks before it follow a "€", which belongs with the amount after it.
+bool mayBreakBefore(const QString &paragraph, int start, int i)
+{
+    int j = i - 1;
+    while (j >= start && isBlank(paragraph.at(j)))
+        --j;
+    return j >= start && paragraph.at(j) != QChar(0x20AC);
+}
 
 // The lines of one paragraph (a text without line breaks), wrapped greedily: a line breaks
 // before the first word that no longer fits; blanks never force a break and stay at the end of
@@ -81,7 +94,7 @@ void wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int us
             const QChar c = paragraph.at(i);
             if (isBlank(c))
                 continue;
-            if (i > start && isBlank(paragraph.at(i - 1)))
+            if (i > start && isBlank(paragraph.at(i - 1)) && mayBreakBefore(paragraph, start, i))
                 wordStart = i;
             // Widths grow with every character, so the line is measured up to and including i.
             if (metrics.horizontalAdvance(paragraph.mid(start, i - start + 1)) > usable) {
@@ -98,7 +111,6 @@ void wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int us
 }
 }
 
-QFont CardWrapFont() { return ArialFont(8.25); }
 QFont CardTextFont() { return ArialFont(9.75); }
 QFont CardTitleFont() { return ArialFont(18, true); }
 
@@ -155,7 +167,7 @@ QStringList WrapLines(const QString &text, const QFont &font, int usableWidth)
 int CardLineLeft(int width)
 {
     // 2400 - w / 2 twips, with w in twips; whole pixels rounded to the nearest.
-    return int(std::lround((2400.0 - width * Twips / 2.0) / Twips));
+    return qMax(CardTextLeft, int(std::lround((2400.0 - width * Twips / 2.0) / Twips)));
 }
 
 void LayoutCardText(QImage &card, const QString &text)

@@ -18,13 +18,14 @@ const QColor CardOutlineGrey(160, 160, 160);
 const QColor CardInnerOutline(80, 80, 80);
 constexpr RgbColour DefaultCardBorderColour{200, 250, 200};
 
-// The word-wrapping text box that decides where a card text breaks: 4065 twips (271 pixels)
-// wide in Arial 8.25 pt. Its 3-D border takes 2 pixels on each side and its inner margins 1 pixel
-// on each side, which leaves 265 pixels for the text.
-constexpr int CardWrapBoxWidth = 271;
-constexpr int CardWrapUsableWidth = 265;
-QFont CardWrapFont();
-// The font the lines are drawn in: Arial 10 pt, as the 9.75 pt of a measuring label.
+// The card text is wrapped in the font it is drawn in (Arial 10 pt, as the 9.75 pt of a
+// measuring label) to the width inside the dark inner outline (x 16..303, y 16..183), less a
+// margin of 4 pixels on each side, so that no line touches the outline: 280 pixels, x 20..299.
+// Five lines fit above the outline's bottom (the sixth would reach row 185).
+constexpr int CardInnerLeft = 16, CardInnerTop = 16, CardInnerRight = 303, CardInnerBottom = 183;
+constexpr int CardTextLeft = 20;
+constexpr int CardTextWidth = 280;
+constexpr int CardTextLines = 5;
 QFont CardTextFont();
 QFont CardTitleFont();  // Arial 18 pt bold
 
@@ -41,19 +42,22 @@ void DrawCardFrame(QImage &card, int subject, const RgbColour &border);
 // Only the border band: eleven outlines one pixel apart, from 2 to 12 pixels in from the edge.
 void DrawCardBorder(QImage &card, const RgbColour &border);
 
-// Splits a card text, in which "/" marks a line break, into the lines the wrapping box shows.
+// Splits a card text, in which "/" marks a line break, into the lines the card shows.
 // Breaks are kept out of the lines; blanks stay where they are (a line broken at a blank keeps
-// that blank at its end). An empty text has no lines.
-QStringList WrapLines(const QString &text, const QFont &font = CardWrapFont(),
-                      int usableWidth = CardWrapUsableWidth);
+// that blank at its end). A "€" stays on the line of the amount that follows it. An empty
+// text has no lines.
+QStringList WrapLines(const QString &text, const QFont &font = CardTextFont(),
+                      int usableWidth = CardTextWidth);
 
 // The left edge (pixels) of a line whose width with its end blanks is `width` pixels, centred
-// on x = 2400 twips.
+// on x = 2400 twips, but never left of CardTextLeft (a line whose hanging blanks make it wider
+// than the card starts there).
 int CardLineLeft(int width);
 constexpr int CardFirstLineTop = 80;  // 1200 twips
 constexpr int CardLinePitch = 18;     // 270 twips
 
-// Draws the text, wrapped, centred line by line from y = 1200 twips down, in black.
+// Draws the text, wrapped, centred line by line from y = 1200 twips down, in black; lines
+// beyond CardTextLines are left out, and nothing is drawn over the inner outline.
 void LayoutCardText(QImage &card, const QString &text);
 
 // The whole card as the designer shows it after ShowCard.

@@ -38,6 +38,14 @@ QString UnstorableCardTextMessage(QChar c)
     return QStringLiteral("Het teken \"%1\" kan niet in een kaarttekst worden opgeslagen.").arg(c);
 }
 
+QString TooLongCardTextMessage(int lines)
+{
+    return QStringLiteral("Deze tekst is te lang voor de kaart: hij beslaat %1 regels en er passen er %2.\n"
+                          "Maak de tekst korter of gebruik minder \"/\".")
+        .arg(lines)
+        .arg(CardTextLines);
+}
+
 KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, QWidget *parent)
     : QDialog(parent), m_state(state), m_dialogs(dialogs), m_printers(printers)
 {
@@ -157,6 +165,13 @@ void KansForm::save()
     const QChar bad = FirstRefusedCharacter(text);
     if (!bad.isNull()) {
         m_dialogs.showMessage(this, UnstorableCardTextMessage(bad), QStringLiteral(" Save"),
+                              Dialogs::Icon::Warning);
+        return;
+    }
+    // A text with more lines than the card holds would lose its last lines: refused.
+    const int lines = int(WrapLines(text).size());
+    if (lines > CardTextLines) {
+        m_dialogs.showMessage(this, TooLongCardTextMessage(lines), QStringLiteral(" Save"),
                               Dialogs::Icon::Warning);
         return;
     }

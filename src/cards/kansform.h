@@ -69,3 +69,5 @@ private:
 
 // The Dutch explanation shown when a card text holds a character the deck file cannot store.
 QString UnstorableCardTextMessage(QChar c);
+// The Dutch explanation shown when a card text needs more lines than the card holds.
+QString TooLongCardTextMessage(int lines);

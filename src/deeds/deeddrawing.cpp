@@ -3,7 +3,9 @@
 #include "fonts.h"
 #include "pixeloutline.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <cfloat>
 #include <cmath>
 
@@ -22,11 +24,40 @@ void textAt(QPainter &p, int x, int y, const QString &text)
     p.drawText(x, y + p.fontMetrics().ascent(), text);
 }
 
-// Text centred on x = 100, its top at y; a text wider than the canvas is cut at both edges.
-void centredText(QPainter &p, int y, const QString &text)
+// Text centred on x = 100, its top at y. It is kept inside `inside`: a name wider than the
+// deed is cut there, never drawn over the frame.
+void centredText(QPainter &p, int y, const QString &text, const QRect &inside)
 {
     const int w = p.fontMetrics().horizontalAdvance(text);
+    p.save();
+    p.setClipRect(inside, Qt::IntersectClip);
     textAt(p, 100 - w / 2, y, text);
+    p.restore();
+}
+
+// Inside the two-pixel frame; on a street deed also above the rule under the band.
+const QRect InsideFrame(QPoint(2, 2), QPoint(197, 277));
+const QRect InsideBand(QPoint(2, 2), QPoint(197, 59));
+
+// The amount column is erased from here to x = 197 and drawn with its right edge at x = 190.
+constexpr int AmountRight = 190;
+int amountColumnLeft(DeedMode mode) { return mode == DeedMode::Street ? 118 : 115; }
+
+// An amount right-aligned at x = 190. One too wide for the column is narrowed to fit it, so
+// that it never reaches the labels beside it (where the next erase would not take it away).
+void amountAt(QPainter &p, DeedMode mode, int y, const QString &text)
+{
+    const int room = AmountRight - amountColumnLeft(mode);
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    if (w <= room) {
+        textAt(p, AmountRight - w, y, text);
+        return;
+    }
+    p.save();
+    p.translate(amountColumnLeft(mode), 0);
+    p.scale(double(room) / w, 1.0);
+    textAt(p, 0, y, text);
+    p.restore();
 }
 
 void clearCanvas(QImage &canvas)
@@ -97,6 +128,13 @@ const RowFactor stationRows[] = {{180, 0}, {196, 9}, {212, 10}, {228, 11}, {250,
 
 bool IsStationSquare(int n) { return n == 5 || n == 14 || n == 23 || n == 32; }
 
+bool DeedNameIsCut(const QString &text)
+{
+    const int w = QFontMetrics(ArialFont(14, true)).horizontalAdvance(text);
+    const int left = 100 - w / 2;
+    return left < InsideFrame.left() || left + w > InsideFrame.right() + 1;
+}
+
 std::optional<float> DeedAmount(float base, qint32 factor)
 {
     const double product = double(base) * double(factor);
@@ -151,19 +189,27 @@ QImage NewDeedCanvas()
 void DrawDeedAmounts(QPainter &p, DeedMode mode, float base, const FactorTable &factors)
 {
     preparePainter(p);
-    if (mode == DeedMode::Street) {
-        p.fillRect(QRect(QPoint(118, 68), QPoint(197, 173)), DeedBackground());
-        p.fillRect(QRect(QPoint(118, 181), QPoint(197, 274)), DeedBackground());
-    } else {
-        p.fillRect(QRect(QPoint(115, 175), QPoint(197, 270)), DeedBackground());
-    }
+    QList<QRect> column;
+    if (mode == DeedMode::Street)
+        column = {QRect(QPoint(118, 68), QPoint(197, 173)), QRect(QPoint(118, 181), QPoint(197, 274))};
+    else
+        column = {QRect(QPoint(115, 175), QPoint(197, 270))};
+    for (const QRect &r : column)
+        p.fillRect(r, DeedBackground());
+    p.save();
+    // Whatever the number, nothing of it lands outside what the next redraw erases.
+    QRegion erased;
+    for (const QRect &r : column)
+        erased += r;
+    p.setClipRegion(erased, Qt::IntersectClip);
     p.setFont(ArialFont(10));
     p.setPen(Qt::black);
     for (const AmountRow &row : DeedAmountRows(mode, base, factors)) {
         if (row.text.isEmpty())
             continue;  // an amount too large for the deed is left out
-        textAt(p, 190 - p.fontMetrics().horizontalAdvance(row.text), row.y, row.text);
+        amountAt(p, mode, row.y, row.text);
     }
+    p.restore();
 }
 
 void DrawDeedAmounts(QImage &canvas, DeedMode mode, float base, const FactorTable &factors)
@@ -186,8 +232,8 @@ void DrawStreetDeed(QPainter &p, int n, const QString &street, const QString &ci
     const bool white = n == 16 || n == 18 || n == 19 || n == 21;
     p.setPen(white ? Qt::white : Qt::black);
     p.setFont(ArialFont(14, true));
-    centredText(p, 8, street);
-    centredText(p, 30, city);
+    centredText(p, 8, street, InsideBand);
+    centredText(p, 30, city, InsideBand);
 
     p.setPen(Qt::black);
     p.setFont(ArialFont(10));
@@ -216,7 +262,7 @@ void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStri
     if (!inStrip.isEmpty())
         p.drawImage(QPoint(21, 35) + (inStrip.topLeft() - source.topLeft()), stationStrip, inStrip);
     p.setFont(ArialFont(14, true));
-    centredText(p, 10, name);
+    centredText(p, 10, name, InsideFrame);
     p.setFont(ArialFont(10));
     drawTexts(p, stationTexts);
     DrawDeedAmounts(p, DeedMode::Station, base, factors);

@@ -66,3 +66,7 @@ void DrawUtilityDeed(QPainter &p, UtilityDeed which, const QImage &picture);
 void DrawDeedAmounts(QPainter &p, DeedMode mode, float base, const FactorTable &factors);
 
 bool IsStationSquare(int n);  // 5, 14, 23, 32
+
+// Whether a street, city or station name is wider than the inside of the deed's frame, so
+// that the deed shows it cut at both ends.
+bool DeedNameIsCut(const QString &text);

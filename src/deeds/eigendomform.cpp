@@ -67,6 +67,8 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setFont(ArialFont(8.25));
+    // The box takes exactly what is typed: no completion from its list ("2" stays 2, not 20).
+    Combo1->setCompleter(nullptr);
     for (int item = 5; item <= 100; ++item)
         Combo1->addItem(QString::number(item));
     setColour(Combo1, QPalette::Base, QColor(220, 190, 190));
@@ -84,6 +86,15 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     Label4->setWordWrap(true);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label4, 3630, 2100, 2700, 900);
+
+    // Below the hint, away from the buttons: the deed cuts a name wider than its frame.
+    TeLangLabel = label(this, QStringLiteral("Te lang: wordt afgekapt"), 3630, 3150, QColor(170, 0, 0));
+    TeLangLabel->setToolTip(QStringLiteral("De naam of de plaats is breder dan het eigendomsbewijs en "
+                                           "wordt aan beide kanten afgekapt. Maak hem korter in het "
+                                           "hoofdvenster."));
+    const bool utility = m_square == 8 || m_square == 29;
+    TeLangLabel->setVisible(!utility && (DeedNameIsCut(street)
+                                         || (!IsStationSquare(m_square) && DeedNameIsCut(city))));
 
     ExitKnop = button(this, QStringLiteral("Exit"), 5730, 4200);
     for (QPushButton *b : {SaveKnop, ExitKnop})

@@ -31,6 +31,7 @@ public:
     QComboBox *Combo1 = nullptr;  // base rent
     QLabel *Label12 = nullptr;
     QLabel *Label4 = nullptr;
+    QLabel *TeLangLabel = nullptr;  // shown when the deed cuts the name or city
     QPushButton *ExitKnop = nullptr;
 
     const QImage &deed() const { return m_deed; }

@@ -1,6 +1,8 @@
 #include "platform/printers.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinterInfo>
 
 SystemPrinters::SystemPrinters() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -36,6 +38,10 @@ bool SystemPrinters::SetupPrinter(QWidget *owner)
 {
     QPrintDialog dialog(m_printer.get(), owner);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // Here the dialog only chooses and sets up the printer; its button must not promise a print.
+    if (auto *buttons = dialog.findChild<QDialogButtonBox *>(QString(), Qt::FindDirectChildrenOnly))
+        if (QPushButton *ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     // The dialog writes the chosen printer and its settings into the current printer.
     return dialog.exec() == QDialog::Accepted;
 }

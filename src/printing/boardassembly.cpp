@@ -201,11 +201,12 @@ void PaintAssemblyGuide(QPainter &p, const QImage &board)
         QStringLiteral("Druk de zeven bladen af op ware grootte (100 %, niet \"passend maken\") en knip "
                        "elk speelbordblad uit langs de dunne grijze lijn rondom."),
         QStringLiteral("Leg de bladen neer zoals hierboven: A1, B1 en C1 boven, A2, B2 en C2 eronder. "
-                       "Een gearceerde plakrand gaat steeds onder het blad rechts ervan of eronder; "
+                       "Een plakrand (hierboven gearceerd, op het blad voorbij de streepjes bij \"lijm\") "
+                       "gaat steeds onder het blad rechts ervan of eronder; "
                        "op elk blad staat wat waar hoort."),
         QStringLiteral("Smeer lijm op een plakrand en leg het buurblad erop, met zijn rand precies op de "
-                       "streepjes bij \"lijm\". Plak eerst elke rij, dan de bovenste rij op de onderste, "
-                       "en druk de naden goed aan."),
+                       "streepjes bij \"lijm\". Plak eerst elke rij; leg dan de onderste rij op de plakranden "
+                       "van de bovenste rij en druk de naden goed aan."),
     };
     double y = stepsTop;
     for (int i = 0; i < steps.size(); ++i) {
