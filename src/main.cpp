@@ -26,6 +26,8 @@ int runHeadless(int argc, char *argv[])
     }
     const ProgramPaths paths = ProgramPaths::ForExecutable(QCoreApplication::applicationDirPath());
     paths.makeUserFolders();
+    if (const QString missing = MissingPicturesMessage(paths); !missing.isEmpty())
+        std::fprintf(stderr, "vastgoed-atelier: %s\n", qPrintable(missing));
     return RunExport(command, paths);
 }
 }
@@ -49,6 +51,8 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     Main window(state, dialogs);
     window.show();
+    if (const QString missing = MissingPicturesMessage(state.Paths); !missing.isEmpty())
+        dialogs.showMessage(&window, missing, QStringLiteral(" Error"), Dialogs::Icon::Warning);
     window.OfferRecovery();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // The program's own windows: one whole session as a user works it, saving, opening, starting
 // anew and deleting projects, undo and redo of every change, the copy a killed program leaves,
 // the full-size viewer and the Help menu.
+#include "app/commandline.h"
 #include "app/openform.h"
 #include "app/projectfiles.h"
 #include "app/recovery.h"
@@ -502,6 +503,56 @@ private slots:
         QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Passend"));
         QCOMPARE(s.state.pictures.Speelbord.pixelColor(300, 400), QColor(Qt::white));
         QCOMPARE(s.state.pictures.EigenDomsPic, deeds);  // the sheet that fits is read
+    }
+
+    void aBoardCutShortIsADamagedProject_data()
+    {
+        QTest::addColumn<int>("length");
+        const int stride = 2180 * 3;
+        QTest::newRow("1000 bytes") << 1000;
+        QTest::newRow("header only") << 54;
+        QTest::newRow("one row short") << 54 + stride * 2179;
+        QTest::newRow("7,000,000 bytes") << 7000000;
+    }
+
+    void aBoardCutShortIsADamagedProject()
+    {
+        QFETCH(int, length);
+        Session s;
+        changeDesign(s.state, "Heel");
+        s.save(QStringLiteral("Kort"));
+        const QByteArray whole = readAll(s.folder.path("Projecten/Kort/Speelbord.bmp"));
+        QCOMPARE(whole.size(), 54 + 2180 * 3 * 2180);
+        writeAll(s.folder.path("Projecten/Kort/Speelbord.bmp"), whole.left(length));
+
+        // Open Project: the not-found message, and the open design stays as it was.
+        changeDesign(s.state, "Open");
+        const QImage board = s.state.pictures.Speelbord;
+        s.dialogs.asked.clear();
+        Openform form(s.state, s.dialogs);
+        QVERIFY(!form.LoadProject("Kort"));
+        QCOMPARE(s.dialogs.asked, QStringList{"Vastgoed Atelier|Kan Project '(Kort)' niet vinden!"});
+        QCOMPARE(s.state.project.Board[21].Street, QStringLiteral("Open"));
+        QVERIFY(s.state.pictures.Speelbord == board);
+
+        // The command line fails and exports nothing.
+        QTemporaryDir out;
+        CommandLine export_;
+        export_.exportFolder = out.path();
+        export_.projectName = QStringLiteral("Kort");
+        QCOMPARE(RunExport(export_, s.folder.path()), 1);
+        QVERIFY(QDir(out.path()).isEmpty());
+
+        // A copy left by a killed program with such a board is set aside, not offered.
+        const QString left = s.folder.path("Herstel/sessie-20260101-000000-000-1");
+        QVERIFY(WriteProjectFilesTo(s.state, left + "/000001", "Naamloos"));
+        writeAll(left + "/000001/Herstel.txt", "Vastgoed Atelier herstelkopie 1\nnaam=\nbestand=Naamloos\ntijd=\n");
+        writeAll(left + "/000001/Naamloos/Speelbord.bmp", whole.left(length));
+        WindowIn next(s.folder.path());
+        next.main->OfferRecovery();
+        QCOMPARE(next.dialogs.asked.filter("kan niet worden hersteld").size(), 1);
+        QVERIFY(next.dialogs.asked.filter("Er is een niet-opgeslagen").isEmpty());
+        QVERIFY(QFileInfo(left + ".beschadigd/000001/Naamloos/Speelbord.bmp").isFile());
     }
 
     void emptyProjectsFolder()

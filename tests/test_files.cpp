@@ -3,13 +3,17 @@
 #include "app/algemeen.h"
 #include "app/bmpfile.h"
 #include "app/defaultcontent.h"
+#include "app/programpaths.h"
 #include "app/projectfiles.h"
+#include "app/recovery.h"
 #include "app/recordfile.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
 #include "testsupport.h"
 
 #include <QtTest>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 // A design in which every text, the station picture and both pictures differ from the default,
@@ -50,6 +54,12 @@ QByteArray validProjectFile(const QString &storedName)
     LoadDefaultContent(state);
     return *ProjectFileBytes(state.project, storedName);
 }
+void setAge(const QString &path, int days)
+{
+    std::filesystem::last_write_time(QFile(path).filesystemFileName(),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * days) - std::chrono::minutes(1));
+}
+
 const QByteArray defaultFactorLines("5\r\n15\r\n30\r\n60\r\n75\r\n10\r\n10\r\n7\r\n2\r\n4\r\n8\r\n4\r\n");
 }
 
@@ -347,6 +357,91 @@ private slots:
         QVERIFY(DeleteFolderTree(d.path("link")));
         QVERIFY(!QFileInfo(d.path("link")).isSymLink());
         QCOMPARE(readAll(d.path("Q/elders.txt")), QByteArray("elders"));
+    }
+
+    void portableRule_data()
+    {
+        QTest::addColumn<QStringList>("beside");  // what the executable's folder holds
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("portable");
+        QTest::addColumn<bool>("picturesMissing");
+        QTest::newRow("nothing") << QStringList() << true << false << false;
+        QTest::newRow("Data") << QStringList{"Data/"} << true << true << false;
+        QTest::newRow("settings file only") << QStringList{"Vastgoed.ini"} << true << true << true;
+        QTest::newRow("projects only") << QStringList{"Projecten/"} << true << true << true;
+        QTest::newRow("all three") << QStringList{"Data/", "Vastgoed.ini", "Projecten/"} << true << true << false;
+        QTest::newRow("Data, read-only") << QStringList{"Data/"} << false << false << false;
+        QTest::newRow("projects, read-only") << QStringList{"Projecten/"} << false << true << true;
+    }
+
+    void portableRule()
+    {
+        QFETCH(QStringList, beside);
+        QFETCH(bool, writable);
+        QFETCH(bool, portable);
+        QFETCH(bool, picturesMissing);
+        if (!writable && geteuid() == 0)
+            QSKIP("running as a user who may write anywhere");
+        ProgramFolder share;  // an installed copy's share folder, with all its pictures
+        QTemporaryDir root;
+        const QString exe = root.filePath("bin");
+        QDir().mkpath(exe);
+        for (const QString &entry : beside) {
+            if (entry == "Data/")
+                QVERIFY(QDir(share.path("Data")).entryList(QDir::Files).size() == 9
+                        && QFile::link(share.path("Data"), exe + "/Data"));
+            else if (entry.endsWith('/'))
+                QDir().mkpath(exe + "/" + entry);
+            else
+                writeAll(exe + "/" + entry, "x");
+        }
+        QDir().mkpath(root.filePath("share"));
+        QFile::link(share.path(), root.filePath("share/vastgoed-atelier"));
+        if (!writable)
+            QFile::setPermissions(exe, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const ProgramPaths paths = ProgramPaths::ForExecutable(exe, root.filePath("gebruiker"));
+        QFile::setPermissions(exe, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(paths.settingsFolder, portable ? exe : root.filePath("gebruiker"));
+        QCOMPARE(paths.installed, !portable);
+        // A portable copy without its pictures says so, and where the user's files stay.
+        const QString message = MissingPicturesMessage(paths);
+        QCOMPARE(!message.isEmpty(), picturesMissing);
+        if (picturesMissing) {
+            QVERIFY(message.contains("Data-1.vgx"));
+            QVERIFY(message.contains(QDir::toNativeSeparators(exe)));
+        }
+    }
+
+    void oldDamagedCopiesGo_data()
+    {
+        QTest::addColumn<QList<int>>("ages");  // in days, of the damaged copies
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("none") << QList<int>{} << QList<int>{};
+        QTest::newRow("two young ones") << QList<int>{0, 29} << QList<int>{0, 29};
+        QTest::newRow("five young ones") << QList<int>{4, 1, 5, 3, 2} << QList<int>{1, 2, 3};
+        QTest::newRow("old ones") << QList<int>{31, 2, 45} << QList<int>{2};
+        QTest::newRow("only old ones") << QList<int>{40, 400} << QList<int>{};
+    }
+
+    void oldDamagedCopiesGo()
+    {
+        QFETCH(QList<int>, ages);
+        QFETCH(QList<int>, kept);
+        QTemporaryDir dir;
+        auto name = [](int age) { return QStringLiteral("sessie-%1.beschadigd").arg(age); };
+        for (int age : ages) {
+            writeAll(dir.filePath(name(age) + "/000001/Naamloos.vgd"), "x");
+            setAge(dir.filePath(name(age)), age);
+        }
+        // A copy not set aside, however old, is not this clean-up's.
+        writeAll(dir.filePath("sessie-oud/000001/Naamloos.vgd"), "x");
+        setAge(dir.filePath("sessie-oud"), 100);
+        QCOMPARE(RemoveOldDamagedCopies(dir.path()), ages.size() - kept.size());
+        QStringList expected{"sessie-oud"};
+        for (int age : kept)
+            expected << name(age);
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), expected);
     }
 
     void init()

@@ -12,6 +12,48 @@ void put32(char *p, quint32 v)
     for (int i = 0; i < 4; ++i)
         p[i] = char((v >> (8 * i)) & 0xFF);
 }
+
+quint32 get(const QByteArray &b, int at, int bytes)
+{
+    quint32 v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | quint8(b[at + i]);
+    return v;
+}
+}
+
+bool BmpFileIsShort(const QByteArray &head, qint64 fileSize)
+{
+    if (!head.startsWith("BM"))
+        return false;
+    constexpr int fileHeader = 14;
+    if (head.size() < fileHeader + 4)
+        return true;
+    const quint32 infoSize = get(head, 14, 4);
+    qint64 width, height, bits, compression = 0;
+    if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
+        if (head.size() < fileHeader + 12)
+            return true;
+        width = get(head, 18, 2);
+        height = qint16(get(head, 20, 2));
+        bits = get(head, 24, 2);
+    } else {
+        if (infoSize < 40 || head.size() < fileHeader + 40)
+            return true;
+        width = qint32(get(head, 18, 4));
+        height = qint32(get(head, 22, 4));
+        bits = get(head, 28, 2);
+        compression = get(head, 30, 4);
+    }
+    // Run-length and embedded JPEG or PNG data have no size fixed by the header.
+    constexpr qint64 plainRgb = 0, bitFields = 3, alphaBitFields = 6;
+    if (compression != plainRgb && compression != bitFields && compression != alphaBitFields)
+        return false;
+    height = qAbs(height);  // a negative height means rows top-down
+    if (width <= 0 || height == 0 || bits == 0 || width > 1000000 || height > 1000000 || bits > 64)
+        return true;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return fileSize < qint64(get(head, 10, 4)) + stride * height;
 }
 
 QByteArray EncodeBmp24(const QImage &image)

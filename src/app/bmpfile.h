@@ -7,3 +7,8 @@
 
 // The whole file for `image`; an empty array for a null image.
 QByteArray EncodeBmp24(const QImage &image);
+
+// True when `head`, the first bytes of a file of `fileSize` bytes, is a Windows bitmap whose
+// header promises more rows than the file holds. Compressed bitmaps, whose size the header does
+// not fix, and files of other kinds are never short here.
+bool BmpFileIsShort(const QByteArray &head, qint64 fileSize);

@@ -83,7 +83,9 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
     state.Paths = paths;
     LoadStartState(state);
     if (!command.projectName.isEmpty() && !LoadProjectInto(state, command.projectName).loaded) {
-        std::fprintf(stderr, "vastgoed-atelier: project %s cannot be read from %s\n",
+        std::fprintf(stderr,
+                     "vastgoed-atelier: project %s cannot be read from %s: its project or deck file "
+                     "is missing or short, or a picture is cut short or damaged\n",
                      qPrintable(command.projectName),
                      qPrintable(QDir::toNativeSeparators(ProjectsFolder(paths))));
         return 1;

@@ -19,7 +19,10 @@ ProgramPaths ProgramPaths::ForExecutable(const QString &executableFolder, const 
 {
     const QDir exe(executableFolder);
     const bool hasData = QFileInfo(exe.filePath(QStringLiteral("Data"))).isDir();
-    if (hasData && QFileInfo(executableFolder).isWritable())
+    const bool hasUserFiles = QFileInfo::exists(exe.filePath(QStringLiteral("Vastgoed.ini")))
+                              || QFileInfo(exe.filePath(QStringLiteral("Projecten"))).isDir();
+    // The user's files found beside the executable stay there, whatever else is missing.
+    if (hasUserFiles || (hasData && QFileInfo(executableFolder).isWritable()))
         return ProgramPaths(executableFolder);
 
     // A copy with Data/ beside it but no right to write there (a read-only portable copy)
@@ -30,6 +33,23 @@ ProgramPaths ProgramPaths::ForExecutable(const QString &executableFolder, const 
     paths.settingsFolder = userDataFolder.isEmpty() ? UserDataFolder() : userDataFolder;
     paths.installed = true;
     return paths;
+}
+
+QString MissingPicturesMessage(const ProgramPaths &paths)
+{
+    QStringList missing;
+    for (int n = 1; n <= 9; ++n) {
+        const QString name = QStringLiteral("Data-%1.vgx").arg(n);
+        if (!QFileInfo(paths.dataFile(name)).isFile())
+            missing << name;
+    }
+    if (missing.isEmpty())
+        return QString();
+    return QStringLiteral("De afbeeldingen van het programma ontbreken in de map '%1': %2.\n\n"
+                          "Het speelbord en de eigendomsbewijzen blijven daardoor leeg. Zet de map Data "
+                          "terug. Uw projecten en instellingen blijven in de map '%3'.")
+        .arg(QDir::toNativeSeparators(paths.dataFolder), missing.join(QStringLiteral(", ")),
+             QDir::toNativeSeparators(paths.settingsFolder));
 }
 
 QString ProgramPaths::dataFile(const QString &name) const

@@ -1,10 +1,12 @@
 #pragma once
 // Where the program finds its pictures and documents and where it keeps what the user makes.
 //
-// A portable copy (its folder is writable and holds Data/) keeps everything beside the
-// executable. An installed copy reads Data/ and Help/ from its share folder and keeps the
-// settings file and Projecten/ in the user's data folder. ForExecutable decides which; every
-// path of the program is built from the folders here.
+// A portable copy keeps everything beside the executable: its folder is portable when it holds
+// the settings file Vastgoed.ini or Projecten/, or when it holds Data/ and may be written. A copy
+// with Data/ in a folder it may not write, and none of the user's files there, reads its own
+// pictures and keeps the user's files in the user's data folder. An installed copy reads Data/
+// and Help/ from its share folder and keeps the settings file and Projecten/ in the user's data
+// folder. ForExecutable decides which; every path of the program is built from the folders here.
 
 #include <QString>
 
@@ -38,3 +40,7 @@ struct ProgramPaths {
 // The user's data folder of the desktop: $XDG_DATA_HOME/vastgoed-atelier, normally
 // ~/.local/share/vastgoed-atelier.
 QString UserDataFolder();
+
+// Which Data pictures are missing, in a Dutch message that names the folder they were looked for
+// in and where the user's files are kept; empty when all are there.
+QString MissingPicturesMessage(const ProgramPaths &paths);

@@ -5,7 +5,7 @@
 
 #include "app/bmpfile.h"
 #include "app/recordfile.h"
-#include "app/savefile.h"
+#include "app/projectsave.h"
 #include "app/startup.h"
 
 #include <QDir>
@@ -199,7 +199,7 @@ bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *erro
 }
 
 bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const QString &name,
-                         QString *error)
+                         QString *error, const SaveStepHook &hook)
 {
     auto fail = [error](const QString &what) {
         if (error)
@@ -230,27 +230,13 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
 
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
-    const QString folder = projectFolderPath(projects, name);
-    const QFileInfo folderInfo(folder);
-    if (isLink(folderInfo) || (folderInfo.exists() && !folderInfo.isDir()))
-        return fail(QStringLiteral("'%1' is geen gewone map.").arg(native(folder)));
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(folder)));
-
-    const QDir dir(folder);
-    const std::pair<QString, const QByteArray *> files[] = {
-        {dir.filePath(QStringLiteral("Speelbord.bmp")), &board},
-        {dir.filePath(QStringLiteral("Eigendomsbewijzen.bmp")), &deeds},
-        {dir.filePath(QStringLiteral("Kansfonds.kan")), &*deck},
-        {dir.filePath(DrawingFileName()), &drawing},
-        {projectFilePath(projects, name), &*projectFile},
+    const std::vector<FolderFile> files{
+        {QStringLiteral("Speelbord.bmp"), board},
+        {QStringLiteral("Eigendomsbewijzen.bmp"), deeds},
+        {QStringLiteral("Kansfonds.kan"), *deck},
+        {DrawingFileName(), drawing},
     };
-    for (const auto &[path, bytes] : files) {
-        QString err;
-        if (!WriteFileWhole(path, *bytes, &err))
-            return fail(QStringLiteral("'%1' kan niet worden geschreven: %2").arg(native(path), err));
-    }
-    return true;
+    return SaveProjectSwap(projects, name, files, *projectFile, error, hook);
 }
 
 ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &name,
@@ -266,6 +252,8 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
     result.shownName = name;
     if (!ProjectNameProblem(name).isEmpty())
         return result;
+    // A save stopped halfway is finished or undone before anything is read.
+    FinishInterruptedSave(projects, name);
     const auto projectBytes = readSmallFile(projectFilePath(projects, name));
     if (!projectBytes)
         return result;
@@ -297,6 +285,8 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
         p.Board[n] = BoardSquare{*street, *city, *amount};
     }
 
+    if (p.ProjectName != name)
+        FinishInterruptedSave(projects, p.ProjectName);
     const QString folder = projectFolderPath(projects, p.ProjectName);
     const auto deckBytes = readSmallFile(QDir(folder).filePath(QStringLiteral("Kansfonds.kan")));
     if (!deckBytes)
@@ -317,18 +307,23 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
         p.FondsDeck[card] = *text;
     }
 
-    // A missing picture, or one of another size, is left out: the open one stays.
-    auto picture = [&folder](const char *file, QSize wanted) {
+    // A missing picture, or one of another size, is left out: the open one stays. A picture
+    // that is there but cannot be read whole (cut short, say) is a damaged project.
+    bool damaged = false;
+    auto picture = [&folder, &damaged](const char *file, QSize wanted) {
         const QString path = QDir(folder).filePath(QString::fromLatin1(file));
         if (!QFileInfo(path).isFile())
             return QImage();
         QImage image = LoadPicture(path);
+        damaged = damaged || image.isNull();
         if (image.isNull() || (!wanted.isEmpty() && image.size() != wanted))
             return QImage();
         return image;
     };
     loaded.Speelbord = picture("Speelbord.bmp", boardSize);
     loaded.EigenDomsPic = picture("Eigendomsbewijzen.bmp", deedSheetSize);
+    if (damaged)
+        return result;
     // The drawing behind the pictures; a project without one prints from its pixels.
     if (const auto drawing = readSmallFile(QDir(folder).filePath(DrawingFileName())))
         loaded.drawing = ReadDrawingFile(*drawing);

@@ -4,6 +4,7 @@
 // pictures, Tekening.json.
 
 #include "app/algemeen.h"
+#include "app/projectsave.h"
 
 #include <QImage>
 #include <QString>
@@ -35,13 +36,15 @@ std::optional<QByteArray> ProjectFileBytes(const Project &project, const QString
 std::optional<QByteArray> DeckFileBytes(const Project &project, QString *error = nullptr);
 
 // Writes the board picture, the deed sheet, the deck file, the drawing file and the project
-// file for `name`, in that order, each whole or not at all; creates the Projecten folder and the project folder when
-// they are missing. Everything is encoded before the first file is written. On failure returns
-// false and says in Dutch what could not be written.
+// file for `name` as one change (see projectsave.h): whatever happens, the project on disk is
+// wholly the old or wholly the new one. Creates the Projecten folder when it is missing.
+// Everything is encoded before the first file is written. On failure returns false and says in
+// Dutch what could not be written.
 bool WriteProjectFiles(const Algemeen &state, const QString &name, QString *error = nullptr);
-// The same into another folder than Projecten (the copy kept of an unsaved design).
+// The same into another folder than Projecten (the copy kept of an unsaved design); `hook` is
+// told of each step of the save (see projectsave.h).
 bool WriteProjectFilesTo(const Algemeen &state, const QString &projectsFolder, const QString &name,
-                         QString *error = nullptr);
+                         QString *error = nullptr, const SaveStepHook &hook = {});
 
 // A project read whole from disk. A picture that was missing or did not fit is null.
 struct LoadedProject {

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 const QString DescriptionFile = QStringLiteral("Herstel.txt");
@@ -15,6 +17,9 @@ const QString SettingsFile = QStringLiteral("Instellingen.ini");
 const QByteArray DescriptionHeader = "Vastgoed Atelier herstelkopie 1";
 const QString Prefix = QStringLiteral("sessie-");
 const QString SetAsideSuffix = QStringLiteral(".beschadigd");
+// Damaged copies set aside are kept this long, and no more of them than this.
+constexpr int DamagedKeptDays = 30;
+constexpr int DamagedKeptCount = 3;
 // Changes that follow each other quickly are written once, after this pause.
 constexpr int SettleMs = 250;
 
@@ -278,7 +283,32 @@ QString LeftCopy::setAside()
         target = m_folder + SetAsideSuffix + QLatin1Char('-') + QString::number(n);
     const bool moved = QDir().rename(m_folder, target);
     m_lock->unlock();
-    return moved ? target : m_folder;
+    if (!moved)
+        return m_folder;
+    // Its age counts from now, the day it was set aside.
+    std::error_code ignored;
+    std::filesystem::last_write_time(QFile(target).filesystemFileName(),
+                                     std::filesystem::file_time_type::clock::now(), ignored);
+    RemoveOldDamagedCopies(QFileInfo(m_folder).path());
+    return target;
+}
+
+int RemoveOldDamagedCopies(const QString &recoveryFolder, const QDateTime &now)
+{
+    const QDir root(recoveryFolder);
+    QFileInfoList damaged;
+    for (const QFileInfo &info : root.entryInfoList({Prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot))
+        if (info.fileName().contains(SetAsideSuffix) && !info.isSymLink())
+            damaged << info;
+    std::stable_sort(damaged.begin(), damaged.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() > b.lastModified();
+    });
+    const QDateTime oldest = now.addDays(-DamagedKeptDays);
+    int removed = 0;
+    for (int i = 0; i < damaged.size(); ++i)
+        if ((i >= DamagedKeptCount || damaged[i].lastModified() < oldest) && DeleteFolderTree(damaged[i].filePath()))
+            ++removed;
+    return removed;
 }
 
 std::vector<std::unique_ptr<LeftCopy>> ClaimLeftCopies(const QString &recoveryFolder, const QString &own)
@@ -287,6 +317,7 @@ std::vector<std::unique_ptr<LeftCopy>> ClaimLeftCopies(const QString &recoveryFo
     const QDir root(recoveryFolder);
     if (!root.exists())
         return claimed;
+    RemoveOldDamagedCopies(recoveryFolder);
     const QString ownName = QFileInfo(own).fileName();
     for (const QString &name : root.entryList({Prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (name == ownName || name.contains(SetAsideSuffix))

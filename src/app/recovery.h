@@ -108,6 +108,10 @@ private:
     mutable std::optional<CopiedSettings> m_settings;
 };
 
+// Damaged copies set aside below `recoveryFolder` that are older than 30 days at `now` are
+// removed, and of the others only the three newest stay. Returns how many were removed.
+int RemoveOldDamagedCopies(const QString &recoveryFolder, const QDateTime &now = QDateTime::currentDateTime());
+
 // The copies below `recoveryFolder` that no running program holds, newest first, each claimed;
-// `own` is this program's folder, never among them.
+// `own` is this program's folder, never among them. Old damaged copies go first.
 std::vector<std::unique_ptr<LeftCopy>> ClaimLeftCopies(const QString &recoveryFolder, const QString &own);

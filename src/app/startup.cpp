@@ -1,16 +1,24 @@
 #include "app/startup.h"
 
 #include "app/algemeen.h"
+#include "app/bmpfile.h"
 #include "app/defaultcontent.h"
 #include "app/preferences.h"
+#include "app/projectsave.h"
 #include "app/settingsfile.h"
 #include "printing/sharpdesign.h"
 
+#include <QFile>
 #include <future>
 
 QImage LoadPicture(const QString &path)
 {
-    QImage image(path);
+    // A bitmap cut short would load with its missing rows black: it is a damaged file.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || BmpFileIsShort(file.peek(64), file.size()))
+        return QImage();
+    QImage image;
+    image.load(&file, nullptr);
     if (image.isNull())
         return QImage();
     return image.convertToFormat(QImage::Format_RGB32);
@@ -25,6 +33,8 @@ bool LoadStartState(Algemeen &state)
     state.pictures.EigenDomsPic = LoadPicture(state.dataPath(QStringLiteral("Data-2.vgx")));
     state.pictures.TreinPic = LoadPicture(state.dataPath(QStringLiteral("Data-4.vgx")));
 
+    // A save that a crash stopped halfway is finished or undone before anything else.
+    FinishInterruptedSaves(state.Paths.projectsFolder());
     LoadDefaultContent(state);
     state.project.ProjectName.clear();
     state.RentFactors = DefaultRentFactors();

@@ -8,7 +8,8 @@ struct Algemeen;
 // has been written anew from the values held now.
 bool LoadStartState(Algemeen &state);
 
-// Loads a picture file as Format_RGB32; a missing or unreadable file gives a null image.
+// Loads a picture file as Format_RGB32; a missing or unreadable file, or a bitmap that holds
+// fewer rows than its header promises, gives a null image.
 #include <QImage>
 #include <QString>
 QImage LoadPicture(const QString &path);
