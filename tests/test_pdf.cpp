@@ -151,7 +151,7 @@ std::array<QImage, 7> exportAssembled(const QImage &board)
     QTemporaryDir out;
     std::array<QImage, 7> pages;
     QString error;
-    if (!ExportDocuments({PrintSetDocuments(state, true)[0]}, out.path(), &error)) {
+    if (!ExportDocuments({PrintSetDocuments(state)[0]}, out.path(), &error)) {
         qWarning() << error;
         return pages;
     }
@@ -182,7 +182,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("pages");
         QTest::addColumn<bool>("landscape");
-        QTest::newRow("board") << "Speelbord.pdf" << 6 << false;
+        QTest::newRow("board") << "Speelbord.pdf" << 7 << false;
         QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
         QTest::newRow("kans") << "Kans.pdf" << 2 << false;
         QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
@@ -314,7 +314,7 @@ private slots:
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
         QCOMPARE(int(SharpBoard(opened).parts.size()), 29);
         QTemporaryDir out;
-        QVERIFY2(ExportDocuments({PrintSetDocuments(opened)[0]}, out.path(), &error), qPrintable(error));
+        QVERIFY2(ExportDocuments({PrintSetDocuments(opened, BoardLayout::SixSheets)[0]}, out.path(), &error), qPrintable(error));
         const QPoint centre = area.center() + BoardArea().topLeft();
         const int sheet = centre.y() / SheetHeight * 3 + centre.x() / SheetWidth + 1;
         const QImage page = pdftools::renderPage(out.filePath("Speelbord.pdf"), sheet, 48);

@@ -208,7 +208,7 @@ private slots:
         // The page layout keeps its margins in whole points.
         QVERIFY(qAbs(m.left - 10 / 25.4 * res) < 10 && qAbs(m.right - 10 / 25.4 * res) < 10);
         QVERIFY(qAbs(m.top - 20 / 25.4 * res) < 10 && qAbs(m.bottom - 20 / 25.4 * res) < 10);
-        QCOMPARE(page.size(), PagePictureSize(210, 297, m));
+        QCOMPARE(page.size(), PagePictureSize(210, 297, m, int(res)));
         // Centred with its black border.
         const QPoint at = AlignedOffset(4, page.size(), QSize(30, 30));
         QCOMPARE(page.pixelColor(at), QColor(Qt::black));
@@ -329,19 +329,22 @@ private slots:
             QVERIFY(pdftools::isA4(jobs[i], 1));
             sheet[i] = pdftools::renderPage(jobs[i], 1, dpi);
         }
-        // The PDF queue prints to the paper's edges: the page picture (794 x 1123 screen pixels) is
-        // the whole sheet, so the printed sheets join without trimming.
+        // The PDF queue prints to the paper's edges: each sheet is 210 mm wide at 900 sheet
+        // pixels, and as many down (296.3 mm), the top row on the bottom of its paper and the
+        // bottom row on the top, so that the printed sheets join without trimming: 50,9 cm.
         const PrinterMargins m = w.form->AAPrintPicture1->margins();
         QCOMPARE(m.left + m.top + m.right + m.bottom, 0);
-        const QSize pagePx = PagePictureSize(210, 297, m);
-        const QRectF page(0, 0, pagePx.width() * dpi / 96.0, pagePx.height() * dpi / 96.0);
-        const double fx = page.width() / 900.0, fy = page.height() / 1270.0;  // rendered pixels a sheet pixel
+        QVERIFY2(w.form->Label1->text().endsWith("De afmeting van het speelbord wordt 50,9 x 50,9 cm."),
+                 qPrintable(w.form->Label1->text()));
+        const double f = 210.0 / 900 * dpi / 25.4;  // rendered pixels a sheet pixel, both ways
+        const QRectF page(0, 0, 210 * dpi / 25.4, 297 * dpi / 25.4);
+        const double rowGap = page.height() - 1270 * f;
         auto at = [](double found, double want) { return qAbs(found - want) <= 2.5; };
 
         // The board's top left on sheet 1 at (260, 180), its bottom right on sheet 6 at (640, 1090) of
-        // the sheet's 900 x 1270; towards the seams it runs on to the page picture's edges.
+        // the sheet's 900 x 1270; towards the seams it runs on to the paper's edges.
         const QRect first = contentBox(sheet[0], 55), last = contentBox(sheet[5], 55);
-        const QPointF topLeft(260 * fx, 180 * fy), bottomRight(640 * fx, 1090 * fy);
+        const QPointF topLeft(260 * f, rowGap + 180 * f), bottomRight(640 * f, 1090 * f);
         QVERIFY2(at(first.left(), topLeft.x()) && at(first.top(), topLeft.y()),
                  qPrintable(QStringLiteral("board top left at %1,%2").arg(first.left()).arg(first.top())));
         QVERIFY2(at(last.right() + 1, bottomRight.x()) && at(last.bottom() + 1, bottomRight.y()),
