@@ -307,6 +307,7 @@ private slots:
         QVERIFY(printCards("Kaarten na"));
         const QStringList before = waitForNamedJobs(start, "Kaarten_voor", 1), after = waitForNamedJobs(start, "Kaarten_na", 1);
         QVERIFY(before.size() == 1 && after.size() == 1);
+        waitForNamedJobs(start, "Speelbord_", 6);  // written out before the next test looks for its own
         const QRect was = contentBox(pdftools::renderPage(before[0], 1, 100)), is = contentBox(pdftools::renderPage(after[0], 1, 100));
         QVERIFY2(!was.isNull() && was == is, qPrintable(QStringLiteral("cards at %1,%2, after the board at %3,%4")
                                                             .arg(was.left()).arg(was.top()).arg(is.left()).arg(is.top())));
