@@ -2,6 +2,7 @@
 // sharp at the page's resolution where the drawing gives the screen pixels, and the board at its
 // true size with glue strips.
 #include "app/algemeen.h"
+#include "app/commandline.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
 #include "board/artwork.h"
@@ -231,6 +232,9 @@ private slots:
         const auto help = installation.run({"--help"});
         QVERIFY(help.code == 0 && help.out.contains("--export-pdf DIR") && help.out.contains("--project NAME")
                 && help.out.contains("--six-sheets"));
+        // --assembly, the default now, is still understood; with --six-sheets it asks for both.
+        QVERIFY(ParseCommandLine({"x", "--export-pdf", "d", "--assembly"}).error.isEmpty());
+        QVERIFY(!ParseCommandLine({"x", "--export-pdf", "d", "--assembly", "--six-sheets"}).error.isEmpty());
 
         // A saved project whose deed sheet is all blue, exported into a folder made when missing.
         Algemeen state;

@@ -119,7 +119,7 @@ void PrintSpeelbord::explain()
     };
     if (ChkWareGrootte && ChkWareGrootte->isChecked()) {
         Label1->setText(QStringLiteral("Speelbord wordt op 7 pagina's (A4) afgedrukt: een blad met uitleg en zes "
-                                       "bladen met plakranden. ") + paper + size(BoardSide * 210.0 / SheetWidth));
+                                       "bladen met plakranden. ") + paper + size(BoardSide / AssemblyPixelsPerMm));
         return;
     }
     const QString sheets = QStringLiteral("Speelbord wordt op 6 pagina's (A4) afgedrukt zoals in het linker voorbeeld is te zien. ");
