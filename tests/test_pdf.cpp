@@ -2,6 +2,7 @@
 // sharp at the page's resolution where the drawing gives the screen pixels, and the board at its
 // true size with glue strips.
 #include "app/algemeen.h"
+#include "app/commandline.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
 #include "board/artwork.h"
@@ -151,7 +152,7 @@ std::array<QImage, 7> exportAssembled(const QImage &board)
     QTemporaryDir out;
     std::array<QImage, 7> pages;
     QString error;
-    if (!ExportDocuments({PrintSetDocuments(state, true)[0]}, out.path(), &error)) {
+    if (!ExportDocuments({PrintSetDocuments(state)[0]}, out.path(), &error)) {
         qWarning() << error;
         return pages;
     }
@@ -182,7 +183,7 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("pages");
         QTest::addColumn<bool>("landscape");
-        QTest::newRow("board") << "Speelbord.pdf" << 6 << false;
+        QTest::newRow("board") << "Speelbord.pdf" << 7 << false;
         QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
         QTest::newRow("kans") << "Kans.pdf" << 2 << false;
         QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
@@ -229,7 +230,11 @@ private slots:
     {
         Installation installation;
         const auto help = installation.run({"--help"});
-        QVERIFY(help.code == 0 && help.out.contains("--export-pdf DIR") && help.out.contains("--project NAME"));
+        QVERIFY(help.code == 0 && help.out.contains("--export-pdf DIR") && help.out.contains("--project NAME")
+                && help.out.contains("--six-sheets"));
+        // --assembly, the default now, is still understood; with --six-sheets it asks for both.
+        QVERIFY(ParseCommandLine({"x", "--export-pdf", "d", "--assembly"}).error.isEmpty());
+        QVERIFY(!ParseCommandLine({"x", "--export-pdf", "d", "--assembly", "--six-sheets"}).error.isEmpty());
 
         // A saved project whose deed sheet is all blue, exported into a folder made when missing.
         Algemeen state;
@@ -258,6 +263,37 @@ private slots:
         const auto missing = installation.run({"--export-pdf", out, "--project", "Bestaat Niet"});
         QVERIFY(missing.code != 0 && missing.err.contains("Bestaat Niet"));
         QVERIFY(installation.run({"--export-pdf"}).code != 0);
+    }
+
+    // --six-sheets: the six sheets on A4 pages without margins; laid side by side they make the
+    // board 2180 pixels at 210 mm for 900: 508.7 mm square.
+    void sixSheetsJoinEdgeToEdge()
+    {
+        Installation installation;
+        QTemporaryDir out;
+        QCOMPARE(installation.run({"--export-pdf", out.path(), "--six-sheets"}).code, 0);
+        const QString pdf = out.filePath("Speelbord.pdf");
+        QCOMPARE(pdftools::pageCount(pdf), 6);
+        const int dpi = 150;
+        const double px = dpi / 25.4;
+        std::array<QRect, 6> box;
+        QImage page;
+        for (int i = 0; i < 6; ++i) {
+            QVERIFY(pdftools::isA4(pdf, i + 1));
+            page = pdftools::renderPage(pdf, i + 1, dpi);
+            box[i] = contentBox(page);
+            // The board runs on to the paper's edge at every seam: no margin on either side.
+            const bool right = i % 3 < 2, below = i < 3;
+            const QRect b = box[i];
+            QVERIFY2((!right || b.right() >= page.width() - 2) && (i % 3 == 0 || b.left() <= 1)
+                         && (!below || b.bottom() >= page.height() - 2) && (below || b.top() <= 1),
+                     qPrintable(QStringLiteral("sheet %1 at %2,%3 to %4,%5").arg(i + 1).arg(b.left()).arg(b.top())
+                                    .arg(b.right() + 1).arg(b.bottom() + 1)));
+        }
+        const double across = (box[0].width() + box[1].width() + box[2].width()) / px;
+        const double down = (box[0].height() + box[3].height()) / px;
+        QVERIFY2(qAbs(across - 508.7) < 0.6 && qAbs(down - 508.7) < 0.6,
+                 qPrintable(QStringLiteral("board %1 x %2 mm").arg(across, 0, 'f', 1).arg(down, 0, 'f', 1)));
     }
 
     void drawingIsKeptOnlyWhereItGivesThePixels()
@@ -314,7 +350,7 @@ private slots:
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
         QCOMPARE(int(SharpBoard(opened).parts.size()), 29);
         QTemporaryDir out;
-        QVERIFY2(ExportDocuments({PrintSetDocuments(opened)[0]}, out.path(), &error), qPrintable(error));
+        QVERIFY2(ExportDocuments({PrintSetDocuments(opened, BoardLayout::SixSheets)[0]}, out.path(), &error), qPrintable(error));
         const QPoint centre = area.center() + BoardArea().topLeft();
         const int sheet = centre.y() / SheetHeight * 3 + centre.x() / SheetWidth + 1;
         const QImage page = pdftools::renderPage(out.filePath("Speelbord.pdf"), sheet, 48);

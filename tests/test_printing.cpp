@@ -1,5 +1,6 @@
 // Printing: the print-picture control, the deed sheet on three landscape pages, the board on
 // six sheets and at its true size, and real jobs through the CUPS PDF queue of scripts/start-cups.
+#include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
 #include "printing/aaprintpicture.h"
 #include "printing/boardassembly.h"
@@ -7,6 +8,7 @@
 #include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
 #include "printing/printspeelbord.h"
+#include "printing/sheetprint.h"
 #include "testwindow.h"
 
 #include <QAction>
@@ -92,12 +94,16 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("row");
         QTest::addColumn<QPointF>("slotCentreTwips");  // where the slot's centre must print
+        QTest::addColumn<double>("margin");             // of the printable area, mm
         const double sx = 16420.0 / 15840.0, sy = 10350.0 / 8820.0, s3 = 6525.0 / 6300.0;
         // The centre of slot (c, r) lies at sheet pixel (109 + 210c, 149 + 290r).
-        QTest::newRow("page 1, square 1") << 1 << 0 << 0 << QPointF(109 * 15 * sx, 149 * 15 * sy);
-        QTest::newRow("page 2, square 33") << 2 << 4 << 3 << QPointF(949 * 15 * sx, 135 + (1019 - 588) * 15 * sy);
-        QTest::newRow("page 3 left, square 7") << 3 << 5 << 0 << QPointF(90 + (1159 - 1056) * 15 * s3, 149 * 15 * sy);
-        QTest::newRow("page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy);
+        QTest::newRow("page 1, square 1") << 1 << 0 << 0 << QPointF(109 * 15 * sx, 149 * 15 * sy) << 0.0;
+        QTest::newRow("page 2, square 33") << 2 << 4 << 3 << QPointF(949 * 15 * sx, 135 + (1019 - 588) * 15 * sy) << 0.0;
+        QTest::newRow("page 3 left, square 7") << 3 << 5 << 0 << QPointF(90 + (1159 - 1056) * 15 * s3, 149 * 15 * sy) << 0.0;
+        QTest::newRow("page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy) << 0.0;
+        // The plan is 289.6 mm wide: with 10 mm margins it is scaled down whole, the fifth column kept.
+        QTest::newRow("10 mm margins: page 1, fifth column") << 1 << 4 << 0 << QPointF(949 * 15 * sx, 149 * 15 * sy) << 10.0;
+        QTest::newRow("10 mm margins: page 3 right, square 36") << 3 << 6 << 3 << QPointF(6615 + (1369 - 1056) * 15 * s3, 135 + (1019 - 588) * 15 * sy) << 10.0;
     }
 
     void deedPagesFollowThePagePlan()
@@ -106,12 +112,13 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, row);
         QFETCH(QPointF, slotCentreTwips);
+        QFETCH(double, margin);
         QTemporaryDir dir;
         const QString pdf = dir.filePath("deeds.pdf");
         {
-            QPdfWriter writer(pdf);  // A4 at 1200 dpi, no margins, left in portrait by the user
+            QPdfWriter writer(pdf);  // A4 at 1200 dpi, left in portrait by the user
             writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
             writer.setResolution(1200);
             writer.setPageOrientation(QPageLayout::Portrait);
             PrinterPage printerPage(&writer);
@@ -120,14 +127,22 @@ private slots:
         QCOMPARE(pdftools::pageCount(pdf), 3);
         QVERIFY(pdftools::isA4(pdf, page, true));
 
-        // At 96 dpi one pixel is 15 twips.
+        // At 96 dpi one pixel is 15 twips; the plan starts at the printable area's corner.
+        const double corner = margin / 25.4 * 1440;
+        const double scale = qMin(1.0, (297 - 2 * margin) / 25.4 * 1440 / 16420);
+        auto onPage = [&](double x, double y) { return QPoint(int((corner + x * scale) / 15), int((corner + y * scale) / 15)); };
         const QImage image = pdftools::renderPage(pdf, page, 96);
-        const QPoint at(int(slotCentreTwips.x() / 15), int(slotCentreTwips.y() / 15));
+        const QPoint at = onPage(slotCentreTwips.x(), slotCentreTwips.y());
         QVERIFY2(near(image.pixelColor(at), slotColour(column, row)), qPrintable(describe(image, at)));
         // The deed's left edge: 3 twips-pixels to its left lies the white gap between slots.
-        const int deedLeft = int((slotCentreTwips.x() - 100 * 15 * (page == 3 ? 6525.0 / 6300.0 : 16420.0 / 15840.0)) / 15);
-        QVERIFY(near(image.pixelColor(deedLeft + 3, at.y()), slotColour(column, row)));
+        const int deedLeft = onPage(slotCentreTwips.x() - 100 * 15 * (page == 3 ? 6525.0 / 6300.0 : 16420.0 / 15840.0), 0).x();
+        QVERIFY2(near(image.pixelColor(deedLeft + 3, at.y()), slotColour(column, row)), qPrintable(describe(image, {deedLeft + 3, at.y()})));
         QVERIFY(!near(image.pixelColor(deedLeft - 5, at.y()), slotColour(column, row)));
+        // Nothing of the plan falls outside the printable area.
+        const QRect ink = contentBox(image, 12);
+        const int edge = int(margin / 25.4 * 96);
+        QVERIFY2(ink.right() < image.width() - edge && ink.bottom() < image.height() - edge,
+                 qPrintable(QStringLiteral("ink to %1,%2").arg(ink.right()).arg(ink.bottom())));
     }
 
     void noAnswerPrintsNothing()
@@ -151,11 +166,17 @@ private slots:
         auto &[state, dialogs, w] = window;
         state.pictures.EigenDomsPic = colouredSheet();
         QVERIFY(w->printers().selectPrinter("PDF"));
-        w->printers().current().setPageOrientation(QPageLayout::Portrait);
+        // Left portrait, with margins of 10 mm chosen in the set-up dialog: they neither move nor
+        // cut the deeds, and are still there afterwards.
+        QPrinter &printer = w->printers().current();
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        const QPageLayout chosen = printer.pageLayout();
         const QDateTime start = QDateTime::currentDateTime();
         dialogs.yesNoAnswers = {true};
         w->menuAction("Bestand/Afdrukken/Eigendomsbewijzen")->trigger();
         QCOMPARE(dialogs.asked.size(), 1);  // the question, and no failure message
+        QVERIFY(printer.pageLayout().isEquivalentTo(chosen));
 
         const QStringList jobs = waitForNamedJobs(start, "Eigendomsbewijzen", 1);
         QCOMPARE(jobs.size(), 1);
@@ -170,6 +191,12 @@ private slots:
         QVERIFY2(qAbs(longSide / shortSide - 16420.0 / 10350.0) < 0.05,
                  qPrintable(QStringLiteral("content %1 x %2").arg(content.width()).arg(content.height())));
         QVERIFY2(qAbs(longSide * 30 - 16420) < 300, "printed at its size");  // 48 dpi: 30 twips a pixel
+        // From the paper's corner, not 10 mm in: two sides of the block lie within 7 pixels
+        // (3.7 mm) of the paper's edges, the white rim of the outer deeds.
+        QList<int> gaps{content.left(), content.top(), page1.width() - 1 - content.right(),
+                        page1.height() - 1 - content.bottom()};
+        std::sort(gaps.begin(), gaps.end());
+        QVERIFY2(gaps[1] <= 7, qPrintable(QStringLiteral("%1 pixels from the edges").arg(gaps[1])));
     }
 
     void alignment_data()
@@ -208,12 +235,82 @@ private slots:
         // The page layout keeps its margins in whole points.
         QVERIFY(qAbs(m.left - 10 / 25.4 * res) < 10 && qAbs(m.right - 10 / 25.4 * res) < 10);
         QVERIFY(qAbs(m.top - 20 / 25.4 * res) < 10 && qAbs(m.bottom - 20 / 25.4 * res) < 10);
-        QCOMPARE(page.size(), PagePictureSize(210, 297, m));
+        QCOMPARE(page.size(), PagePictureSize(210, 297, m, int(res)));
         // Centred with its black border.
         const QPoint at = AlignedOffset(4, page.size(), QSize(30, 30));
         QCOMPARE(page.pixelColor(at), QColor(Qt::black));
         QCOMPARE(page.pixelColor(at + QPoint(15, 15)), QColor(Qt::red));
         QCOMPARE(page.pixelColor(0, 0), QColor(Qt::white));
+    }
+
+    // A printer with 4.2 mm margins all round, as many inkjets leave: every sheet lies inside
+    // what it reaches and the board is square, 2180 board pixels at 201.6 mm for 900 (488.3 mm),
+    // whatever the resolution.
+    void boardSheetsFitThePrintableArea_data()
+    {
+        QTest::addColumn<int>("dpi");
+        for (int dpi : {300, 600, 1200})
+            QTest::addRow("%d dpi", dpi) << dpi;
+    }
+
+    void boardSheetsFitThePrintableArea()
+    {
+        QFETCH(int, dpi);
+        Window w;
+        QTemporaryDir dir;
+        const double margin = 4.2;
+        printToPdfFile(w.printers, dir.filePath("0.pdf"), QMarginsF(margin, margin, margin, margin));
+        w.printers.current().setResolution(dpi);
+        w.form->TileBoard();
+        const int render = 150;
+        const double px = render / 25.4;
+        const QRectF printable(margin * px, margin * px, (210 - 2 * margin) * px, (297 - 2 * margin) * px);
+        std::array<QRect, 6> box;
+        for (int i = 0; i < 6; ++i) {
+            const QString file = dir.filePath(QStringLiteral("%1.pdf").arg(i + 1));
+            w.printers.current().setOutputFileName(file);
+            QVERIFY(w.form->PrintSheet(i + 1));
+            box[i] = contentBox(pdftools::renderPage(file, 1, render), 55);
+            QVERIFY2(printable.adjusted(-1, -1, 1, 1).contains(QRectF(box[i])),
+                     qPrintable(QStringLiteral("sheet %1 at %2,%3 to %4,%5").arg(i + 1).arg(box[i].left())
+                                    .arg(box[i].top()).arg(box[i].right() + 1).arg(box[i].bottom() + 1)));
+        }
+        const double across = (box[0].width() + box[1].width() + box[2].width()) / px;
+        const double down = (box[0].height() + box[3].height()) / px;
+        QVERIFY2(qAbs(across / down - 1) < 0.003 && qAbs(across - 488.3) < 0.7 && qAbs(down - 488.3) < 0.7,
+                 qPrintable(QStringLiteral("board %1 x %2 mm").arg(across, 0, 'f', 1).arg(down, 0, 'f', 1)));
+    }
+
+    // The board printer leaves the printer as it found it: card sheets print at the same place
+    // after a board as before.
+    void cardSheetsStayPutAfterABoard()
+    {
+        REQUIRE_CUPS();
+        Window w;
+        QVERIFY(w.printers.selectPrinter("PDF"));
+        const QPageLayout layout = w.printers.current().pageLayout();
+        auto printCards = [&](const QString &job) {
+            return RunSheetPrinter(nullptr, w.dialogs, w.printers, job, CardPrintFailure(), [](PrinterPage &page) {
+                CardDesignerSteps steps;
+                steps.goToCard = [](int) {};
+                steps.preview = [] { return SharpPicture(filled(340, 220, QColor(30, 90, 160))); };
+                steps.pauseSeconds = 0;
+                return PrintCardSheets(page, steps);
+            }, false);
+        };
+        const QDateTime start = QDateTime::currentDateTime();
+        QVERIFY(printCards("Kaarten voor"));
+        w.form->CmbPrinter->setCurrentIndex(w.form->CmbPrinter->findText("PDF"));
+        w.form->print();
+        QCOMPARE(w.form->result(), int(QDialog::Accepted));
+        QVERIFY(w.printers.current().pageLayout().isEquivalentTo(layout));
+        QVERIFY(printCards("Kaarten na"));
+        const QStringList before = waitForNamedJobs(start, "Kaarten_voor", 1), after = waitForNamedJobs(start, "Kaarten_na", 1);
+        QVERIFY(before.size() == 1 && after.size() == 1);
+        waitForNamedJobs(start, "Speelbord_", 6);  // written out before the next test looks for its own
+        const QRect was = contentBox(pdftools::renderPage(before[0], 1, 100)), is = contentBox(pdftools::renderPage(after[0], 1, 100));
+        QVERIFY2(!was.isNull() && was == is, qPrintable(QStringLiteral("cards at %1,%2, after the board at %3,%4")
+                                                            .arg(was.left()).arg(was.top()).arg(is.left()).arg(is.top())));
     }
 
     void noCopiesPrintsNothing()
@@ -329,19 +426,22 @@ private slots:
             QVERIFY(pdftools::isA4(jobs[i], 1));
             sheet[i] = pdftools::renderPage(jobs[i], 1, dpi);
         }
-        // The PDF queue prints to the paper's edges: the page picture (794 x 1123 screen pixels) is
-        // the whole sheet, so the printed sheets join without trimming.
+        // The PDF queue prints to the paper's edges: each sheet is 210 mm wide at 900 sheet
+        // pixels, and as many down (296.3 mm), the top row on the bottom of its paper and the
+        // bottom row on the top, so that the printed sheets join without trimming: 50,9 cm.
         const PrinterMargins m = w.form->AAPrintPicture1->margins();
         QCOMPARE(m.left + m.top + m.right + m.bottom, 0);
-        const QSize pagePx = PagePictureSize(210, 297, m);
-        const QRectF page(0, 0, pagePx.width() * dpi / 96.0, pagePx.height() * dpi / 96.0);
-        const double fx = page.width() / 900.0, fy = page.height() / 1270.0;  // rendered pixels a sheet pixel
+        QVERIFY2(w.form->Label1->text().endsWith("De afmeting van het speelbord wordt 50,9 x 50,9 cm."),
+                 qPrintable(w.form->Label1->text()));
+        const double f = 210.0 / 900 * dpi / 25.4;  // rendered pixels a sheet pixel, both ways
+        const QRectF page(0, 0, 210 * dpi / 25.4, 297 * dpi / 25.4);
+        const double rowGap = page.height() - 1270 * f;
         auto at = [](double found, double want) { return qAbs(found - want) <= 2.5; };
 
         // The board's top left on sheet 1 at (260, 180), its bottom right on sheet 6 at (640, 1090) of
-        // the sheet's 900 x 1270; towards the seams it runs on to the page picture's edges.
+        // the sheet's 900 x 1270; towards the seams it runs on to the paper's edges.
         const QRect first = contentBox(sheet[0], 55), last = contentBox(sheet[5], 55);
-        const QPointF topLeft(260 * fx, 180 * fy), bottomRight(640 * fx, 1090 * fy);
+        const QPointF topLeft(260 * f, rowGap + 180 * f), bottomRight(640 * f, 1090 * f);
         QVERIFY2(at(first.left(), topLeft.x()) && at(first.top(), topLeft.y()),
                  qPrintable(QStringLiteral("board top left at %1,%2").arg(first.left()).arg(first.top())));
         QVERIFY2(at(last.right() + 1, bottomRight.x()) && at(last.bottom() + 1, bottomRight.y()),

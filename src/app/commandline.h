@@ -11,7 +11,8 @@ struct CommandLine {
     bool help = false;
     QString exportFolder;   // empty: start the designer
     QString projectName;    // empty: the default design
-    bool assembly = false;  // the board at its true size with glue strips
+    bool assembly = false;   // the board at its true size with glue strips (the default)
+    bool sixSheets = false;  // the six sheets edge to edge on pages without margins
     int dpi = 0;            // 0: the resolution the preferences choose
     QString error;          // set when the arguments are not understood
 };

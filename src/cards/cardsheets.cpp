@@ -23,6 +23,7 @@ bool PrintCardSheets(PrinterPage &page, const CardDesignerSteps &designer)
 {
     if (!page.setOrientation(QPageLayout::Portrait))
         return false;
+    page.setPlanSize(QSizeF(CardSheetSlot(8).right(), CardSheetSlot(8).bottom()));
     designer.goToCard(1);
     int card = 1;
     for (int sheet = 1; sheet <= 2; ++sheet) {

@@ -15,10 +15,19 @@ const std::vector<DeedPlacement> &DeedPagePlan()
     return plan;
 }
 
+QSizeF DeedPlanSize()
+{
+    QRectF room;
+    for (const DeedPlacement &p : DeedPagePlan())
+        room |= p.destination;
+    return QSizeF(room.right(), room.bottom());
+}
+
 bool PrintDeedSheets(PrinterPage &page, const SharpPicture &deedSheet)
 {
     if (!page.setOrientation(QPageLayout::Landscape))
         return false;
+    page.setPlanSize(DeedPlanSize());
     int current = 1;
     for (const DeedPlacement &p : DeedPagePlan()) {
         if (p.page != current) {

@@ -19,6 +19,8 @@ struct DeedPlacement {
 
 // The page plan, in printing order.
 const std::vector<DeedPlacement> &DeedPagePlan();
+// The room the plan takes on every page: 16420 x 10485 twips (289.6 x 185 mm).
+QSizeF DeedPlanSize();
 
 // Prints the whole deed sheet; false as soon as a printer operation fails.
 bool PrintDeedSheets(PrinterPage &page, const SharpPicture &deedSheet);

@@ -45,3 +45,21 @@ bool SystemPrinters::SetupPrinter(QWidget *owner)
     // The dialog writes the chosen printer and its settings into the current printer.
     return dialog.exec() == QDialog::Accepted;
 }
+
+QSizeF SystemPrinters::printableArea(const QString &name, const QPageSize &size, QPageLayout::Orientation orientation)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull())
+        return {};
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setPageSize(size);
+    printer.setPageOrientation(orientation);
+    UseWholePrintableArea(printer);
+    return printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+}
+
+void UseWholePrintableArea(QPrinter &printer)
+{
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+}

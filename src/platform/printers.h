@@ -25,7 +25,31 @@ public:
     // Shows the system print dialog owned by `owner`; on Ok the chosen printer with its
     // orientation, paper, copies, duplex and colour mode becomes the current printer.
     bool SetupPrinter(QWidget *owner);
+    // The printable area in millimetres of the installed printer `name` on paper of `size` in
+    // `orientation`: all the printer can reach, whatever margins were chosen. Empty when there
+    // is no such printer. The current printer is not touched.
+    static QSizeF printableArea(const QString &name, const QPageSize &size, QPageLayout::Orientation orientation);
 
 private:
     std::unique_ptr<QPrinter> m_printer;
 };
+
+// Keeps a printer's paper, orientation and margins for the life of the object and gives them
+// back at its end, so that one print leaves nothing behind that the next one would inherit.
+class KeptPageLayout
+{
+public:
+    explicit KeptPageLayout(QPrinter &printer) : m_printer(printer), m_layout(printer.pageLayout()) {}
+    ~KeptPageLayout() { m_printer.setPageLayout(m_layout); }
+    KeptPageLayout(const KeptPageLayout &) = delete;
+    KeptPageLayout &operator=(const KeptPageLayout &) = delete;
+
+private:
+    QPrinter &m_printer;
+    QPageLayout m_layout;
+};
+
+// Sets a system printer's margins to the least it can print with: the sheets are laid out from
+// the corner of what the printer can reach, never from margins chosen in a dialog. A printer
+// that writes a PDF file keeps its margins: they stand for the printer it imitates.
+void UseWholePrintableArea(QPrinter &printer);

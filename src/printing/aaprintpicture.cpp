@@ -125,7 +125,7 @@ void AAPrintPicture::GetPaperWH(qint16 &intWidth, qint16 &intHeight) const
     ::GetPaperWH(m_paperSize, m_paperWidth, m_paperHeight, intWidth, intHeight);
 }
 
-bool AAPrintPicture::GetPrinterMargin()
+bool AAPrintPicture::selectPrinter()
 {
     m_error.clear();
     // The first installed printer of that exact name; otherwise the current printer stays.
@@ -133,8 +133,20 @@ bool AAPrintPicture::GetPrinterMargin()
         m_printers.selectPrinter(m_printerName);
     if (!m_printers.currentIsUsable())
         return fail(QStringLiteral("no printer"));
-    QPrinter &printer = m_printers.current();
+    return true;
+}
 
+bool AAPrintPicture::GetPrinterMargin()
+{
+    if (!selectPrinter())
+        return false;
+    KeptPageLayout keep(m_printers.current());
+    return readMargins();
+}
+
+bool AAPrintPicture::readMargins()
+{
+    QPrinter &printer = m_printers.current();
     if (m_paperSize >= PaperUser && m_paperSize <= PaperA3) {
         QPageSize size;
         switch (m_paperSize) {
@@ -153,8 +165,7 @@ bool AAPrintPicture::GetPrinterMargin()
     // The paper sizes are given upright; another window may have left the printer landscape.
     printer.setPageOrientation(QPageLayout::Portrait);
     // The printable area is what the printer itself can reach, not a margin of our choosing.
-    if (printer.outputFormat() == QPrinter::NativeFormat)
-        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+    UseWholePrintableArea(printer);
 
     const QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
     const QRect printable = printer.pageRect(QPrinter::DevicePixel).toRect();
@@ -165,13 +176,14 @@ bool AAPrintPicture::GetPrinterMargin()
     m_margins.left = ox;
     m_margins.bottom = ph - (sh + m_margins.top);
     m_margins.right = pw - (sw + m_margins.left);
+    m_printable = QSize(sw, sh);
     emit MarginReaded(m_margins.left, m_margins.top, m_margins.right, m_margins.bottom);
     return true;
 }
 
 bool AAPrintPicture::composePage(QImage &page)
 {
-    if (!GetPrinterMargin())
+    if (!readMargins())
         return false;
     qint16 w = 0, h = 0;
     GetPaperWH(w, h);
@@ -181,12 +193,15 @@ bool AAPrintPicture::composePage(QImage &page)
         w = qint16(std::lround(mm.width()));
         h = qint16(std::lround(mm.height()));
     }
-    page = ::ComposePage(m_picture, PagePictureSize(w, h, m_margins), m_look);
+    page = ::ComposePage(m_picture, PagePictureSize(w, h, m_margins, m_printers.current().resolution()), m_look);
     return true;
 }
 
 QImage AAPrintPicture::GetPreview()
 {
+    if (!selectPrinter())
+        return {};
+    KeptPageLayout keep(m_printers.current());
     QImage page;
     if (!composePage(page))
         return {};
@@ -195,12 +210,16 @@ QImage AAPrintPicture::GetPreview()
 
 bool AAPrintPicture::PrintPicture()
 {
+    if (!selectPrinter())
+        return false;
+    QPrinter &printer = m_printers.current();
+    KeptPageLayout keep(printer);
     QImage page;
     if (!composePage(page))
         return false;
-    QPrinter &printer = m_printers.current();
-    const double scale = printer.resolution() / 96.0;  // the page picture at its physical size
-    const QRectF target(m_margins.left, m_margins.top, page.width() * scale, page.height() * scale);
+    // The page picture is the printable area: it is printed over it from its corner, the
+    // painter's origin, at the printer's own resolution.
+    const QRectF area(QPointF(0, 0), QSizeF(m_printable));
     for (int copy = 0; copy < m_copies; ++copy) {
         if (!m_jobName.isEmpty())
             printer.setDocName(m_jobName);
@@ -208,17 +227,20 @@ bool AAPrintPicture::PrintPicture()
         if (!painter.begin(&printer))
             return fail(QStringLiteral("printer offline"));
         if (m_sharpDpi > 0 && m_look.stretch && !m_look.showBorder && !m_picture.isNull()) {
-            // The picture covers the whole page picture: it is drawn there directly, its
+            // The picture is all there is on the page: it is drawn there directly, its
             // designed parts at the printer's resolution.
+            if (m_look.backColor != QColor(Qt::white))
+                painter.fillRect(area, m_look.backColor);
             SharpRaster raster;
             raster.dpi = qMin(m_sharpDpi, printer.resolution());
             raster.deviceDpiX = printer.resolution();
             raster.deviceDpiY = printer.resolution();
             raster.paperOrigin = -QPointF(printer.pageLayout().paintRectPixels(printer.resolution()).topLeft());
-            PaintSharp(painter, SharpPicture(m_picture, m_sharpParts), target, QRectF(m_picture.rect()), raster);
+            PaintSharp(painter, SharpPicture(m_picture, m_sharpParts), PicturePlace(area.size(), m_picture.size(), m_look),
+                       QRectF(m_picture.rect()), raster);
         } else {
             painter.setRenderHint(QPainter::LosslessImageRendering, true);
-            painter.drawImage(target, page);
+            painter.drawImage(area, page);
         }
         if (!painter.end())
             return fail(QStringLiteral("printer offline"));

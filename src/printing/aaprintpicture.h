@@ -54,11 +54,16 @@ public:
     void setSharpParts(std::vector<SharpPart> parts) { m_sharpParts = std::move(parts); }
     void setSharpResolution(int dpi) { m_sharpDpi = dpi; }
 
+    // With Stretch: the picture at one scale across and down, as large as the printable area
+    // allows, placed there by Align. Not part of the saved design.
+    void setKeepProportions(bool on) { m_look.keepProportions = on; }
+
     // The name the print jobs carry in the printer's queue.
     void setJobName(const QString &name) { m_jobName = name; }
 
     // Selects the printer, sets its paper, reads its margins and raises MarginReaded. False
-    // (see lastError()) when there is no printer to use or it refuses the paper.
+    // (see lastError()) when there is no printer to use or it refuses the paper. The printer's
+    // paper, orientation and margins are given back afterwards, as after every print.
     bool GetPrinterMargin();
     // The paper size in millimetres; unchanged arguments for an unknown PaperSize.
     void GetPaperWH(qint16 &intWidth, qint16 &intHeight) const;
@@ -78,6 +83,8 @@ signals:
 private:
     bool fail(const QString &why);
     void changed() { m_designChanged = true; }
+    bool selectPrinter();
+    bool readMargins();
     bool composePage(QImage &page);
 
     SystemPrinters &m_printers;
@@ -91,6 +98,7 @@ private:
     qint16 m_copies = 1;
     bool m_designChanged = false;
     PrinterMargins m_margins;
+    QSize m_printable;  // the printable area in device pixels
     QString m_error;
     QString m_jobName;
     int m_jobsPrinted = 0;

@@ -157,6 +157,7 @@ void PaintAssemblyGuide(QPainter &p, const QImage &board)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.setRenderHint(QPainter::LosslessImageRendering, true);  // a PDF would keep the miniature as JPEG
     const double left = 20, width = PaperWidth - 2 * left;
     text(p, QRectF(left, 14, width, 10), Qt::AlignLeft | Qt::AlignVCenter,
          QStringLiteral("Het speelbord op ware grootte in elkaar zetten"), 7.0, true);

@@ -22,6 +22,21 @@ QRect SheetArea(int sheet)
     return QRect((i % 3) * SheetWidth, (i / 3) * SheetHeight, SheetWidth, SheetHeight);
 }
 
+double SixSheetBoardSide(QSizeF printable)
+{
+    if (printable.isEmpty())
+        return 0;
+    return BoardSide * qMin(printable.width() / SheetWidth, printable.height() / SheetHeight);
+}
+
+int SixSheetAlign(int sheet)
+{
+    const int i = qBound(1, sheet, 6) - 1;
+    const int across = 2 - i % 3;           // right, centre, left
+    const int down = i / 3 == 0 ? 2 : 0;    // bottom, top
+    return down * 3 + across;
+}
+
 std::array<QImage, 6> TileBoard(const QImage &sixSheets)
 {
     std::array<QImage, 6> sheets;

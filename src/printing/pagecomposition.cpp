@@ -28,15 +28,11 @@ void GetPaperWH(qint32 paperSize, qint16 paperWidth, qint16 paperHeight, qint16 
     }
 }
 
-int MillimetresToPixels(double millimetres)
+QSize PagePictureSize(qint16 paperWidthMm, qint16 paperHeightMm, const PrinterMargins &margins, int dpi)
 {
-    return int(std::lround(millimetres * 96.0 / 25.4));
-}
-
-QSize PagePictureSize(qint16 paperWidthMm, qint16 paperHeightMm, const PrinterMargins &margins)
-{
-    const double w = MillimetresToPixels(paperWidthMm) - (double(margins.left) + margins.right) / 4.0;
-    const double h = MillimetresToPixels(paperHeightMm) - (double(margins.top) + margins.bottom) / 4.0;
+    const double screenPerDevice = 96.0 / (dpi > 0 ? dpi : 96);
+    const double w = paperWidthMm * 96.0 / 25.4 - (double(margins.left) + margins.right) * screenPerDevice;
+    const double h = paperHeightMm * 96.0 / 25.4 - (double(margins.top) + margins.bottom) * screenPerDevice;
     return QSize(qMax(1, int(std::lround(w))), qMax(1, int(std::lround(h))));
 }
 
@@ -65,6 +61,23 @@ QPoint AlignedOffset(qint32 align, QSize page, QSize picture)
     return QPoint(x, y);
 }
 
+QRectF PicturePlace(QSizeF page, QSize picture, const PageLook &look)
+{
+    if (!look.stretch) {
+        const QPoint at = AlignedOffset(look.align, page.toSize(), picture);
+        return QRectF(at, QSizeF(picture));
+    }
+    if (!look.keepProportions || picture.isEmpty())
+        return QRectF(QPointF(0, 0), page);
+    const double scale = qMin(page.width() / picture.width(), page.height() / picture.height());
+    const QSizeF size(picture.width() * scale, picture.height() * scale);
+    const double dx = page.width() - size.width(), dy = page.height() - size.height();
+    const int align = look.align >= 0 && look.align <= 8 ? look.align : 0;
+    const double x = align % 3 == 1 ? dx / 2 : align % 3 == 2 ? dx : 0;
+    const double y = align / 3 == 1 ? dy / 2 : align / 3 == 2 ? dy : 0;
+    return QRectF(QPointF(x, y), size);
+}
+
 QImage ComposePage(const QImage &picture, QSize page, const PageLook &look)
 {
     QImage out(page, QImage::Format_RGB32);
@@ -73,12 +86,8 @@ QImage ComposePage(const QImage &picture, QSize page, const PageLook &look)
     QPainter p(&out);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (!picture.isNull()) {
-        if (look.stretch)
-            p.drawImage(QRect(QPoint(0, 0), page), picture);
-        else
-            p.drawImage(at, picture);
-    }
+    if (!picture.isNull())
+        p.drawImage(PicturePlace(QSizeF(page), picture.size(), look), picture);
     if (look.showBorder) {
         p.setPen(QPen(look.borderColor, 1));
         p.setBrush(Qt::NoBrush);

@@ -7,14 +7,12 @@
 #include "deeds/deedprinting.h"
 #include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
-#include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
 #include "printing/sharpdesign.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -36,10 +34,8 @@ ExportedDocument deckDocument(const Algemeen &state, int subject, const QString 
             }};
 }
 
-// The board on six portrait sheets as the board printer sends them: each sheet picture is
-// stretched over A4 less a quarter of the margins and placed the margin in from the printable
-// area's corner.
-ExportedDocument boardDocument(const Algemeen &state)
+// The six sheets edge to edge, each on its own page without margins.
+ExportedDocument sixSheetsDocument(const Algemeen &state)
 {
     return {QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) {
                 if (!page.setOrientation(QPageLayout::Portrait))
@@ -48,29 +44,16 @@ ExportedDocument boardDocument(const Algemeen &state)
                 // Drawn anew only where the board lies on the sheets at its own size.
                 const SharpPicture board = page.sharpResolution() > 0 && state.pictures.Speelbord.size() == BoardArea().size()
                                                ? SharpBoard(state) : SharpPicture();
-                const int m = int(std::lround(ExportMarginMillimetres / 25.4 * ExportResolution));
-                const QSize pageSize = PagePictureSize(210, 297, PrinterMargins{m, m, m, m});
-                PageLook look;
-                look.stretch = true;
-                look.showBorder = false;
-                const double inset = m * PrinterPage::TwipsPerInch / ExportResolution;
-                const QRectF place(inset, inset, pageSize.width() * PrinterPage::TwipsPerPixel,
-                                   pageSize.height() * PrinterPage::TwipsPerPixel);
                 for (int i = 0; i < 6; ++i) {
                     if (i > 0 && !page.endPage())
                         return false;
-                    bool placed;
-                    if (page.sharpResolution() > 0)
-                        placed = page.placePicture(
-                            SharpPicture(sheets[i], MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft())),
-                            place);
-                    else
-                        placed = page.placePicture(ComposePage(sheets[i], pageSize, look), place);
-                    if (!placed)
+                    const SharpPicture sheet(sheets[size_t(i)],
+                                             MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft()));
+                    if (!page.placePicture(sheet, page.paperToPage(SixSheetOnPaper(i + 1))))
                         return false;
                 }
                 return page.endDocument();
-            }};
+            }, 0.0};
 }
 
 // The note the money designer shows when it opens.
@@ -86,13 +69,21 @@ NoteDrawing defaultNote()
 }
 }
 
-std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, bool assembly)
+QRectF SixSheetOnPaper(int sheet)
+{
+    const double mmPerPixel = 210.0 / SheetWidth;
+    const QSizeF size(SheetWidth * mmPerPixel, SheetHeight * mmPerPixel);
+    const double top = (sheet - 1) / 3 == 0 ? 297.0 - size.height() : 0.0;
+    return QRectF(QPointF(0, top), size);
+}
+
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, BoardLayout board)
 {
     std::vector<ExportedDocument> docs;
-    if (assembly)
-        docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintAssembledBoard(page, state); }});
+    if (board == BoardLayout::SixSheets)
+        docs.push_back(sixSheetsDocument(state));
     else
-        docs.push_back(boardDocument(state));
+        docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintAssembledBoard(page, state); }});
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
                         return PrintDeedSheets(page, page.sharpResolution() > 0 ? SharpDeedSheet(state) : SharpPicture(state.pictures.EigenDomsPic));
                     }});
@@ -129,9 +120,8 @@ bool ExportDocuments(const std::vector<ExportedDocument> &documents, const QStri
             writer.setTitle(doc.fileName.chopped(4));
             writer.setResolution(ExportResolution);
             writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(ExportMarginMillimetres, ExportMarginMillimetres,
-                                            ExportMarginMillimetres, ExportMarginMillimetres),
-                                  QPageLayout::Millimeter);
+            const double m = doc.marginMillimetres;
+            writer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
             PrinterPage page(&writer);
             page.setSharpResolution(sharpDpi);
             printed = doc.print(page);

@@ -3,6 +3,7 @@
 // printer routine sends, painted through the same page model.
 
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -10,18 +11,34 @@
 struct Algemeen;
 class PrinterPage;
 
-struct ExportedDocument {
-    QString fileName;                              // e.g. "Speelbord.pdf"
-    std::function<bool(PrinterPage &)> print;      // the sheet printer
-};
-
-// The five documents of the print set for `state`. With `assembly` Speelbord.pdf holds the
-// board at its true size with glue strips and a guide page in front, instead of the six sheets.
-std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, bool assembly = false);
-
 // Margins of the exported pages: home printers print this close to the edge at actual size,
 // and the widest sheet (the deed pages, 16420 twips of content) still fits across A4.
 constexpr double ExportMarginMillimetres = 4.0;
+
+struct ExportedDocument {
+    QString fileName;                              // e.g. "Speelbord.pdf"
+    std::function<bool(PrinterPage &)> print;      // the sheet printer
+    double marginMillimetres = ExportMarginMillimetres;  // of every page
+};
+
+// How Speelbord.pdf holds the board.
+enum class BoardLayout {
+    // At its true size on six sheets with glue strips, after a guide page: every printer
+    // that reaches within 5 mm of the edge prints it whole.
+    GlueStrips,
+    // The six sheets edge to edge on pages without margins: laid side by side they make the
+    // board 508.7 mm square. For borderless printers and copy shops.
+    SixSheets,
+};
+
+// The five documents of the print set for `state`.
+std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, BoardLayout board = BoardLayout::GlueStrips);
+
+// The paper, in millimetres of portrait A4, that sheet 1..6 takes on a page of
+// Speelbord.pdf with BoardLayout::SixSheets: 900 sheet pixels make 210 mm across, at the same
+// scale down; the top row lies on the bottom of its page, the bottom row on the top, so that
+// the rows meet.
+QRectF SixSheetOnPaper(int sheet);
 constexpr int ExportResolution = 600;  // dots per inch of the PDF pages
 // The resolution the designed pictures are drawn at in the PDF files: 300 by default, any
 // from 150 to 1200 on request; 0 puts the screen pictures in as they are.

@@ -46,6 +46,10 @@ bool PrinterPage::begin()
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     m_pageEnded = false;
     m_pages = 1;
+    m_scale = 1.0;
+    const QSizeF area = printableAreaTwips();
+    if (m_plan.width() > 0 && m_plan.height() > 0)
+        m_scale = qMin(1.0, qMin(area.width() / m_plan.width(), area.height() / m_plan.height()));
     return true;
 }
 
@@ -65,8 +69,8 @@ bool PrinterPage::placePicture(const SharpPicture &picture, const QRectF &destin
         return fail();
     // The painter's origin is the top-left corner of the printable area.
     const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();
-    const double dx = dpiX / TwipsPerInch;
-    const double dy = dpiY / TwipsPerInch;
+    const double dx = dpiX / TwipsPerInch * m_scale;
+    const double dy = dpiY / TwipsPerInch * m_scale;
     const QRectF target(destination.x() * dx, destination.y() * dy, destination.width() * dx,
                         destination.height() * dy);
     const QRectF from(source.x() / TwipsPerPixel, source.y() / TwipsPerPixel,

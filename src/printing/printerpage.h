@@ -27,6 +27,12 @@ public:
 
     // Sets the orientation of the following sheets.
     bool setOrientation(QPageLayout::Orientation orientation);
+    // The room the sheet printer's page plan takes, in twips from the printable area's corner,
+    // given before the first picture. When the printable area is smaller, every sheet of the job
+    // is scaled down by the one factor that fits the plan, about that corner: never cut.
+    void setPlanSize(QSizeF twips) { m_plan = twips; }
+    // The factor the plan is printed at: 1, or less when it had to be scaled down.
+    double planScale() const { return m_scale; }
     // Copies `source` (twips of the picture, 15 to a pixel) of `picture` into `destination`
     // (twips of the page), scaled separately in x and y; the pixels replace what is below.
     bool placePicture(const QImage &picture, const QRectF &destination, const QRectF &source);
@@ -70,4 +76,6 @@ private:
     bool m_pageEnded = false;  // an end of page waits for more output
     int m_pages = 0;
     int m_sharpDpi = 0;
+    QSizeF m_plan;
+    double m_scale = 1.0;
 };

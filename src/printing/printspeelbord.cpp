@@ -42,13 +42,10 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     Image1 = new QLabel(this);
     Image1->setGeometry(PreviewArea);
 
-    auto *explanation = new QLabel(
-        QStringLiteral("Speelbord wordt op 6 pagina's (A4) afgedrukt zoals in het linker voorbeeld is te zien. "
-                       "Gebruik voor het (A4) minimaal 180 grams papier. De afmeting van het speelbord wordt 50 x 50 cm."),
-        this);
-    place(explanation, 4470, 270, 3390, 1050);
-    explanation->setWordWrap(true);
-    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1 = new QLabel(this);
+    place(Label1, 4470, 270, 3390, 1050);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label(this, QStringLiteral("Selecteer hier uw printer"), 4500, 1860);
 
     CmbPrinter = new QComboBox(this);
@@ -66,6 +63,7 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     connect(CmbPrinter, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             AAPrintPicture1->setDefultPrinter(CmbPrinter->itemText(index));
+        explain();
     });
 
     // Step 2: the prompt, then every installed printer; the prompt names no printer.
@@ -81,6 +79,8 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
         "Het speelbord op ware grootte (50,9 x 50,9 cm) op zes bladen met plakranden, snijlijnen "
         "en een blad met uitleg vooraf"));
     connect(ChkWareGrootte, &QCheckBox::toggled, this, &PrintSpeelbord::showPreview);
+    connect(ChkWareGrootte, &QCheckBox::toggled, this, &PrintSpeelbord::explain);
+    explain();
 
     // Step 3: the board in the middle of the six sheets.
     OrgineelBord = ComposeSixSheets(state.pictures.Speelbord);
@@ -110,6 +110,27 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     Image1->setPixmap(QPixmap::fromImage(previewImage));
 }
 
+void PrintSpeelbord::explain()
+{
+    const QString paper = QStringLiteral("Gebruik voor het (A4) minimaal 180 grams papier. ");
+    auto size = [](double millimetres) {
+        const QString cm = QString::number(millimetres / 10.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+        return QStringLiteral("De afmeting van het speelbord wordt %1 x %1 cm.").arg(cm);
+    };
+    if (ChkWareGrootte && ChkWareGrootte->isChecked()) {
+        Label1->setText(QStringLiteral("Speelbord wordt op 7 pagina's (A4) afgedrukt: een blad met uitleg en zes "
+                                       "bladen met plakranden. ") + paper + size(BoardSide / AssemblyPixelsPerMm));
+        return;
+    }
+    const QString sheets = QStringLiteral("Speelbord wordt op 6 pagina's (A4) afgedrukt zoals in het linker voorbeeld is te zien. ");
+    // The board is as large as the chosen printer's printable area lets each sheet be.
+    const double side = CmbPrinter && CmbPrinter->currentIndex() > 0
+        ? SixSheetBoardSide(SystemPrinters::printableArea(CmbPrinter->currentText(), QPageSize(QPageSize::A4),
+                                                          QPageLayout::Portrait))
+        : 0;
+    Label1->setText(sheets + paper + (side > 0 ? size(side) : QStringLiteral("De afmeting van het speelbord wordt 50 x 50 cm.")));
+}
+
 void PrintSpeelbord::showPreview()
 {
     previewImage = ChkWareGrootte->isChecked() ? AssemblyPreview(m_state.pictures.Speelbord, PreviewArea.size())
@@ -124,11 +145,9 @@ bool PrintSpeelbord::printAssembled(const QString &printerName)
         return false;
     }
     QPrinter &printer = m_printers.current();
+    KeptPageLayout keep(printer);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
-    // The sheets are laid out on the paper itself; the printer may reach as far as it can.
-    if (printer.outputFormat() == QPrinter::NativeFormat)
-        printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
     return RunSheetPrinter(this, m_dialogs, m_printers, QStringLiteral("Speelbord ware grootte"), SheetPrintFailure(),
                            [this](PrinterPage &page) { return PrintAssembledBoard(page, m_state); },
                            m_state.SharpPrinting);
@@ -137,6 +156,23 @@ bool PrintSpeelbord::printAssembled(const QString &printerName)
 void PrintSpeelbord::TileBoard()
 {
     Picture1 = ::TileBoard(OrgineelBord);
+}
+
+bool PrintSpeelbord::PrintSheet(int sheet)
+{
+    const bool sharp = m_state.SharpPrinting && m_state.pictures.Speelbord.size() == BoardArea().size();
+    AAPrintPicture1->setSharpResolution(sharp ? PrinterSharpDpiCap : 0);
+    if (sharp && !m_boardParts)
+        m_boardParts = SharpBoard(m_state).parts;
+    AAPrintPicture1->setSharpParts(sharp ? MovedParts(*m_boardParts, BoardArea().topLeft() - SheetArea(sheet).topLeft())
+                                         : std::vector<SharpPart>());
+    AAPrintPicture1->setShowBorder(false);
+    AAPrintPicture1->setStretch(true);
+    AAPrintPicture1->setKeepProportions(true);
+    AAPrintPicture1->setAlign(SixSheetAlign(sheet));
+    AAPrintPicture1->setPicture(Picture1[size_t(sheet - 1)]);
+    AAPrintPicture1->setJobName(QStringLiteral("Speelbord %1 van 6").arg(sheet));
+    return AAPrintPicture1->PrintPicture();
 }
 
 void PrintSpeelbord::print()
@@ -159,18 +195,9 @@ void PrintSpeelbord::print()
         BusyPointer busy;
         if (ok) {
             TileBoard();
-            const bool sharp = m_state.SharpPrinting && m_state.pictures.Speelbord.size() == BoardArea().size();
-            const SharpPicture board = sharp ? SharpBoard(m_state) : SharpPicture();
-            AAPrintPicture1->setSharpResolution(sharp ? PrinterSharpDpiCap : 0);
-            for (int i = 0; i < 6 && ok; ++i) {
-                AAPrintPicture1->setSharpParts(
-                    MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft()));
-                AAPrintPicture1->setShowBorder(false);
-                AAPrintPicture1->setStretch(true);
-                AAPrintPicture1->setPicture(Picture1[i]);
-                AAPrintPicture1->setJobName(QStringLiteral("Speelbord %1 van 6").arg(i + 1));
-                ok = AAPrintPicture1->PrintPicture();
-            }
+            m_boardParts.reset();
+            for (int sheet = 1; sheet <= 6 && ok; ++sheet)
+                ok = PrintSheet(sheet);
         }
     }
     if (!ok) {

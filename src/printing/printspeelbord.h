@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <optional>
+#include <vector>
+
+#include "printing/sharppicture.h"
 
 class AAPrintPicture;
 class Dialogs;
@@ -26,8 +30,13 @@ public:
     // The Print button: asks for a printer when none is chosen, otherwise prints the six
     // sheets and closes; a printer failure is reported and the window stays open.
     void print();
+    // Prints sheet 1..6 of the cut board as its own job, at one scale across and down, as
+    // large as the printable area allows and against its neighbours. False when the printer
+    // failed.
+    bool PrintSheet(int sheet);
 
     QLabel *Image1 = nullptr;
+    QLabel *Label1 = nullptr;  // the explanation, with the size the board will have
     QComboBox *CmbPrinter = nullptr;
     // The board at its true size with glue strips, one job of seven pages with a guide.
     QCheckBox *ChkWareGrootte = nullptr;
@@ -40,9 +49,11 @@ public:
 
 private:
     void showPreview();
+    void explain();
     bool printAssembled(const QString &printer);
 
     QImage m_sixSheetPreview;
+    std::optional<std::vector<SharpPart>> m_boardParts;  // the board's drawing, found once a print
     Algemeen &m_state;
     Dialogs &m_dialogs;
     SystemPrinters &m_printers;

@@ -12,6 +12,11 @@ bool RunSheetPrinter(QWidget *owner, Dialogs &dialogs, SystemPrinters &printers,
     bool ok = false;
     {
         QPrinter &printer = printers.current();
+        // Margins chosen in the set-up dialog neither move nor cut a sheet: the page plan
+        // starts at the corner of what the printer reaches. The printer's own settings come
+        // back afterwards.
+        KeptPageLayout keep(printer);
+        UseWholePrintableArea(printer);
         printer.setDocName(jobName);
         PrinterPage page(&printer, printers.currentIsUsable());
         page.setSharpResolution(sharp ? qMin(printer.resolution(), PrinterSharpDpiCap) : 0);

@@ -8,7 +8,9 @@ class PrinterPage;
 class QWidget;
 class SystemPrinters;
 
-// Runs one sheet printer on the current printer as a job named `jobName`. Any failure of a printer operation stops
+// Runs one sheet printer on the current printer as a job named `jobName`, from the corner of all
+// the printer can reach; the printer's paper, orientation and margins are the same afterwards.
+// Any failure of a printer operation stops
 // the job at once (it is cancelled) and shows `failureText` with the stop icon and the title
 // " Error". Returns true when the job went out whole.
 // With `sharp` the designed pictures are drawn at the printer's resolution, at most
