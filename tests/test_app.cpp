@@ -836,7 +836,7 @@ private slots:
         TestWindow w;
         QStringList menus;
         for (QAction *a : w.main->menuBar()->actions())
-            menus << a->text();
+            menus << WithoutMnemonic(a->text());
         QVERIFY(text.contains(menus.mid(0, menus.size() - 1).join(", ") + " en " + menus.last()));
         for (const QString &words : {QStringLiteral("Bewerken"), QStringLiteral("Exporteren als PDF..."),
                                      QStringLiteral("Scherp afdrukken"), CardPrintFailure(), SheetPrintFailure()})
