@@ -39,6 +39,13 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Vastgoed Atelier"));
+    // The only argument the designer takes: a shared project, from the file manager.
+    const CommandLine command = ParseCommandLine(app.arguments());
+    if (!command.error.isEmpty()) {
+        std::fprintf(stderr, "vastgoed-atelier: %s\n\n%s", qPrintable(command.error),
+                     qPrintable(CommandLineHelp()));
+        return 2;
+    }
 
     // The standard buttons and dialogs speak Dutch like the rest of the program.
     QTranslator qtDutch;
@@ -54,5 +61,7 @@ int main(int argc, char *argv[])
     if (const QString missing = MissingPicturesMessage(state.Paths); !missing.isEmpty())
         dialogs.showMessage(&window, missing, QStringLiteral(" Error"), Dialogs::Icon::Warning);
     window.OfferRecovery();
+    if (!command.sharedFile.isEmpty())
+        window.OpenSharedProject(command.sharedFile);
     return app.exec();
 }

@@ -14,6 +14,8 @@ public:
     std::deque<Answer> yesNoCancelAnswers;      // taken in order; Cancel when the script runs out
     std::deque<std::optional<QString>> textAnswers;    // taken in order; Cancel when run out
     std::deque<std::optional<QString>> folderAnswers;
+    std::deque<std::optional<QString>> fileAnswers;    // save and open file choosers, in order
+    std::deque<std::optional<int>> numberAnswers;
     QStringList asked;                          // "title|text" of every question and message
     QList<Answer> defaults;                     // the default button of every question asked
     std::function<void()> beforeAnswer;         // run before each Yes/No is answered
@@ -46,6 +48,22 @@ public:
     {
         asked << title + QLatin1String("|folder");
         return take(folderAnswers, std::optional<QString>());
+    }
+    std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
+                                       const QString &, const QString &) override
+    {
+        asked << title + QLatin1String("|save ") + suggested;
+        return take(fileAnswers, std::optional<QString>());
+    }
+    std::optional<QString> askOpenFile(QWidget *, const QString &title, const QString &) override
+    {
+        asked << title + QLatin1String("|open");
+        return take(fileAnswers, std::optional<QString>());
+    }
+    std::optional<int> askNumber(QWidget *, const QString &prompt, const QString &title, int, int, int) override
+    {
+        asked << title + QLatin1Char('|') + prompt;
+        return take(numberAnswers, std::optional<int>());
     }
 
 private:

@@ -4,6 +4,8 @@
 #include "app/preferences.h"
 #include "app/projectfiles.h"
 #include "app/startup.h"
+#include "board/artwork.h"
+#include "printing/boardpicture.h"
 #include "printing/pdfexport.h"
 
 #include <QDir>
@@ -13,39 +15,60 @@
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
     CommandLine c;
+    auto wholeNumber = [&](int i, int minimum, int maximum) {
+        bool number = false;
+        const int n = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : 0;
+        if (!number || n < minimum || n > maximum) {
+            c.error = QStringLiteral("%1 needs a whole number from %2 to %3").arg(arguments[i]).arg(minimum).arg(maximum);
+            return 0;
+        }
+        return n;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             c.help = true;
-        } else if (a == QLatin1String("--export-pdf") || a == QLatin1String("--project")) {
+        } else if (a == QLatin1String("--export-pdf") || a == QLatin1String("--export-png")
+                   || a == QLatin1String("--project")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
                 c.error = QStringLiteral("%1 needs a value").arg(a);
                 return c;
             }
-            (a == QLatin1String("--export-pdf") ? c.exportFolder : c.projectName) = arguments[++i];
+            (a == QLatin1String("--export-pdf")   ? c.exportFolder
+             : a == QLatin1String("--export-png") ? c.pngFile
+                                                  : c.projectName) = arguments[++i];
         } else if (a == QLatin1String("--assembly")) {
             c.assembly = true;
         } else if (a == QLatin1String("--six-sheets")) {
             c.sixSheets = true;
-        } else if (a == QLatin1String("--dpi")) {
-            bool number = false;
-            const int dpi = i + 1 < arguments.size() ? arguments[i + 1].toInt(&number) : 0;
-            if (!number || dpi < ExportSharpDpiMin || dpi > ExportSharpDpiMax) {
-                c.error = QStringLiteral("--dpi needs a whole number from %1 to %2")
-                              .arg(ExportSharpDpiMin).arg(ExportSharpDpiMax);
+        } else if (a == QLatin1String("--dpi") || a == QLatin1String("--size")) {
+            const bool dpi = a == QLatin1String("--dpi");
+            const int n = dpi ? wholeNumber(i, ExportSharpDpiMin, ExportSharpDpiMax)
+                              : wholeNumber(i, BoardPictureMinWidth, BoardSize);
+            if (!c.error.isEmpty())
                 return c;
-            }
-            c.dpi = dpi;
+            (dpi ? c.dpi : c.pngSize) = n;
             ++i;
+        } else if (!a.startsWith(QLatin1Char('-')) && c.sharedFile.isEmpty()) {
+            c.sharedFile = a;
         } else {
             c.error = QStringLiteral("unknown option: %1").arg(a);
             return c;
         }
     }
-    if ((!c.projectName.isEmpty() || c.dpi || c.assembly || c.sixSheets) && c.exportFolder.isEmpty())
+    const bool pdf = !c.exportFolder.isEmpty(), png = !c.pngFile.isEmpty();
+    if (pdf && png)
+        c.error = QStringLiteral("--export-pdf and --export-png exclude each other");
+    else if (!c.sharedFile.isEmpty() && (pdf || png || !c.projectName.isEmpty()))
+        c.error = QStringLiteral("a shared project file is opened in the designer, without other options");
+    else if ((c.dpi || c.assembly || c.sixSheets) && !pdf)
         c.error = QStringLiteral("%1 goes with --export-pdf")
                       .arg(c.dpi ? QStringLiteral("--dpi") : c.assembly ? QStringLiteral("--assembly")
-                           : c.sixSheets ? QStringLiteral("--six-sheets") : QStringLiteral("--project"));
+                                                                         : QStringLiteral("--six-sheets"));
+    else if (c.pngSize && !png)
+        c.error = QStringLiteral("--size goes with --export-png");
+    else if (!c.projectName.isEmpty() && !pdf && !png)
+        c.error = QStringLiteral("--project goes with --export-pdf or --export-png");
     else if (c.assembly && c.sixSheets)
         c.error = QStringLiteral("--assembly and --six-sheets exclude each other");
     return c;
@@ -53,19 +76,26 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
 bool WantsHeadless(int argc, char **argv)
 {
+    // Any of the export's options, so that a wrong combination is told on the terminal.
+    static const char *const options[] = {"--export-pdf", "--export-png", "--project", "--size", "--dpi",
+                                          "--assembly", "--six-sheets", "--help", "-h"};
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--export-pdf") == 0 || std::strcmp(argv[i], "--help") == 0
-            || std::strcmp(argv[i], "-h") == 0)
-            return true;
+        for (const char *option : options)
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
     return false;
 }
 
 QString CommandLineHelp()
 {
     return QStringLiteral(
-        "Usage: vastgoed-atelier [--export-pdf DIR [--project NAME] [--dpi N] [--six-sheets]]\n"
+        "Usage: vastgoed-atelier [FILE.vastgoed]\n"
+        "       vastgoed-atelier --export-pdf DIR [--project NAME] [--dpi N] [--six-sheets]\n"
+        "       vastgoed-atelier --export-png FILE [--project NAME] [--size N]\n"
         "\n"
-        "Without options the designer starts.\n"
+        "Without options the designer starts. With a shared project FILE.vastgoed (made with\n"
+        "\"Project delen...\") it starts, fetches that project into the Projecten folder under\n"
+        "a name no project has yet and opens it.\n"
         "\n"
         "  --export-pdf DIR   write the whole print set as PDF files into DIR (created when\n"
         "                     missing), without a window: Speelbord.pdf, Eigendomsbewijzen.pdf,\n"
@@ -75,6 +105,9 @@ QString CommandLineHelp()
         "                     strips, trim lines and labels A1..C2, after a page that shows how\n"
         "                     to put it together; every printer that reaches within 5 mm of\n"
         "                     the paper's edge prints it whole.\n"
+        "  --export-png FILE  write the board as a PNG picture to FILE, without a window\n"
+        "  --size N           the picture's width and height in pixels, 100 to 2180\n"
+        "                     (default 2180, the board's own size)\n"
         "  --project NAME     export the saved project NAME from the Projecten folder instead\n"
         "                     of the default design\n"
         "  --dpi N            draw the designed pictures at N dots per inch, 150 to 1200\n"
@@ -102,6 +135,15 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
         return 1;
     }
     QString error;
+    if (!command.pngFile.isEmpty()) {
+        if (!WriteBoardPicture(state.pictures.Speelbord, command.pngSize ? command.pngSize : BoardSize,
+                               command.pngFile, &error)) {
+            std::fprintf(stderr, "vastgoed-atelier: %s: %s\n", qPrintable(command.pngFile), qPrintable(error));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(command.pngFile));
+        return 0;
+    }
     const int dpi = command.dpi ? command.dpi : state.SharpPrinting ? ExportSharpDpi : 0;
     const bool ok = ExportDocuments(PrintSetDocuments(state, command.sixSheets ? BoardLayout::SixSheets : BoardLayout::GlueStrips), command.exportFolder, &error,
                                     [&](const QString &name) {

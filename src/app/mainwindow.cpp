@@ -218,8 +218,12 @@ void Main::buildMenu()
     connect(file->addAction(QStringLiteral("Nieuw Project")), &QAction::triggered, this, &Main::FileNew);
     connect(file->addAction(QStringLiteral("Open Project")), &QAction::triggered, this, &Main::FileOpen);
     connect(file->addAction(QStringLiteral("Project Opslaan")), &QAction::triggered, this, &Main::FileSave);
+    connect(file->addAction(QStringLiteral("Project delen...")), &QAction::triggered, this, &Main::shareProject);
+    connect(file->addAction(QStringLiteral("Project ophalen...")), &QAction::triggered, this, &Main::fetchProject);
     connect(file->addAction(QStringLiteral("Exporteren als PDF...")), &QAction::triggered, this,
             &Main::exportPdf);
+    connect(file->addAction(QStringLiteral("Speelbord als afbeelding...")), &QAction::triggered, this,
+            &Main::exportBoardPicture);
     file->addSeparator();
     QMenu *print = file->addMenu(QStringLiteral("Afdrukken"));
     print->addAction(QStringLiteral("Speelbord"));

@@ -105,6 +105,15 @@ public:
     bool MayReplaceDesign(const QString &question, const QString &title);
     // "Exporteren als PDF...": the whole print set as PDF files in a folder the user picks.
     void exportPdf();
+    // "Project delen...": the saved project as one .vastgoed file; "Project ophalen...": such a
+    // file into Projecten under a free name, opened; "Speelbord als afbeelding...": the board as
+    // a PNG (mainwindow_share.cpp).
+    void shareProject();
+    void fetchProject();
+    void exportBoardPicture();
+    // Fetches the shared project in `path` and opens it, after asking about unsaved work. True
+    // when it was opened.
+    bool OpenSharedProject(const QString &path);
     // Shows the open project's name and small board, the editor with nothing selected.
     void ShowOpenedProject();
     QWidget *MenuPic = nullptr;  // the information bar

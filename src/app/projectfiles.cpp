@@ -15,8 +15,6 @@
 namespace {
 const QString Separator = QStringLiteral("--------------------");
 constexpr int MaxNameLength = 100;
-// A real project file is a few kilobytes; anything far larger is not one of ours.
-constexpr qint64 MaxRecordFileBytes = 256 * 1024;
 // Texts read from a file are cut to this length.
 constexpr int MaxTextLength = 1000;
 

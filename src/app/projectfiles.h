@@ -16,6 +16,10 @@
 // A null QChar when every character is kept. Editors refuse these where they are typed.
 QChar FirstRefusedCharacter(const QString &text);
 
+// The largest project file, deck file or drawing file the reader takes: a real one is a few
+// kilobytes; anything far larger is not one of ours.
+constexpr qint64 MaxRecordFileBytes = 256 * 1024;
+
 // The Projecten folder, beside the settings file.
 QString ProjectsFolder(const ProgramPaths &paths);
 

@@ -68,3 +68,34 @@ std::optional<QString> QtDialogs::askFolder(QWidget *parent, const QString &titl
         return std::nullopt;
     return folder;
 }
+
+std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                              const QString &filter, const QString &suffix)
+{
+    QFileDialog dialog(parent, titleOr(title), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtDialogs::askOpenFile(QWidget *parent, const QString &title, const QString &filter)
+{
+    const QString file = QFileDialog::getOpenFileName(parent, titleOr(title), QString(), filter);
+    if (file.isEmpty())
+        return std::nullopt;
+    return file;
+}
+
+std::optional<int> QtDialogs::askNumber(QWidget *parent, const QString &prompt, const QString &title,
+                                        int initial, int minimum, int maximum)
+{
+    bool ok = false;
+    const int number = QInputDialog::getInt(parent, titleOr(title), prompt, initial, minimum, maximum, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return number;
+}

@@ -27,6 +27,16 @@ public:
                                            const QString &title, const QString &initial) = 0;
     // Folder chooser; nothing when cancelled.
     virtual std::optional<QString> askFolder(QWidget *parent, const QString &title) = 0;
+    // File chooser for a file to write, proposing `suggested` (a path); `filter` as
+    // "Naam (*.ext)" and `suffix` is added when the user types none. Asks before replacing a
+    // file. Nothing when cancelled.
+    virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                               const QString &filter, const QString &suffix) = 0;
+    // File chooser for a file to read; nothing when cancelled.
+    virtual std::optional<QString> askOpenFile(QWidget *parent, const QString &title, const QString &filter) = 0;
+    // Whole-number input from `minimum` to `maximum`; nothing when cancelled.
+    virtual std::optional<int> askNumber(QWidget *parent, const QString &prompt, const QString &title,
+                                         int initial, int minimum, int maximum) = 0;
 };
 
 // The desktop's own message boxes and input box.
@@ -41,6 +51,11 @@ public:
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &initial) override;
     std::optional<QString> askFolder(QWidget *parent, const QString &title) override;
+    std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                       const QString &filter, const QString &suffix) override;
+    std::optional<QString> askOpenFile(QWidget *parent, const QString &title, const QString &filter) override;
+    std::optional<int> askNumber(QWidget *parent, const QString &prompt, const QString &title, int initial,
+                                 int minimum, int maximum) override;
 };
 
 // The title of every message box that names none of its own.

@@ -22,6 +22,7 @@ expected=(
     $share/Help/{help,spelregels-normaal,spelregels-junior,spelregels-thema}.pdf
     $share/Help/meer-software.html
     share/applications/vastgoed-atelier.desktop
+    share/mime/packages/vastgoed-atelier.xml
     share/icons/hicolor/{48x48,128x128,256x256}/apps/vastgoed-atelier.png
     "$metainfo"
     share/man/man6/vastgoed-atelier.6.gz
@@ -44,7 +45,17 @@ done
 desktop-file-validate "$P/share/applications/vastgoed-atelier.desktop"
 appstreamcli validate --no-net --explain "$P/$metainfo" >/dev/null \
     || { appstreamcli validate --no-net --explain "$P/$metainfo"; fail "metainfo"; }
-grep -qx 'Exec=vastgoed-atelier' "$P/share/applications/vastgoed-atelier.desktop" || fail "Exec line"
+desktop=$P/share/applications/vastgoed-atelier.desktop
+grep -qx 'Exec=vastgoed-atelier %f' "$desktop" || fail "Exec line"
+# The desktop entry opens the file type the MIME package declares.
+mime_type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$P/share/mime/packages/vastgoed-atelier.xml")
+[ "$mime_type" = application/x-vastgoed-project ] || fail "MIME package: type '$mime_type'"
+grep -qx "MimeType=$mime_type;" "$desktop" || fail "the desktop entry does not open $mime_type"
+# shared-mime-info's own tool reads the package and gives *.vastgoed the type.
+mkdir -p "$tmp/mime/packages"
+cp "$P/share/mime/packages/vastgoed-atelier.xml" "$tmp/mime/packages/"
+update-mime-database "$tmp/mime" || fail "update-mime-database refuses the MIME package"
+grep -q "application/x-vastgoed-project:\*\.vastgoed" "$tmp/mime/globs2" || fail "no glob for *.vastgoed"
 
 cp "$session" "$tmp/session"
 user_data=.local/share/vastgoed-atelier

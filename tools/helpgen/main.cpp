@@ -38,6 +38,16 @@ public:
         return std::nullopt;
     }
     std::optional<QString> askFolder(QWidget *, const QString &) override { return std::nullopt; }
+    std::optional<QString> askSaveFile(QWidget *, const QString &, const QString &, const QString &,
+                                       const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> askOpenFile(QWidget *, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<int> askNumber(QWidget *, const QString &, const QString &, int, int, int) override
+    {
+        return std::nullopt;
+    }
 };
 
 bool save(const QImage &image, const QString &path)
