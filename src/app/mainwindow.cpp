@@ -48,6 +48,39 @@ void PictureLabel::mousePressEvent(QMouseEvent *event)
     emit pressed(event->button(), event->position().toPoint());
 }
 
+// A double click on the small board would otherwise go back to the overview with its first
+// press and choose the square under the pointer with its second, dropping unplaced edits.
+void PictureLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void PictureLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        emit stepped(1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        emit stepped(-1);
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void PictureLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
 Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs)
 {
@@ -109,6 +142,8 @@ void Main::giveMenusKeys()
     for (const auto &k : keys)
         menuAction(QString::fromLatin1(k.entry))->setShortcuts(k.key);
     AddMnemonics(menuBar()->actions());
+    AddButtonMnemonics(this);
+    formlayout::tabOrder({Pic, Text1, Text2, Combo1, SaveKnop, KaartKnop});
 }
 
 Main::~Main() = default;
@@ -136,9 +171,12 @@ void Main::layOutControls()
     panel(client, 495, 990, 6180, 6180, FrameColour);
     Pic = new PictureLabel(client);
     place(Pic, 585, 1080, 6000, 6000);
+    Pic->setCursor(Qt::PointingHandCursor);  // a square is there to be clicked
+    Pic->setFocusPolicy(Qt::TabFocus);
     Image1 = new PictureLabel(client);
     place(Image1, 585, 1080, 6000, 6000);
     Image1->setToolTip(QStringLiteral(" Klik voor het vorige scherm "));
+    Image1->setCursor(Qt::PointingHandCursor);
     Image1->hide();
     connect(Image1, &PictureLabel::pressed, this, [this] { toggleBoardView(); });
 

@@ -21,7 +21,9 @@ class QPushButton;
 class QTimer;
 class SystemPrinters;
 
-// A picture label that reports mouse presses (button and position in pixels).
+// A picture label that reports mouse presses (button and position in pixels). The second
+// press of a double click is no second click: it reports nothing. With the keyboard's focus
+// it shows a dotted frame and reports the arrow keys: +1 for right and down, -1 for left and up.
 class PictureLabel : public QLabel
 {
     Q_OBJECT
@@ -29,8 +31,12 @@ public:
     using QLabel::QLabel;
 signals:
     void pressed(Qt::MouseButton button, QPoint position);
+    void stepped(int direction);
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 class Main : public QMainWindow
@@ -56,6 +62,9 @@ public:
     void SelectSquare(Qt::MouseButton button, QPoint pixel);
     // Square n (0: none) into the editor and the preview, the editor's unplaced edits dropped.
     void EditSquare(int n);
+    // The arrow keys on the overview: the next (+1) or previous (-1) square that can be
+    // chosen, round the board, into the editor.
+    void StepSquare(int direction);
     // "Save": places the preview on the board and writes the editor's texts into Board.
     void PlaceCurrentSquare();
     // "Tools/Instellingen": the window colour and station picture, modal.

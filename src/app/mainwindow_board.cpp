@@ -33,6 +33,7 @@ const QImage &placeholderPicture()
 void Main::connectSquareEditor()
 {
     connect(Pic, &PictureLabel::pressed, this, &Main::SelectSquare);
+    connect(Pic, &PictureLabel::stepped, this, &Main::StepSquare);
     connect(Text1, &QLineEdit::textChanged, this, &Main::editorTextChanged);
     connect(Text2, &QLineEdit::textChanged, this, &Main::editorTextChanged);
     connect(Combo1, &QComboBox::editTextChanged, this, &Main::editorAmountChanged);
@@ -75,6 +76,15 @@ void Main::updateCutWarnings()
 void Main::SelectSquare(Qt::MouseButton button, QPoint pixel)
 {
     EditSquare(button == Qt::LeftButton ? HitSquare(pixel.x() * Twips, pixel.y() * Twips) : 0);
+}
+
+void Main::StepSquare(int direction)
+{
+    int n = m_state.CurrentSquare;
+    do
+        n = direction > 0 ? n % 36 + 1 : (n <= 1 ? 36 : n - 1);
+    while (KindOfSquare(n) == SquareKind::CardSquare);
+    EditSquare(n);
 }
 
 void Main::EditSquare(int n)

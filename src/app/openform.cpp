@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -33,8 +34,13 @@ Openform::Openform(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     DelKnop = button(this, QStringLiteral("Delete"), 180, 4680, 780);
     CancelKnop = button(this, QStringLiteral("Cancel"), 1860, 4680, 720);
     ExitKnop = button(this, QStringLiteral("Ok"), 2610, 4680, 705);
-    for (QPushButton *b : {DelKnop, CancelKnop, ExitKnop})
-        b->setAutoDefault(false);
+    // Enter opens the chosen project, Escape closes the list; Enter on a focused Delete
+    // opens nothing and deletes nothing without the question.
+    ExitKnop->setDefault(true);
+    DelKnop->setAutoDefault(false);
+    formlayout::tabOrder({List1, DelKnop, CancelKnop, ExitKnop});
+    AddButtonMnemonics(this);
+    List1->setFocus();
 
     connect(ExitKnop, &QPushButton::clicked, this, &Openform::openSelected);
     connect(List1, &QListWidget::itemDoubleClicked, this, &Openform::openSelected);
@@ -58,8 +64,12 @@ void Openform::showCount()
 
 void Openform::openSelected()
 {
+    // The chosen project: the selected entry, or, while the list has the keyboard's focus, the
+    // entry in its focus frame (the first one has it as soon as Tab or the opening gives the
+    // list the focus, before any arrow key selects it).
     QListWidgetItem *item = List1->currentItem();
-    const QString name = item && item->isSelected() ? item->text() : QString();
+    const bool chosen = item && (item->isSelected() || List1->hasFocus());
+    const QString name = chosen ? item->text() : QString();
     if (!name.isEmpty()) {
         if (mayReplaceDesign && !mayReplaceDesign(name))
             return;

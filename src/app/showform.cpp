@@ -3,7 +3,9 @@
 #include "app/algemeen.h"
 #include "fonts.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -34,6 +36,12 @@ void SlidePicture::mouseMoveEvent(QMouseEvent *event)
         emit leftDragged(event->position().toPoint());
 }
 
+void SlidePicture::wheelEvent(QWheelEvent *event)
+{
+    emit wheeled(event->angleDelta(), event->modifiers());
+    event->accept();
+}
+
 Showform::Showform(const Algemeen &state, QWidget *parent) : QDialog(parent)
 {
     // Step 1: the window and its controls.
@@ -59,6 +67,11 @@ Showform::Showform(const Algemeen &state, QWidget *parent) : QDialog(parent)
                    150, 5250);
     ExitKnop = button(this, QStringLiteral("Exit"), 8160, 5190);
     connect(ExitKnop, &QPushButton::clicked, this, &QDialog::accept);
+    ExitKnop->setDefault(true);
+    for (QScrollBar *bar : {VScroll, HScroll})
+        bar->setFocusPolicy(Qt::TabFocus);
+    formlayout::tabOrder({VScroll, HScroll, ExitKnop});
+    AddButtonMnemonics(this);
 
     // Steps 2 and 3: the picture at its own size in the top-left corner.
     SlidePic = new SlidePicture(PicCont);
@@ -90,6 +103,24 @@ Showform::Showform(const Algemeen &state, QWidget *parent) : QDialog(parent)
     });
     connect(SlidePic, &SlidePicture::leftPressed, this, &Showform::grab);
     connect(SlidePic, &SlidePicture::leftDragged, this, &Showform::drag);
+    connect(SlidePic, &SlidePicture::wheeled, this, &Showform::scrollByWheel);
+}
+
+void Showform::wheelEvent(QWheelEvent *event)
+{
+    scrollByWheel(event->angleDelta(), event->modifiers());
+    event->accept();
+}
+
+// The wheel scrolls up and down, sideways with Shift or a sideways wheel, a notch as far as
+// the scroll bars' own wheel: three steps of ten pixels.
+void Showform::scrollByWheel(QPoint angle, Qt::KeyboardModifiers modifiers)
+{
+    if ((modifiers & Qt::ShiftModifier) && angle.x() == 0)
+        angle = QPoint(angle.y(), 0);
+    const int notch = QApplication::wheelScrollLines() * VScroll->singleStep();
+    HScroll->setValue(HScroll->value() - angle.x() * notch / 120);
+    VScroll->setValue(VScroll->value() - angle.y() * notch / 120);
 }
 
 void Showform::grab(QPoint pixel)

@@ -9,7 +9,8 @@ class QScrollBar;
 class QPushButton;
 struct Algemeen;
 
-// The picture inside the viewport; reports the left button and mouse moves in its own pixels.
+// The picture inside the viewport; reports the left button and mouse moves in its own pixels,
+// and the wheel turned over it.
 class SlidePicture : public QLabel
 {
     Q_OBJECT
@@ -18,9 +19,11 @@ public:
 signals:
     void leftPressed(QPoint at);
     void leftDragged(QPoint at);
+    void wheeled(QPoint angle, Qt::KeyboardModifiers modifiers);
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 class Showform : public QDialog
@@ -42,7 +45,11 @@ public:
     qint16 GrabX = 0, GrabY = 0;
     qint16 RangeX = 0, RangeY = 0;
 
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
+    void scrollByWheel(QPoint angle, Qt::KeyboardModifiers modifiers);
     void grab(QPoint pixel);
     void drag(QPoint pixel);
     void moveSlide();

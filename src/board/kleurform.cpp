@@ -3,6 +3,7 @@
 #include "app/algemeen.h"
 #include "fonts.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,9 @@ KleurForm::KleurForm(Algemeen &state, std::function<void(int, int, int)> applyCo
 
     ExitKnop = button(this, QStringLiteral("Exit"), 5490, 2910);
     connect(ExitKnop, &QPushButton::clicked, this, &QDialog::accept);
+    ExitKnop->setDefault(true);  // Enter and Escape both leave the colours as chosen
+    formlayout::tabOrder({HScroll1[0], HScroll1[1], HScroll1[2], VScroll, ResetKnop, ExitKnop});
+    AddButtonMnemonics(this);
 
     applyBackground();
 }

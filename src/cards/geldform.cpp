@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 #include "printing/printerpage.h"
 #include "printing/sheetprint.h"
 
@@ -60,8 +61,11 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     KleurLabel = label(this, QStringLiteral("Kleur bedrag, 1 / 13"), 4095, 3570);
     PrintKnop = button(this, QStringLiteral("Print"), 6180, 3510);
     ExitKnop = button(this, QStringLiteral("Exit"), 7020, 3510);
-    for (QPushButton *b : {PrintKnop, ExitKnop})
-        b->setAutoDefault(false);
+    // Enter asks whether to print the note; Escape closes the window.
+    PrintKnop->setDefault(true);
+    formlayout::tabOrder(
+        {HScroll1, ColorScroll[1], ColorScroll[2], ColorScroll[3], Text1, HScroll, PrintKnop, ExitKnop});
+    AddButtonMnemonics(this);
 
     // 5. The designed note.
     PlaatsBedrag();

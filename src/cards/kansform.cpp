@@ -10,6 +10,7 @@
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 #include "printing/printerpage.h"
 #include "printing/sheetprint.h"
 
@@ -101,8 +102,12 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     PrintKnop = button(this, QStringLiteral("Print"), 5895, 3900);
     PrintKnop->setToolTip(QStringLiteral(" Alle 16 kaarten afdrukken "));
     ExitKnop = button(this, QStringLiteral("Exit"), 6735, 3900);
-    for (QPushButton *b : {SaveKnop, PrintKnop, ExitKnop})
-        b->setAutoDefault(false);
+    // Enter in the text stores it; Escape closes the window.
+    SaveKnop->setDefault(true);
+    formlayout::tabOrder(
+        {HScroll1[1], HScroll1[2], HScroll1[3], HScroll, Text2, SaveKnop, PrintKnop, ExitKnop});
+    AddButtonMnemonics(this);
+    Text2->setFocus();
 
     const RgbColour border = m_state.CardBorderColour;
     const int components[4] = {0, border.red, border.green, border.blue};

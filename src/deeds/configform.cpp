@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -99,8 +100,15 @@ ConfigForm::ConfigForm(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     CancelKnop = button(this, QStringLiteral("Cancel"), 5580, 3510);
     ExitKnop = button(this, QStringLiteral("Ok"), 6420, 3510);
     ExitKnop->setToolTip(QStringLiteral(" Wijziging Opslaan "));
-    for (QPushButton *b : {ResetKnop, CancelKnop, ExitKnop})
-        b->setAutoDefault(false);
+    // Enter stores the factors, Escape leaves them; Enter never resets them.
+    ExitKnop->setDefault(true);
+    ResetKnop->setAutoDefault(false);
+    QWidget::setTabOrder(Combo1[FactorSlots - 1], ResetKnop);
+    for (int i = 1; i < FactorSlots - 1; ++i)
+        QWidget::setTabOrder(Combo1[i], Combo1[i + 1]);
+    formlayout::tabOrder({ResetKnop, CancelKnop, ExitKnop});
+    AddButtonMnemonics(this);
+    Combo1[1]->setFocus();
 
     connect(ResetKnop, &QPushButton::clicked, this, &ConfigForm::reset);
     connect(CancelKnop, &QPushButton::clicked, this, &QDialog::reject);

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "platform/busypointer.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 #include "platform/pause.h"
 
 #include <QComboBox>
@@ -97,8 +98,10 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
                                          || (!IsStationSquare(m_square) && DeedNameIsCut(city))));
 
     ExitKnop = button(this, QStringLiteral("Exit"), 5730, 4200);
-    for (QPushButton *b : {SaveKnop, ExitKnop})
-        b->setAutoDefault(false);
+    // Enter pastes the deed ("Ok"), Escape closes the window.
+    SaveKnop->setDefault(true);
+    formlayout::tabOrder({Combo1, SaveKnop, ExitKnop});
+    AddButtonMnemonics(this);
 
     // The base rent: the main window's amount divided by 5. The box shows it in the form it
     // reads back ("2.4", not "2,4"), so that a later change starts from the same number.

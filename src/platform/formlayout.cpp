@@ -20,10 +20,29 @@ void place(QWidget *w, int left, int top, int width, int height)
         w->move(left / Twips, top / Twips);
 }
 
+QColor disabledColour(QPalette::ColorRole role, const QColor &colour)
+{
+    switch (role) {
+    case QPalette::Base:
+    case QPalette::Button: {
+        const int grey = qGray(colour.rgb());
+        return QColor(grey, grey, grey);
+    }
+    case QPalette::Text:
+    case QPalette::WindowText:
+    case QPalette::ButtonText:
+        return QColor((colour.red() + 128) / 2, (colour.green() + 128) / 2, (colour.blue() + 128) / 2);
+    default:
+        return colour;  // a window's or panel's background stays as it is
+    }
+}
+
 void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette pal = w->palette();
-    pal.setColor(role, colour);
+    pal.setColor(QPalette::Active, role, colour);
+    pal.setColor(QPalette::Inactive, role, colour);
+    pal.setColor(QPalette::Disabled, role, disabledColour(role, colour));
     w->setPalette(pal);
     if (role == QPalette::Window)
         w->setAutoFillBackground(true);
@@ -68,9 +87,20 @@ QScrollBar *scrollBar(QWidget *parent, Qt::Orientation orientation, int minimum,
 {
     auto *bar = new QScrollBar(orientation, parent);
     bar->setRange(minimum, maximum);
+    bar->setFocusPolicy(Qt::TabFocus);
     bar->setPageStep(qMax(1, (maximum - minimum + 1) / 10));  // a click beside the thumb: a tenth
     place(bar, left, top, width, height);
     return bar;
+}
+
+void tabOrder(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 }  // namespace formlayout

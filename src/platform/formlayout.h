@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QRect>
 #include <Qt>
+#include <initializer_list>
 
 class QLabel;
 class QPushButton;
@@ -27,8 +28,15 @@ QRect twips(int left, int top, int width, int height);
 // Moves the control; gives it a size as well when both width and height are above 0.
 void place(QWidget *w, int left, int top, int width = 0, int height = 0);
 
-// One colour of the control's palette; a window colour also fills its background.
+// One colour of the control's palette; a window colour also fills its background. A disabled
+// control shows the colour greyed: a background without its hue, a text halfway to grey.
 void setColour(QWidget *w, QPalette::ColorRole role, const QColor &colour);
+
+// The colour `colour` of `role` as a disabled control shows it.
+QColor disabledColour(QPalette::ColorRole role, const QColor &colour);
+
+// Tab and Shift+Tab go through the controls in this order.
+void tabOrder(std::initializer_list<QWidget *> controls);
 
 // A label in its parent's font sized to its text, in the given text colour if there is one.
 QLabel *label(QWidget *parent, const QString &text, int left, int top, const QColor &textColour = QColor());
@@ -44,6 +52,7 @@ QLabel *panel(QWidget *parent, int left, int top, int width, int height, const Q
 QPushButton *button(QWidget *parent, const QString &caption, int left, int top, int width = 810,
                     int height = 330);
 
+// A scroll bar that Tab reaches; the arrow keys step it, Page Up and Page Down page it.
 QScrollBar *scrollBar(QWidget *parent, Qt::Orientation orientation, int minimum, int maximum, int left, int top,
                       int width, int height);
 

@@ -1,7 +1,9 @@
 #include "platform/mnemonics.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 
 namespace {
@@ -31,31 +33,67 @@ int FreePlace(const QString &caption, const QSet<QChar> &taken)
     return -1;
 }
 
+// Reserves the letters of the captions that have a marker, then gives the others one.
+QStringList WithMarkers(QStringList captions, QSet<QChar> taken)
+{
+    for (const QString &caption : captions) {
+        const int at = MarkerAt(caption);
+        if (at >= 0)
+            taken.insert(caption[at].toLower());
+    }
+    for (QString &caption : captions) {
+        if (caption.isEmpty() || MarkerAt(caption) >= 0 || caption.contains(QLatin1Char('&')))
+            continue;
+        const int at = FreePlace(caption, taken);
+        if (at >= 0) {
+            taken.insert(caption[at].toLower());
+            caption.insert(at, QLatin1Char('&'));
+        }
+    }
+    return captions;
+}
+
 }  // namespace
 
 void AddMnemonics(const QList<QAction *> &actions)
 {
-    QSet<QChar> taken;
+    QList<QAction *> entries;
+    QStringList captions;
     for (QAction *a : actions) {
-        const int at = MarkerAt(a->text());
-        if (at >= 0)
-            taken.insert(a->text()[at].toLower());
-    }
-    for (QAction *a : actions) {
-        if (a->isSeparator())
-            continue;
-        QString caption = a->text();
-        if (MarkerAt(caption) < 0 && !caption.contains(QLatin1Char('&'))) {
-            const int at = FreePlace(caption, taken);
-            if (at >= 0) {
-                taken.insert(caption[at].toLower());
-                caption.insert(at, QLatin1Char('&'));
-                a->setText(caption);
-            }
+        if (!a->isSeparator()) {
+            entries << a;
+            captions << a->text();
         }
-        if (a->menu())
-            AddMnemonics(a->menu()->actions());
     }
+    captions = WithMarkers(captions, {});
+    for (int i = 0; i < entries.size(); ++i) {
+        entries[i]->setText(captions[i]);
+        if (entries[i]->menu())
+            AddMnemonics(entries[i]->menu()->actions());
+    }
+}
+
+void AddButtonMnemonics(QWidget *window)
+{
+    QSet<QChar> taken;
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        for (QAction *a : bar->actions()) {
+            const int at = MarkerAt(a->text());
+            if (at >= 0)
+                taken.insert(a->text()[at].toLower());
+        }
+    }
+    QList<QAbstractButton *> buttons;
+    QStringList captions;
+    for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (b->window() == window && !b->text().isEmpty()) {
+            buttons << b;
+            captions << b->text();
+        }
+    }
+    captions = WithMarkers(captions, taken);
+    for (int i = 0; i < buttons.size(); ++i)
+        buttons[i]->setText(captions[i]);
 }
 
 QString WithoutMnemonic(QString caption)

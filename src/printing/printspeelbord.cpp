@@ -5,6 +5,7 @@
 #include "platform/busypointer.h"
 #include "platform/dialogs.h"
 #include "platform/formlayout.h"
+#include "platform/mnemonics.h"
 #include "platform/printers.h"
 #include "printing/aaprintpicture.h"
 #include "printing/boardassembly.h"
@@ -90,6 +91,9 @@ PrintSpeelbord::PrintSpeelbord(Algemeen &state, Dialogs &dialogs, SystemPrinters
     CancelKnop = button(this, QStringLiteral("Cancel"), 7020, 3810);
     connect(PrintKnop, &QPushButton::clicked, this, &PrintSpeelbord::print);
     connect(CancelKnop, &QPushButton::clicked, this, &QDialog::reject);
+    PrintKnop->setDefault(true);
+    formlayout::tabOrder({CmbPrinter, ChkWareGrootte, PrintKnop, CancelKnop});
+    AddButtonMnemonics(this);
 
     // Step 5: the preview, about a tenth of the size, with the six sheet outlines in red.
     previewImage = OrgineelBord.scaled(PreviewArea.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
