@@ -102,6 +102,10 @@ private slots:
                 defaults << WithoutMnemonic(b->text());
         }
         QCOMPARE(defaults, QStringList{enterPresses});
+        // A click beside a scroll bar's thumb steps a tenth of its range.
+        for (QScrollBar *bar : dialog->findChildren<QScrollBar *>())
+            if (bar->maximum() - bar->minimum() >= 200)
+                QVERIFY2(bar->pageStep() >= (bar->maximum() - bar->minimum()) / 10, qPrintable(window));
 
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));

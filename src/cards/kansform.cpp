@@ -72,14 +72,12 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     panel(this, 5340, 270, 1500, 960, QColor(), QFrame::Box | QFrame::Plain);
     for (int i = 1; i <= 3; ++i) {
         HScroll1[i] = scrollBar(this, Qt::Horizontal, 0, 255, 5370, 300 * i, 1440, 300);
-        HScroll1[i]->setPageStep(1);
         KleurLabel[i] = label(this, QString(), 6915, 45 + 300 * i);
     }
     label(this, QStringLiteral("Randkleur"), 5370, 1245);
     label(this, QStringLiteral("Kaartnummer"), 5370, 2130);
     panel(this, 5340, 2400, 1500, 360, QColor(0, 0, 0));
     HScroll = scrollBar(this, Qt::Horizontal, 1, 16, 5370, 2430, 1440, 300);
-    HScroll->setPageStep(1);
     KaartLabel = label(this, QStringLiteral("1 / 16"), 6930, 2460);
 
     Text2 = new QLineEdit(this);
