@@ -1,42 +1,87 @@
-// A project as LoadProject reads it: after a two-byte length, that many bytes are the project
-// file and the rest is the deck file, in a Projecten folder of its own. Reading never crashes, never leaves the
-// Projecten folder and never gives an out-of-range station picture.
+// A whole project folder as the program opens it. The input holds, cut by separator lines (see
+// fuzzsupport.h), Projecten/P.vgd, P/Kansfonds.kan, P/Speelbord.bmp, P/Eigendomsbewijzen.bmp
+// and P/Tekening.json. ReadProjectFiles is asked for small pictures (8 x 8 and 6 x 4) so that
+// the fuzzer can make ones that fit; LoadProjectInto then opens the same folder into a design
+// with the program's own sizes. Reading stays inside the Projecten folder, a picture read has
+// exactly the size asked and came from a whole file, station pictures stay 0..29, and a
+// project that is refused leaves the open design as it was.
+#include "app/bmpfile.h"
 #include "app/projectfiles.h"
-
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-#include <cstdint>
-#include <cstdlib>
+#include "board/artwork.h"
+#include "fuzzsupport.h"
 
 namespace {
-QTemporaryDir *folder = nullptr;
+fuzz::Scratch *scratch = nullptr;
+const QSize SmallBoard(8, 8), SmallDeeds(6, 4);
 
-void writeFile(const QString &path, const QByteArray &bytes)
+const char *const Files[] = {"Projecten/P.vgd", "Projecten/P/Kansfonds.kan", "Projecten/P/Speelbord.bmp",
+                             "Projecten/P/Eigendomsbewijzen.bmp", "Projecten/P/Tekening.json"};
+
+bool wholeOrMissing(const QString &path)
 {
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    return !f.open(QIODevice::ReadOnly) || !BmpFileIsShort(f.peek(64), f.size());
+}
+
+void requireSoundProject(const Project &p)
+{
+    fuzz::Require(p.StationImage < StationPictures, "station picture out of range");
+    fuzz::Require(ProjectNameProblem(p.ProjectName).isEmpty(), "a project name leaving Projecten");
 }
 }
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    folder = new QTemporaryDir;
-    QDir(folder->path()).mkpath(QStringLiteral("Projecten/P"));
+    fuzz::StartApplication(argc, argv);
+    scratch = new fuzz::Scratch;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray all(reinterpret_cast<const char *>(data), int(size));
-    const int split = size >= 2 ? (data[0] | (data[1] << 8)) : 0;
-    writeFile(folder->filePath(QStringLiteral("Projecten/P.vgd")), all.mid(2, split));
-    writeFile(folder->filePath(QStringLiteral("Projecten/P/Kansfonds.kan")), all.mid(2 + split));
-    const ProjectReadResult read = ReadProjectFiles(folder->path(), QStringLiteral("P"), QSize(2180, 2180),
-                                                    QSize(1476, 1176));
-    if (read.loaded && read.loaded->project.StationImage > 29)
-        std::abort();
+    const std::vector<QByteArray> parts = fuzz::Parts(fuzz::Bytes(data, size), 5);
+    scratch->reset();
+    for (int i = 0; i < 5; ++i)
+        scratch->write(QString::fromLatin1(Files[i]), parts[i]);
+    const ProgramPaths paths(scratch->work());
+
+    const ProjectReadResult read = ReadProjectFiles(paths, QStringLiteral("P"), SmallBoard, SmallDeeds);
+    scratch->requireNothingOutside();
+    if (read.loaded) {
+        const LoadedProject &l = *read.loaded;
+        requireSoundProject(l.project);
+        fuzz::Require(l.Speelbord.isNull() || l.Speelbord.size() == SmallBoard, "board of another size");
+        fuzz::Require(l.EigenDomsPic.isNull() || l.EigenDomsPic.size() == SmallDeeds, "deed sheet of another size");
+        const QString folder = scratch->path(QStringLiteral("Projecten/") + l.project.ProjectName);
+        fuzz::Require(l.Speelbord.isNull() || wholeOrMissing(folder + QStringLiteral("/Speelbord.bmp")),
+                      "board from a file cut short");
+        fuzz::Require(l.EigenDomsPic.isNull() || wholeOrMissing(folder + QStringLiteral("/Eigendomsbewijzen.bmp")),
+                      "deed sheet from a file cut short");
+        fuzz::RequireSoundDrawing(l.drawing);
+    }
+
+    // Opened into a design: the program's sizes, which these small pictures never have.
+    Algemeen state;
+    state.Paths = paths;
+    state.project.ProjectName = QStringLiteral("Open");
+    state.project.StationImage = 3;
+    state.pictures.Speelbord = QImage(SmallBoard, QImage::Format_RGB32);
+    state.pictures.EigenDomsPic = QImage(SmallDeeds, QImage::Format_RGB32);
+    state.UnsavedChanges = true;
+    const fuzz::Snapshot before(state);
+    const ProjectReadResult opened = LoadProjectInto(state, QStringLiteral("P"));
+    scratch->requireNothingOutside();
+    if (!opened.loaded) {
+        fuzz::Require(fuzz::Snapshot(state) == before, "a refused project changed the design");
+        return 0;
+    }
+    requireSoundProject(state.project);
+    fuzz::Require(state.pictures.Speelbord.size() == QSize(BoardSize, BoardSize)
+                      || state.pictures.Speelbord.cacheKey() == before.board,
+                  "a board of another size opened");
+    fuzz::Require(state.pictures.EigenDomsPic.size() == QSize(DeedSheetWidth, DeedSheetHeight)
+                      || state.pictures.EigenDomsPic.cacheKey() == before.deeds,
+                  "a deed sheet of another size opened");
+    fuzz::RequireSoundDrawing(state.drawing);
     return 0;
 }

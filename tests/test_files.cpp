@@ -115,6 +115,46 @@ private slots:
 
     }
 
+    void picturesCutShort_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, "PNG"));
+        const QByteArray png = buffer.data();
+        const qsizetype end = png.size() - 12;  // where the IEND chunk starts
+        QVERIFY(png.mid(end + 4, 4) == "IEND");
+        // A text chunk that claims 100,000 bytes (or 1.7 GB) where 8 follow.
+        const auto lying = [&](const QByteArray &length) {
+            return png.left(end) + QByteArray::fromHex(length) + "tEXtabcdefgh" + png.mid(end);
+        };
+        const QByteArray bmp = EncodeBmp24(image);
+        QTest::newRow("PNG") << png << true;
+        QTest::newRow("PNG chunk of 100,000 bytes") << lying("000186a0") << false;
+        QTest::newRow("PNG chunk of 1.7 GB") << lying("696e0025") << false;
+        QTest::newRow("PNG without end") << png.left(end) << false;
+        QTest::newRow("PNG end cut short") << png.left(png.size() - 2) << false;
+        QTest::newRow("bitmap") << bmp << true;
+        QTest::newRow("bitmap cut short") << bmp.left(bmp.size() - 1) << false;
+    }
+
+    void picturesCutShort()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("Data-1.vgx"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QImage image = LoadPicture(file.fileName());
+        QCOMPARE(!image.isNull(), loads);
+        if (loads)
+            QCOMPARE(image.pixel(7, 5), qRgb(255, 0, 0));
+    }
+
     void defaultDesignBytes()
     {
         QTemporaryDir dir;

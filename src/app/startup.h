@@ -8,8 +8,9 @@ struct Algemeen;
 // has been written anew from the values held now.
 bool LoadStartState(Algemeen &state);
 
-// Loads a picture file as Format_RGB32; a missing or unreadable file, or a bitmap that holds
-// fewer rows than its header promises, gives a null image.
+// Loads a picture file as Format_RGB32; a missing or unreadable file, a bitmap that holds
+// fewer rows than its header promises, or a PNG file with a chunk cut short or no end chunk,
+// gives a null image.
 #include <QImage>
 #include <QString>
 QImage LoadPicture(const QString &path);
