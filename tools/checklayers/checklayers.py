@@ -79,7 +79,7 @@ def main():
     for offence in offences:
         print(offence)
     if offences:
-        print(f"{len(offences)} include(s) against src/LAYERS")
+        print(f"{len(offences)} offence(s) against {os.path.join(src, 'LAYERS')}")
         return 1
     print("includes follow src/LAYERS")
     return 0
