@@ -137,6 +137,45 @@ void PasteDeedStep::exchange()
         std::swap(m_record, m_state.drawing.deeds[m_square]);
 }
 
+StepGroup::StepGroup(Algemeen &state, const QString &name) : DesignStep(state, name, true) {}
+
+void StepGroup::add(std::unique_ptr<DesignStep> step)
+{
+    if (step && step->finish())
+        m_steps.push_back(std::move(step));
+}
+
+qsizetype StepGroup::bytes() const
+{
+    qsizetype total = 0;
+    for (const auto &step : m_steps)
+        total += step->bytes();
+    return total;
+}
+
+void StepGroup::exchange()
+{
+    for (const auto &step : m_steps)
+        step->exchange();
+}
+
+SquareTextsStep::SquareTextsStep(Algemeen &state, const QString &name)
+    : DesignStep(state, name, true), m_board(state.project.Board)
+{
+}
+
+bool SquareTextsStep::finish()
+{
+    for (int n = 0; n < SquareSlots; ++n) {
+        const BoardSquare &was = m_board[n], &is = m_state.project.Board[n];
+        if (was.Street != is.Street || was.City != is.City || was.Amount != is.Amount)
+            return true;
+    }
+    return false;
+}
+
+void SquareTextsStep::exchange() { std::swap(m_board, m_state.project.Board); }
+
 CardTextStep::CardTextStep(Algemeen &state, int deck, int card)
     : DesignStep(state, QStringLiteral("%1-kaart %2 opslaan").arg(deckName(deck)).arg(card), true),
       m_deck(deck),

@@ -14,6 +14,7 @@
 #include <QUndoStack>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // A rectangle of a picture, kept compressed. A picture that is missing, of another pixel format
 // or too small for the rectangle is kept whole instead (shared, not copied).
@@ -56,6 +57,7 @@ protected:
     Algemeen &m_state;
 
 private:
+    friend class StepGroup;
     bool m_changesDesign;
     bool m_firstRedo = true;  // the change was made before it was recorded
 };
@@ -91,6 +93,38 @@ private:
     int m_square;
     PictureArea m_area;
     std::optional<PastedDeed> m_record;
+};
+
+// Several changes recorded as one step, undone and done again together. The steps it holds
+// change separate parts of the design.
+class StepGroup : public DesignStep
+{
+public:
+    StepGroup(Algemeen &state, const QString &name);
+    // A step whose change has been made; dropped when it changed nothing.
+    void add(std::unique_ptr<DesignStep> step);
+    bool finish() override { return !m_steps.empty(); }
+    qsizetype bytes() const override;
+
+protected:
+    void exchange() override;
+
+private:
+    std::vector<std::unique_ptr<DesignStep>> m_steps;
+};
+
+// The texts of the squares, changed elsewhere than in the square editor (the squares table).
+class SquareTextsStep : public DesignStep
+{
+public:
+    SquareTextsStep(Algemeen &state, const QString &name);
+    bool finish() override;
+
+protected:
+    void exchange() override;
+
+private:
+    std::array<BoardSquare, SquareSlots> m_board;
 };
 
 // "Kans-kaart n opslaan" / "Algemeen Fonds-kaart n opslaan". `deck` 1 is Kans, 2 Algemeen Fonds.

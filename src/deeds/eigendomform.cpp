@@ -4,6 +4,7 @@
 #include "deeds/deeddrawing.h"
 #include "deeds/deedsheet.h"
 #include "deeds/rentfactors.h"
+#include "drawing/deedmaking.h"
 #include "fonts.h"
 #include "platform/busypointer.h"
 #include "platform/formlayout.h"
@@ -110,32 +111,15 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     const double quotient = BaseRentFromAmountText(amountText);
     Combo1->setEditText(QString::number(quotient, 'g', 15));
     Combo1->blockSignals(false);
-    const std::optional<float> base = baseAsFloat(quotient);
-    if (base)
-        m_state.DeedBaseRent = *base;
-    const float drawnBase = base ? *base : NoBase;
-
+    MadeDeed made = MakeDeed(m_state, m_square, street, city, amountText, squarePicture);
+    if (made.base)
+        m_state.DeedBaseRent = *made.base;
     // What the deed is drawn with, so that the sheet can be drawn again when it is printed.
-    m_record.kind = m_square == 8 || m_square == 29 ? DeedKind::Utility
-                    : IsStationSquare(m_square)     ? DeedKind::Station
-                                                    : DeedKind::Street;
-    m_record.street = street;
-    m_record.city = city;
-    m_record.base = drawnBase;
-    m_record.factors = m_state.RentFactors;
-    m_record.stationImage = m_state.project.StationImage;
+    m_record = made.record;
+    m_deed = made.picture;
     if (m_square == 8 || m_square == 29) {
         Combo1->hide();
         Label12->hide();
-        DrawUtilityDeed(m_deed, m_square == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity,
-                        squarePicture);
-    } else if (IsStationSquare(m_square)) {
-        DrawStationDeed(m_deed, street, m_state.pictures.TreinPic, m_state.project.StationImage,
-                        drawnBase, m_state.RentFactors);
-    } else {
-        const RgbColour colour =
-            m_square >= 0 && m_square < SquareSlots ? m_state.squareColour[m_square] : RgbColour{};
-        DrawStreetDeed(m_deed, m_square, street, city, colour, drawnBase, m_state.RentFactors);
     }
     showDeed();
 
