@@ -216,6 +216,9 @@ private slots:
         QCOMPARE(result.deeds, 28);
         QVERIFY(DesignSnapshot(atOnce.state) == DesignSnapshot(byHand.state));
         const DesignSnapshot after(atOnce.state);
+        // Every square and deed prints sharp: its drawing gives exactly its pixels.
+        QCOMPARE(int(SharpBoard(atOnce.state).parts.size()), 30);
+        QCOMPARE(int(SharpDeedSheet(atOnce.state).parts.size()), 28);
         for (int n = 1; n <= 36; ++n)
             QVERIFY2(ProgressOfSquare(atOnce.state, n).done(), qPrintable(QString::number(n)));
 

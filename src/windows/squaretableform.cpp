@@ -218,6 +218,7 @@ void SquareTableForm::showCurrentWarning()
 void SquareTableForm::refresh()
 {
     m_model->refresh();
+    Tabel->resizeColumnsToContents();
     showCurrentWarning();
 }
 
