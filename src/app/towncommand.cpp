@@ -64,7 +64,7 @@ int RunSquareTable(const CommandLine &command, const ProgramPaths &paths)
         fail(QStringLiteral("%1 cannot be read").arg(command.csvImportFile));
         return 1;
     }
-    const SquareTableRead table = ReadSquareTable(*bytes);
+    const SquareTableRead table = ReadSquareTable(*bytes, &state.project);
     if (!table.refused.isEmpty()) {
         fail(QStringLiteral("%1: refused, nothing saved:").arg(command.csvImportFile));
         for (const QString &line : table.refused)

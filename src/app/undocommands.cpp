@@ -24,10 +24,11 @@ bool keepsArea(const QImage &picture, const QRect &area)
 }
 }
 
-PictureArea::PictureArea(const QImage &picture, const QRect &area) : m_area(area)
+PictureArea::PictureArea(const QImage &picture, const QRect &area, bool quick) : m_area(area), m_raw(quick)
 {
     if (!keepsArea(picture, area)) {
         m_whole = true;
+        m_raw = false;
         m_picture = picture;
         return;
     }
@@ -35,7 +36,7 @@ PictureArea::PictureArea(const QImage &picture, const QRect &area) : m_area(area
     QByteArray raw(rowBytes * area.height(), Qt::Uninitialized);
     for (int y = 0; y < area.height(); ++y)
         std::memcpy(raw.data() + y * rowBytes, picture.constScanLine(area.top() + y) + area.left() * 4, rowBytes);
-    m_pixels = qCompress(raw, CompressionLevel);
+    m_pixels = quick ? raw : qCompress(raw, CompressionLevel);
 }
 
 void PictureArea::restore(QImage &picture) const
@@ -44,7 +45,7 @@ void PictureArea::restore(QImage &picture) const
         picture = m_picture;
         return;
     }
-    const QByteArray raw = qUncompress(m_pixels);
+    const QByteArray raw = m_raw ? m_pixels : qUncompress(m_pixels);
     const qsizetype rowBytes = qsizetype(m_area.width()) * 4;
     if (raw.size() != rowBytes * m_area.height() || !keepsArea(picture, m_area))
         return;
@@ -56,7 +57,7 @@ void PictureArea::exchange(QImage &picture)
 {
     // What is there now is kept the way this area was: whole when this was whole, so that a
     // missing picture comes back missing.
-    PictureArea now = m_whole ? PictureArea() : PictureArea(picture, m_area);
+    PictureArea now = m_whole ? PictureArea() : PictureArea(picture, m_area, m_raw);
     if (m_whole || now.m_whole) {
         now.m_area = m_area;
         now.m_whole = true;
@@ -97,10 +98,10 @@ QRect SquareArea(const Algemeen &state, int square)
                                                        : QSize(TemplateHeight, TemplateWidth));
 }
 
-PlaceSquareStep::PlaceSquareStep(Algemeen &state, int square)
+PlaceSquareStep::PlaceSquareStep(Algemeen &state, int square, bool quick)
     : DesignStep(state, QStringLiteral("vakje %1 plaatsen").arg(square), true),
       m_square(square),
-      m_area(state.pictures.Speelbord, SquareArea(state, square)),
+      m_area(state.pictures.Speelbord, SquareArea(state, square), quick),
       m_texts(state.project.Board[square]),
       m_record(state.drawing.squares[square])
 {
@@ -121,10 +122,10 @@ QRect deedArea(int square)
 }
 }
 
-PasteDeedStep::PasteDeedStep(Algemeen &state, int square)
+PasteDeedStep::PasteDeedStep(Algemeen &state, int square, bool quick)
     : DesignStep(state, QStringLiteral("eigendomsbewijs %1 plaatsen").arg(square), true),
       m_square(square),
-      m_area(state.pictures.EigenDomsPic, deedArea(square)),
+      m_area(state.pictures.EigenDomsPic, deedArea(square), quick),
       m_record(square >= 0 && square < int(state.drawing.deeds.size()) ? state.drawing.deeds[square]
                                                                         : std::nullopt)
 {

@@ -22,15 +22,18 @@ class PictureArea
 {
 public:
     PictureArea() = default;
-    PictureArea(const QImage &picture, const QRect &area);
-    // Puts the kept pixels into `picture` and keeps what was there in their place.
+    // `quick`: kept uncompressed, for a step of many areas that must be undone at once.
+    PictureArea(const QImage &picture, const QRect &area, bool quick = false);
+    // Puts the kept pixels into `picture` and keeps what was there in their place, the way
+    // these were kept.
     void exchange(QImage &picture);
     qsizetype bytes() const;
 
 private:
     void restore(QImage &picture) const;
     QRect m_area;
-    QByteArray m_pixels;       // compressed rows of the area
+    QByteArray m_pixels;       // compressed rows of the area (uncompressed when m_raw)
+    bool m_raw = false;
     bool m_whole = false;
     QImage m_picture;          // when kept whole
 };
@@ -66,7 +69,8 @@ private:
 class PlaceSquareStep : public DesignStep
 {
 public:
-    PlaceSquareStep(Algemeen &state, int square);
+    // `quick`: the area is kept uncompressed (a step of a StepGroup).
+    PlaceSquareStep(Algemeen &state, int square, bool quick = false);
     qsizetype bytes() const override { return m_area.bytes(); }
 
 protected:
@@ -83,7 +87,7 @@ private:
 class PasteDeedStep : public DesignStep
 {
 public:
-    PasteDeedStep(Algemeen &state, int square);
+    PasteDeedStep(Algemeen &state, int square, bool quick = false);
     qsizetype bytes() const override { return m_area.bytes(); }
 
 protected:

@@ -43,14 +43,27 @@ void placeSquare(Algemeen &state, int n, QImage &templ)
     RecordPlacedSquare(state, n, texts);
 }
 
+bool sameRecord(const std::optional<PastedDeed> &a, const PastedDeed &b)
+{
+    return a && a->kind == b.kind && a->street == b.street && a->city == b.city
+           && (a->base == b.base || (std::isnan(a->base) && std::isnan(b.base))) && a->factors == b.factors
+           && a->stationImage == b.stationImage;
+}
+
 // The deed of square n made from its texts and pasted, as the deed designer's "Ok" does.
+// Nothing when the sheet holds that very deed already, pixels and record.
 std::unique_ptr<DesignStep> pasteDeed(Algemeen &state, int n)
 {
     const BoardSquare texts = PlacedTexts(n, state.project.Board[n]);
     if (KindOfSquare(n) == SquareKind::Utility)
         LoadSquarePicture(state, n);
     const MadeDeed made = MakeDeed(state, n, texts.Street, texts.City, texts.Amount, state.pictures.ImagePic);
-    auto step = std::make_unique<PasteDeedStep>(state, n);
+    const std::optional<QPoint> slot = DeedSheetSlot(n);
+    if (slot && sameRecord(state.drawing.deeds[n], made.record)
+        && state.pictures.EigenDomsPic.copy(QRect(*slot, made.picture.size())).convertToFormat(made.picture.format())
+               == made.picture)
+        return nullptr;
+    auto step = std::make_unique<PasteDeedStep>(state, n, true);
     if (!PasteDeed(state.pictures.EigenDomsPic, made.picture, n))
         return nullptr;
     state.drawing.deeds[n] = made.record;
@@ -134,7 +147,7 @@ TownResult PlaceAllAndMakeDeeds(Algemeen &state)
     for (int n = 1; n <= 36; ++n) {
         if (!FieldsOfSquare(n).amount || ProgressOfSquare(state, n).placed)
             continue;
-        auto step = std::make_unique<PlaceSquareStep>(state, n);
+        auto step = std::make_unique<PlaceSquareStep>(state, n, true);
         placeSquare(state, n, templ);
         group->add(std::move(step));
         ++result.squares;

@@ -179,7 +179,7 @@ QByteArray SquareTableFileBytes(const Project &project)
     return ByteOrderMark + (lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8();
 }
 
-SquareTableRead ReadSquareTable(const QByteArray &bytes)
+SquareTableRead ReadSquareTable(const QByteArray &bytes, const Project *current)
 {
     SquareTableRead result;
     const auto refuseWhole = [&](const QString &why) {
@@ -245,6 +245,12 @@ SquareTableRead ReadSquareTable(const QByteArray &bytes)
             Column column;
             bool allowed;
         } texts[] = {{StreetColumn, has.street}, {CityColumn, has.city}, {AmountColumn, has.amount}};
+        if (current && has.amount) {
+            const BoardSquare &now = current->Board[n];
+            if ((has.street ? now.Street : QString()) == fields[at[StreetColumn]]
+                && (has.city ? now.City : QString()) == fields[at[CityColumn]] && now.Amount == fields[at[AmountColumn]])
+                continue;  // nothing to change
+        }
         QStringList problems;
         for (const auto &t : texts) {
             const QString &value = fields[at[t.column]];

@@ -51,8 +51,10 @@ struct SquareTableRead {
     bool wholeFileRefused = false;  // nothing in the file can be taken (rows is empty)
 };
 // Reads a table written by SquareTableFileBytes or by a spreadsheet. Rows of card squares
-// and corners with empty texts are passed over without a word.
-SquareTableRead ReadSquareTable(const QByteArray &bytes);
+// and corners with empty texts are passed over without a word, and so are rows that give a
+// square of `current` (when given) the texts it has: a table written from a design always
+// reads back into it, whatever its squares hold (the square editor takes any amount).
+SquareTableRead ReadSquareTable(const QByteArray &bytes, const Project *current = nullptr);
 
 // The rows' texts written into `project`'s squares.
 void ApplySquareRows(Project &project, const std::vector<SquareRow> &rows);

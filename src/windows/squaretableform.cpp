@@ -234,10 +234,14 @@ void SquareTableForm::importTable()
                               QStringLiteral(" Importeren"), Dialogs::Icon::Warning);
         return;
     }
-    const SquareTableRead table = ReadSquareTable(file.read(MaxSquareTableBytes + 1));
+    const SquareTableRead table = ReadSquareTable(file.read(MaxSquareTableBytes + 1), &m_state.project);
+    if (table.rows.empty() && table.refused.isEmpty()) {
+        m_dialogs.showMessage(this, QStringLiteral("Alle vakjes in het bestand zijn al zoals het bestand zegt."),
+                              QStringLiteral(" Importeren"), Dialogs::Icon::Information);
+        return;
+    }
     if (table.rows.empty()) {
-        const QStringList why = table.refused.isEmpty() ? QStringList{QStringLiteral("Het bestand heeft geen vakjes.")}
-                                                        : table.refused;
+        const QStringList &why = table.refused;
         m_dialogs.showMessage(this, QStringLiteral("Er is niets overgenomen.\n\n%1").arg(listed(why)),
                               QStringLiteral(" Importeren"), Dialogs::Icon::Warning);
         return;
