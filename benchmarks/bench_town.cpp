@@ -1,9 +1,9 @@
 // The whole town at once, as the user meets it in the main window: every square placed and every
 // deed pasted in one step ("Alles plaatsen en eigendomsbewijzen maken"), and one undo of it.
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
-#include "app/undocommands.h"
+#include "model/algemeen.h"
+#include "windows/mainwindow.h"
+#include "design/undocommands.h"
 #include "benchfolder.h"
 #include "design/townedits.h"
 #include "scripteddialogs.h"

@@ -3,8 +3,8 @@
 // that has texts, once, with texts a project keeps; and what is taken, written as a table and
 // read again, gives the same rows without a refusal; read into the design it was written from
 // it changes nothing.
-#include "app/defaultcontent.h"
-#include "app/projectfiles.h"
+#include "model/defaultcontent.h"
+#include "files/projectfiles.h"
 #include "files/squaretable.h"
 #include "fuzzsupport.h"
 

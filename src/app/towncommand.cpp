@@ -2,10 +2,11 @@
 // `--import-csv FILE --project NAME`.
 #include "app/commandline.h"
 
-#include "app/algemeen.h"
-#include "app/projectfiles.h"
-#include "app/savefile.h"
-#include "app/startup.h"
+#include "model/algemeen.h"
+#include "files/projectfiles.h"
+#include "files/savefile.h"
+#include "design/startup.h"
+#include "design/edits.h"
 #include "design/townedits.h"
 #include "files/squaretable.h"
 

@@ -1,13 +1,14 @@
 #include "design/townedits.h"
 
-#include "app/undocommands.h"
-#include "board/geometry.h"
-#include "board/squaredesign.h"
-#include "board/squarerenderer.h"
-#include "deeds/deeddrawing.h"
-#include "deeds/deedsheet.h"
+#include "design/edits.h"
+#include "design/undocommands.h"
+#include "model/boardrules.h"
+#include "drawing/squaredesign.h"
+#include "drawing/squarerenderer.h"
+#include "drawing/deeddrawing.h"
+#include "drawing/deedsheet.h"
 #include "drawing/deedmaking.h"
-#include "printing/sharpdesign.h"
+#include "files/picturefile.h"
 
 #include <cmath>
 
@@ -31,16 +32,14 @@ PastedDeed wantedDeed(const Algemeen &state, int n)
 }
 
 // Square n composed from its texts and placed on the board, as "Plaatsen op Speelbord" does.
-void placeSquare(Algemeen &state, int n, QImage &templ)
+bool placeSquare(Algemeen &state, int n, QImage &templ)
 {
     const BoardSquare texts = PlacedTexts(n, state.project.Board[n]);
     const SquareKind kind = KindOfSquare(n);
     if (kind == SquareKind::Utility || kind == SquareKind::Tax)
         LoadSquarePicture(state, n);
     ComposeSquare(templ, n, {texts.Street, texts.City, texts.Amount}, SquareArtFor(state, n));
-    PlaceSquare(state.pictures.Speelbord, templ, SideOfSquare(n), state.squarePosition[n]);
-    state.project.Board[n] = texts;
-    RecordPlacedSquare(state, n, texts);
+    return PlaceSquareEdit(state, n, templ, texts);
 }
 
 bool sameRecord(const std::optional<PastedDeed> &a, const PastedDeed &b)
@@ -51,8 +50,8 @@ bool sameRecord(const std::optional<PastedDeed> &a, const PastedDeed &b)
 }
 
 // The deed of square n made from its texts and pasted, as the deed designer's "Ok" does.
-// Nothing when the sheet holds that very deed already, pixels and record.
-std::unique_ptr<DesignStep> pasteDeed(Algemeen &state, int n)
+// Not when the sheet holds that very deed already, pixels and record.
+bool pasteDeed(Algemeen &state, int n)
 {
     const BoardSquare texts = PlacedTexts(n, state.project.Board[n]);
     if (KindOfSquare(n) == SquareKind::Utility)
@@ -62,12 +61,8 @@ std::unique_ptr<DesignStep> pasteDeed(Algemeen &state, int n)
     if (slot && sameRecord(state.drawing.deeds[n], made.record)
         && state.pictures.EigenDomsPic.copy(QRect(*slot, made.picture.size())).convertToFormat(made.picture.format())
                == made.picture)
-        return nullptr;
-    auto step = std::make_unique<PasteDeedStep>(state, n, true);
-    if (!PasteDeed(state.pictures.EigenDomsPic, made.picture, n))
-        return nullptr;
-    state.drawing.deeds[n] = made.record;
-    return step;
+        return false;
+    return PasteDeedEdit(state, n, made.picture, made.record);
 }
 }
 
@@ -142,40 +137,23 @@ bool SetSquareTexts(Algemeen &state, const std::vector<SquareRow> &rows, const Q
 TownResult PlaceAllAndMakeDeeds(Algemeen &state)
 {
     TownResult result;
-    auto group = std::make_unique<StepGroup>(state, QStringLiteral("alles plaatsen en eigendomsbewijzen maken"));
+    const StepGrouping group(state, QStringLiteral("alles plaatsen en eigendomsbewijzen maken"));
     QImage templ;
-    for (int n = 1; n <= 36; ++n) {
-        if (!FieldsOfSquare(n).amount || ProgressOfSquare(state, n).placed)
-            continue;
-        auto step = std::make_unique<PlaceSquareStep>(state, n, true);
-        placeSquare(state, n, templ);
-        group->add(std::move(step));
-        ++result.squares;
-    }
-    for (int n = 1; n <= 36; ++n) {
-        if (!DeedSheetSlot(n))
-            continue;
-        if (auto step = pasteDeed(state, n)) {
-            group->add(std::move(step));
+    for (int n = 1; n <= 36; ++n)
+        if (FieldsOfSquare(n).amount && !ProgressOfSquare(state, n).placed && placeSquare(state, n, templ))
+            ++result.squares;
+    for (int n = 1; n <= 36; ++n)
+        if (DeedSheetSlot(n) && pasteDeed(state, n))
             ++result.deeds;
-        }
-    }
-    RecordStep(state, std::move(group));
     return result;
 }
 
 int UpdateDeeds(Algemeen &state)
 {
     int count = 0;
-    auto group = std::make_unique<StepGroup>(state, QStringLiteral("eigendomsbewijzen bijwerken"));
-    for (int n = 1; n <= 36; ++n) {
-        if (!ProgressOfSquare(state, n).deedOutOfDate())
-            continue;
-        if (auto step = pasteDeed(state, n)) {
-            group->add(std::move(step));
+    const StepGrouping group(state, QStringLiteral("eigendomsbewijzen bijwerken"));
+    for (int n = 1; n <= 36; ++n)
+        if (ProgressOfSquare(state, n).deedOutOfDate() && pasteDeed(state, n))
             ++count;
-        }
-    }
-    RecordStep(state, std::move(group));
     return count;
 }

@@ -3,7 +3,7 @@
 // square placed and every deed made in one step, the deeds that no longer match their square
 // made again, and how far each square is done.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 #include "files/squaretable.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "drawing/deedmaking.h"
 
-#include "deeds/deeddrawing.h"
-#include "deeds/rentfactors.h"
+#include "drawing/deeddrawing.h"
+#include "model/rentfactors.h"
 
 #include <cfloat>
 #include <cmath>

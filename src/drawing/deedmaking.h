@@ -3,7 +3,7 @@
 // picture and the record it is drawn again from. The deed designer and the edits that make
 // every deed at once both make their deeds here.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 #include <QImage>
 #include <optional>

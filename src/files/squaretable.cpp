@@ -1,8 +1,8 @@
 #include "files/squaretable.h"
 
-#include "app/projectfiles.h"
-#include "app/recordfile.h"
-#include "board/geometry.h"
+#include "files/projectfiles.h"
+#include "files/recordfile.h"
+#include "model/boardrules.h"
 
 #include <QStringDecoder>
 

@@ -5,7 +5,7 @@
 // UTF-8 or Windows-1252, with ';' or ',' between the fields. Reading never trusts the file:
 // what cannot be taken is listed, in Dutch, and left out.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,13 +1,13 @@
 // The main window's doors to the whole town: the squares table, everything placed and every
 // deed made in one step, the out-of-date deeds made again, and the marks over the overview
 // that show, square by square, what is done.
-#include "app/mainwindow.h"
-#include "app/undocommands.h"
+#include "windows/mainwindow.h"
+#include "design/undocommands.h"
 
-#include "board/geometry.h"
+#include "model/boardrules.h"
 #include "design/townedits.h"
 #include "platform/busypointer.h"
-#include "platform/formlayout.h"
+#include "dialogs/formlayout.h"
 #include "windows/squaretableform.h"
 
 #include <QAction>

@@ -1,15 +1,15 @@
 #include "windows/squaretableform.h"
 
-#include "app/projectfiles.h"
-#include "app/savefile.h"
-#include "app/textguard.h"
-#include "board/geometry.h"
-#include "board/squarerenderer.h"
-#include "deeds/deeddrawing.h"
+#include "files/projectfiles.h"
+#include "files/savefile.h"
+#include "windows/textguard.h"
+#include "model/boardrules.h"
+#include "drawing/squarerenderer.h"
+#include "drawing/deeddrawing.h"
 #include "design/townedits.h"
 #include "files/squaretable.h"
 #include "platform/busypointer.h"
-#include "platform/dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <QDir>
 #include <QFile>

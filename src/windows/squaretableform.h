@@ -3,7 +3,7 @@
 // far each is done), edited in place with the square editor's rules; the table to and from a
 // spreadsheet file; every square placed and every deed made in one step.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
