@@ -8,6 +8,7 @@
 #include "files/preferences.h"
 #include "files/projectfiles.h"
 #include "files/settingsfile.h"
+#include "files/squaretable.h"
 #include "fuzzsupport.h"
 #include "files/drawingfile.h"
 #include "design/drawingrecord.h"
@@ -48,6 +49,14 @@ int main(int argc, char **argv)
     const QByteArray deck = *DeckFileBytes(state.project);
     const QByteArray board = bitmap(QSize(8, 8)), deeds = bitmap(QSize(6, 4));
     const QByteArray drawing = DrawingFileBytes(DefaultDesignDrawing(state));
+
+    // The squares table: as written, as a spreadsheet saves it, and spoiled.
+    const QByteArray table = SquareTableFileBytes(state.project);
+    seed(QStringLiteral("csv"), QStringLiteral("written.csv"), table);
+    seed(QStringLiteral("csv"), QStringLiteral("spreadsheet.csv"),
+         "Nummer,Soort,Straatnaam,Plaats,Huur Onbebouwd\n1,straat,Caf\xE9 Noord,Zwolle,\"\x80 220,-\"\n5,station,\"A \"\"B\"\"\",,9\n");
+    seed(QStringLiteral("csv"), QStringLiteral("spoiled.csv"),
+         "Huur Onbebouwd;Nummer;Plaats;Straatnaam\r\n\"5;0x;;\r\n40;1;;\r\n2;A;B;C\r\n\"open");
 
     // Pictures: what the program writes, a PNG, and a bitmap cut short.
     seed(QStringLiteral("pictures"), QStringLiteral("board.bmp"), board);

@@ -29,13 +29,16 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             c.help = true;
         } else if (a == QLatin1String("--export-pdf") || a == QLatin1String("--export-png")
-                   || a == QLatin1String("--project")) {
+                   || a == QLatin1String("--project") || a == QLatin1String("--export-csv")
+                   || a == QLatin1String("--import-csv")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
                 c.error = QStringLiteral("%1 needs a value").arg(a);
                 return c;
             }
             (a == QLatin1String("--export-pdf")   ? c.exportFolder
              : a == QLatin1String("--export-png") ? c.pngFile
+             : a == QLatin1String("--export-csv") ? c.csvExportFile
+             : a == QLatin1String("--import-csv") ? c.csvImportFile
                                                   : c.projectName) = arguments[++i];
         } else if (a == QLatin1String("--assembly")) {
             c.assembly = true;
@@ -57,7 +60,15 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         }
     }
     const bool pdf = !c.exportFolder.isEmpty(), png = !c.pngFile.isEmpty();
-    if (pdf && png)
+    const bool csv = !c.csvExportFile.isEmpty() || !c.csvImportFile.isEmpty();
+    if (csv && (pdf || png || !c.sharedFile.isEmpty() || c.dpi || c.assembly || c.sixSheets || c.pngSize
+                || (!c.csvExportFile.isEmpty() && !c.csvImportFile.isEmpty())))
+        c.error = QStringLiteral("--export-csv and --import-csv go with --project only");
+    else if (!c.csvImportFile.isEmpty() && c.projectName.isEmpty())
+        c.error = QStringLiteral("--import-csv needs --project NAME");
+    else if (csv)
+        ;
+    else if (pdf && png)
         c.error = QStringLiteral("--export-pdf and --export-png exclude each other");
     else if (!c.sharedFile.isEmpty() && (pdf || png || !c.projectName.isEmpty()))
         c.error = QStringLiteral("a shared project file is opened in the designer, without other options");
@@ -77,7 +88,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 bool WantsHeadless(int argc, char **argv)
 {
     // Any of the export's options, so that a wrong combination is told on the terminal.
-    static const char *const options[] = {"--export-pdf", "--export-png", "--project", "--size", "--dpi",
+    static const char *const options[] = {"--export-pdf", "--export-png", "--export-csv", "--import-csv", "--project", "--size", "--dpi",
                                           "--assembly", "--six-sheets", "--help", "-h"};
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
@@ -92,6 +103,8 @@ QString CommandLineHelp()
         "Usage: vastgoed-atelier [FILE.vastgoed]\n"
         "       vastgoed-atelier --export-pdf DIR [--project NAME] [--dpi N] [--six-sheets]\n"
         "       vastgoed-atelier --export-png FILE [--project NAME] [--size N]\n"
+        "       vastgoed-atelier --export-csv FILE [--project NAME]\n"
+        "       vastgoed-atelier --import-csv FILE --project NAME\n"
         "\n"
         "Without options the designer starts. With a shared project FILE.vastgoed (made with\n"
         "\"Project delen...\") it starts, fetches that project into the Projecten folder under\n"
@@ -118,11 +131,20 @@ QString CommandLineHelp()
         "                     50.9 x 50.9 cm. Only for a borderless printer or a copy shop\n"
         "                     that prints to the paper's edge; other printers lose the edges.\n"
         "  --assembly         the board with glue strips: the default, accepted as before\n"
+        "  --export-csv FILE  write the table of the 36 squares (number, kind, street, city,\n"
+        "                     amount) to FILE as a spreadsheet file: UTF-8, ';' between fields\n"
+        "  --import-csv FILE  read such a table (UTF-8 or Windows-1252, ';' or ','), write its\n"
+        "                     texts into project NAME (made from the default design when it\n"
+        "                     does not exist), place every square, make every deed and save\n"
+        "                     the project. When anything in FILE is refused, the refusals are\n"
+        "                     listed, nothing is saved and the exit status is 3\n"
         "  --help             show this text\n");
 }
 
 int RunExport(const CommandLine &command, const ProgramPaths &paths)
 {
+    if (!command.csvExportFile.isEmpty() || !command.csvImportFile.isEmpty())
+        return RunSquareTable(command, paths);
     Algemeen state;
     state.Paths = paths;
     LoadStartState(state);

@@ -19,11 +19,15 @@ struct CommandLine {
     QString pngFile;        // --export-png: the board as a PNG file
     int pngSize = 0;        // its width in pixels; 0: the board's full width
     QString sharedFile;     // a shared project to fetch into the designer
+    QString csvExportFile;  // --export-csv: the squares table as a spreadsheet file
+    QString csvImportFile;  // --import-csv: a squares table applied to --project NAME
     QString error;          // set when the arguments are not understood
 };
 
 CommandLine ParseCommandLine(const QStringList &arguments);
 bool WantsHeadless(int argc, char **argv);
 QString CommandLineHelp();
+// Runs --export-csv or --import-csv (towncommand.cpp); returns the process exit code.
+int RunSquareTable(const CommandLine &command, const ProgramPaths &paths);
 // Runs the export; returns the process exit code. Needs a QGuiApplication.
 int RunExport(const CommandLine &command, const ProgramPaths &paths);

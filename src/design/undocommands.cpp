@@ -24,10 +24,11 @@ bool keepsArea(const QImage &picture, const QRect &area)
 }
 }
 
-PictureArea::PictureArea(const QImage &picture, const QRect &area) : m_area(area)
+PictureArea::PictureArea(const QImage &picture, const QRect &area, bool quick) : m_area(area), m_raw(quick)
 {
     if (!keepsArea(picture, area)) {
         m_whole = true;
+        m_raw = false;
         m_picture = picture;
         return;
     }
@@ -35,7 +36,7 @@ PictureArea::PictureArea(const QImage &picture, const QRect &area) : m_area(area
     QByteArray raw(rowBytes * area.height(), Qt::Uninitialized);
     for (int y = 0; y < area.height(); ++y)
         std::memcpy(raw.data() + y * rowBytes, picture.constScanLine(area.top() + y) + area.left() * 4, rowBytes);
-    m_pixels = qCompress(raw, CompressionLevel);
+    m_pixels = quick ? raw : qCompress(raw, CompressionLevel);
 }
 
 void PictureArea::restore(QImage &picture) const
@@ -44,7 +45,7 @@ void PictureArea::restore(QImage &picture) const
         picture = m_picture;
         return;
     }
-    const QByteArray raw = qUncompress(m_pixels);
+    const QByteArray raw = m_raw ? m_pixels : qUncompress(m_pixels);
     const qsizetype rowBytes = qsizetype(m_area.width()) * 4;
     if (raw.size() != rowBytes * m_area.height() || !keepsArea(picture, m_area))
         return;
@@ -56,7 +57,7 @@ void PictureArea::exchange(QImage &picture)
 {
     // What is there now is kept the way this area was: whole when this was whole, so that a
     // missing picture comes back missing.
-    PictureArea now = m_whole ? PictureArea() : PictureArea(picture, m_area);
+    PictureArea now = m_whole ? PictureArea() : PictureArea(picture, m_area, m_raw);
     if (m_whole || now.m_whole) {
         now.m_area = m_area;
         now.m_whole = true;
@@ -97,10 +98,14 @@ QRect SquareArea(const Algemeen &state, int square)
                                                        : QSize(TemplateHeight, TemplateWidth));
 }
 
+namespace {
+bool grouping(const Algemeen &state) { return state.history && state.history->grouping(); }
+}
+
 PlaceSquareStep::PlaceSquareStep(Algemeen &state, int square)
     : DesignStep(state, QStringLiteral("vakje %1 plaatsen").arg(square), true),
       m_square(square),
-      m_area(state.pictures.Speelbord, SquareArea(state, square)),
+      m_area(state.pictures.Speelbord, SquareArea(state, square), grouping(state)),
       m_texts(state.project.Board[square]),
       m_record(state.drawing.squares[square])
 {
@@ -124,7 +129,7 @@ QRect deedArea(int square)
 PasteDeedStep::PasteDeedStep(Algemeen &state, int square)
     : DesignStep(state, QStringLiteral("eigendomsbewijs %1 plaatsen").arg(square), true),
       m_square(square),
-      m_area(state.pictures.EigenDomsPic, deedArea(square)),
+      m_area(state.pictures.EigenDomsPic, deedArea(square), grouping(state)),
       m_record(square >= 0 && square < int(state.drawing.deeds.size()) ? state.drawing.deeds[square]
                                                                         : std::nullopt)
 {
@@ -136,6 +141,45 @@ void PasteDeedStep::exchange()
     if (m_square >= 0 && m_square < int(m_state.drawing.deeds.size()))
         std::swap(m_record, m_state.drawing.deeds[m_square]);
 }
+
+StepGroup::StepGroup(Algemeen &state, const QString &name) : DesignStep(state, name, true) {}
+
+void StepGroup::add(std::unique_ptr<DesignStep> step)
+{
+    if (step && step->finish())
+        m_steps.push_back(std::move(step));
+}
+
+qsizetype StepGroup::bytes() const
+{
+    qsizetype total = 0;
+    for (const auto &step : m_steps)
+        total += step->bytes();
+    return total;
+}
+
+void StepGroup::exchange()
+{
+    for (const auto &step : m_steps)
+        step->exchange();
+}
+
+SquareTextsStep::SquareTextsStep(Algemeen &state, const QString &name)
+    : DesignStep(state, name, true), m_board(state.project.Board)
+{
+}
+
+bool SquareTextsStep::finish()
+{
+    for (int n = 0; n < SquareSlots; ++n) {
+        const BoardSquare &was = m_board[n], &is = m_state.project.Board[n];
+        if (was.Street != is.Street || was.City != is.City || was.Amount != is.Amount)
+            return true;
+    }
+    return false;
+}
+
+void SquareTextsStep::exchange() { std::swap(m_board, m_state.project.Board); }
 
 CardTextStep::CardTextStep(Algemeen &state, int deck, int card)
     : DesignStep(state, QStringLiteral("%1-kaart %2 opslaan").arg(deckName(deck)).arg(card), true),
@@ -210,8 +254,35 @@ DesignHistory::~DesignHistory()
 
 void DesignHistory::record(std::unique_ptr<DesignStep> step)
 {
-    if (step)
+    if (m_group)
+        m_group->add(std::move(step));
+    else if (step)
         m_stack.push(step.release());
+}
+
+void DesignHistory::beginGroup(const QString &name)
+{
+    if (!m_group)
+        m_group = std::make_unique<StepGroup>(m_state, name);
+}
+
+void DesignHistory::endGroup()
+{
+    std::unique_ptr<StepGroup> group = std::move(m_group);
+    if (group && group->finish())
+        m_stack.push(group.release());
+}
+
+StepGrouping::StepGrouping(Algemeen &state, const QString &name) : m_history(state.history)
+{
+    if (m_history)
+        m_history->beginGroup(name);
+}
+
+StepGrouping::~StepGrouping()
+{
+    if (m_history)
+        m_history->endGroup();
 }
 
 void DesignHistory::startNew(bool unsaved)

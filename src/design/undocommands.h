@@ -14,6 +14,7 @@
 #include <QUndoStack>
 #include <memory>
 #include <optional>
+#include <vector>
 
 // A rectangle of a picture, kept compressed. A picture that is missing, of another pixel format
 // or too small for the rectangle is kept whole instead (shared, not copied).
@@ -21,15 +22,18 @@ class PictureArea
 {
 public:
     PictureArea() = default;
-    PictureArea(const QImage &picture, const QRect &area);
-    // Puts the kept pixels into `picture` and keeps what was there in their place.
+    // `quick`: kept uncompressed, for a step of many areas that must be undone at once.
+    PictureArea(const QImage &picture, const QRect &area, bool quick = false);
+    // Puts the kept pixels into `picture` and keeps what was there in their place, the way
+    // these were kept.
     void exchange(QImage &picture);
     qsizetype bytes() const;
 
 private:
     void restore(QImage &picture) const;
     QRect m_area;
-    QByteArray m_pixels;       // compressed rows of the area
+    QByteArray m_pixels;       // compressed rows of the area (uncompressed when m_raw)
+    bool m_raw = false;
     bool m_whole = false;
     QImage m_picture;          // when kept whole
 };
@@ -56,6 +60,7 @@ protected:
     Algemeen &m_state;
 
 private:
+    friend class StepGroup;
     bool m_changesDesign;
     bool m_firstRedo = true;  // the change was made before it was recorded
 };
@@ -64,6 +69,8 @@ private:
 class PlaceSquareStep : public DesignStep
 {
 public:
+    // While the history groups steps the area is kept uncompressed, so that the group is
+    // undone at once.
     PlaceSquareStep(Algemeen &state, int square);
     qsizetype bytes() const override { return m_area.bytes(); }
 
@@ -91,6 +98,38 @@ private:
     int m_square;
     PictureArea m_area;
     std::optional<PastedDeed> m_record;
+};
+
+// Several changes recorded as one step, undone and done again together. The steps it holds
+// change separate parts of the design.
+class StepGroup : public DesignStep
+{
+public:
+    StepGroup(Algemeen &state, const QString &name);
+    // A step whose change has been made; dropped when it changed nothing.
+    void add(std::unique_ptr<DesignStep> step);
+    bool finish() override { return !m_steps.empty(); }
+    qsizetype bytes() const override;
+
+protected:
+    void exchange() override;
+
+private:
+    std::vector<std::unique_ptr<DesignStep>> m_steps;
+};
+
+// The texts of the squares, changed elsewhere than in the square editor (the squares table).
+class SquareTextsStep : public DesignStep
+{
+public:
+    SquareTextsStep(Algemeen &state, const QString &name);
+    bool finish() override;
+
+protected:
+    void exchange() override;
+
+private:
+    std::array<BoardSquare, SquareSlots> m_board;
 };
 
 // "Kans-kaart n opslaan" / "Algemeen Fonds-kaart n opslaan". `deck` 1 is Kans, 2 Algemeen Fonds.
@@ -160,6 +199,11 @@ public:
     bool redo();
     // The memory the steps keep, in bytes.
     qsizetype bytes() const;
+    // Between beginGroup and endGroup every step recorded goes into one step named `name`,
+    // recorded at endGroup (none when nothing changed).
+    void beginGroup(const QString &name);
+    void endGroup();
+    bool grouping() const { return m_group != nullptr; }
 
 signals:
     // After every step recorded, undone or done again and after a new history.
@@ -169,6 +213,20 @@ private:
     void update();
     Algemeen &m_state;
     QUndoStack m_stack;
+    std::unique_ptr<StepGroup> m_group;
+};
+
+// The steps recorded while it lives are one step `name` in the design's history.
+class StepGrouping
+{
+public:
+    StepGrouping(Algemeen &state, const QString &name);
+    ~StepGrouping();
+    StepGrouping(const StepGrouping &) = delete;
+    StepGrouping &operator=(const StepGrouping &) = delete;
+
+private:
+    DesignHistory *m_history;
 };
 
 // Records `step` in the design's history; without a history the design is only marked as

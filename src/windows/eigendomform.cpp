@@ -2,6 +2,7 @@
 #include "design/edits.h"
 
 #include "drawing/deeddrawing.h"
+#include "drawing/deedmaking.h"
 #include "drawing/deedsheet.h"
 #include "model/rentfactors.h"
 #include "drawing/fonts.h"
@@ -110,30 +111,15 @@ EigendomForm::EigendomForm(Algemeen &state, const QString &street, const QString
     const double quotient = BaseRentFromAmountText(amountText);
     Combo1->setEditText(QString::number(quotient, 'g', 15));
     Combo1->blockSignals(false);
-    const std::optional<float> base = baseAsFloat(quotient);
-    if (base)
-        m_state.DeedBaseRent = *base;
-    const float drawnBase = base ? *base : NoBase;
-
+    MadeDeed made = MakeDeed(m_state, m_square, street, city, amountText, squarePicture);
+    if (made.base)
+        m_state.DeedBaseRent = *made.base;
     // What the deed is drawn with, so that the sheet can be drawn again when it is printed.
-    m_record.kind = DeedKindOfSquare(m_square);
-    m_record.street = street;
-    m_record.city = city;
-    m_record.base = drawnBase;
-    m_record.factors = m_state.RentFactors;
-    m_record.stationImage = m_state.project.StationImage;
+    m_record = made.record;
+    m_deed = made.picture;
     if (IsUtilitySquare(m_square)) {
         Combo1->hide();
         Label12->hide();
-        DrawUtilityDeed(m_deed, m_square == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity,
-                        squarePicture);
-    } else if (IsStationSquare(m_square)) {
-        DrawStationDeed(m_deed, street, m_state.pictures.TreinPic, m_state.project.StationImage,
-                        drawnBase, m_state.RentFactors);
-    } else {
-        const RgbColour colour =
-            m_square >= 0 && m_square < SquareSlots ? m_state.squareColour[m_square] : RgbColour{};
-        DrawStreetDeed(m_deed, m_square, street, city, colour, drawnBase, m_state.RentFactors);
     }
     showDeed();
 

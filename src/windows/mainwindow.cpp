@@ -123,6 +123,7 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
         ApplyWindowColour(m_state.WindowColour.red, m_state.WindowColour.green,
                           m_state.WindowColour.blue);
     setUpHistory();
+    connectTownMenus();
     giveMenusKeys();
 }
 

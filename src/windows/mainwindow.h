@@ -137,6 +137,14 @@ public:
     QAction *UndoAction = nullptr;
     QAction *RedoAction = nullptr;
 
+    // The whole town at once (mainwindow_town.cpp): "Tools/Alle vakjes...", "Tools/Alles plaatsen
+    // en eigendomsbewijzen maken", "Tools/Eigendomsbewijzen bijwerken", and over the overview the
+    // marks of how far each square is done, the selected square framed.
+    void openSquareTable();
+    void placeEverything();
+    void updateAllDeeds();
+    QWidget *Voortgang = nullptr;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -160,6 +168,8 @@ private:
     void setUpHistory();
     void stepHistory(bool forward);
     void updateHistoryActions();
+    void connectTownMenus();
+    void afterTownChange();
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
