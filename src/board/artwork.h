@@ -2,7 +2,9 @@
 // The artwork delivered in Data/ and the placeholder picture of the square template.
 // tools/datagen writes these pictures; the program itself only draws the placeholder.
 
+#include <QColor>
 #include <QImage>
+#include <QRectF>
 
 constexpr int BoardSize = 2180;       // the board picture is BoardSize x BoardSize
 constexpr int OverviewSize = 400;     // the clickable overview is 400 x 400
@@ -22,6 +24,12 @@ QImage DrawPlaceholder();      // Image2: 180 x 280, invites the user to click a
 // A card square upright in the 180 x 280 template, framed like a composed square: "Kans"
 // with a big "?" (kans) or "Algemeen Fonds" with a treasure chest.
 QImage DrawCardSquare(bool kans);
+// The colour of the "Kans" (orange) or "Algemeen Fonds" (blue) deck.
+QColor DeckColour(bool kans);
+// The deck's emblem, the big "?" of "Kans" or the treasure chest of "Algemeen Fonds", in the
+// deck's colours, as large as fits `place` (any painter, any unit).
+class QPainter;
+void DrawDeckEmblem(QPainter &p, bool kans, const QRectF &place);
 // Squares 12, 20 and 34 are "Kans"; the other card squares, 2, 15 and 25, "Algemeen Fonds".
 bool IsKansSquare(int n);
 // Places the six card squares on the board at their default places, turned like the
