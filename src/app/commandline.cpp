@@ -8,6 +8,7 @@
 #include "printing/boardpicture.h"
 #include "printing/pdfexport.h"
 #include "printing/printkit.h"
+#include "printing/printrun.h"
 
 #include <QDir>
 #include <cstdio>
@@ -169,7 +170,7 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
                 : command.backs == QLatin1String("none") ? BackWay::None : BackWay::Fold;
     kit.cutMarks = kit.backs != BackWay::None;
     kit.backOffset = ReadPreferences(paths.preferencesFile()).duplexOffsets.value(PdfOffsetName());
-    const bool ok = ExportDocuments(PrintKitDocuments(state, kit), command.exportFolder, &error,
+    const bool ok = ExportDocumentsAtOnce(PrintKitDocuments(state, kit), command.exportFolder, &error,
                                     [&](const QString &name) {
                                         std::printf("%s\n", qPrintable(QDir(command.exportFolder).filePath(name)));
                                         std::fflush(stdout);

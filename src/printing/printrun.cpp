@@ -3,6 +3,10 @@
 #include "printing/printerpage.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QThread>
+#include <atomic>
+#include <memory>
 #include <QPdfWriter>
 
 int CountSheets(const std::vector<ExportedDocument> &documents)
@@ -47,4 +51,40 @@ bool PrintChained(PrinterPage &page, const std::vector<ExportedDocument> &docume
             return false;
     }
     return page.finish();
+}
+
+bool ExportDocumentsAtOnce(const std::vector<ExportedDocument> &documents, const QString &folder, QString *error,
+                           const std::function<void(const QString &)> &progress, int sharpDpi, int threads)
+{
+    if (threads <= 0)
+        threads = qMax(1, QThread::idealThreadCount());
+    threads = qMin(threads, int(documents.size()));
+    if (threads <= 1)
+        return ExportDocuments(documents, folder, error, progress, sharpDpi);
+    // The folder is made once, before the threads write into it.
+    if (!ExportDocuments({}, folder, error))
+        return false;
+    std::vector<QString> errors(documents.size());
+    std::vector<char> written(documents.size(), 0);
+    std::atomic<size_t> next{0};
+    std::vector<std::unique_ptr<QThread>> workers;
+    for (int t = 0; t < threads; ++t) {
+        workers.emplace_back(QThread::create([&] {
+            for (size_t i = next++; i < documents.size(); i = next++)
+                written[i] = ExportDocuments({documents[i]}, folder, &errors[i], {}, sharpDpi);
+        }));
+        workers.back()->start();
+    }
+    for (auto &worker : workers)
+        worker->wait();
+    for (size_t i = 0; i < documents.size(); ++i) {
+        if (!written[i]) {
+            if (error)
+                *error = errors[i];
+            return false;
+        }
+        if (progress)
+            progress(documents[i].fileName);
+    }
+    return true;
 }

@@ -17,3 +17,11 @@ ExportedDocument StoppableDocument(ExportedDocument doc, std::function<bool()> s
 
 // Prints `documents` one after the other as one job on `page` (for a preview).
 bool PrintChained(PrinterPage &page, const std::vector<ExportedDocument> &documents);
+
+// ExportDocuments with the documents shared out over `threads` threads (the machine's cores
+// when 0): each file is still written whole or not at all; `progress` is told the file names
+// in the documents' order once all are done. On failure the message of the first document
+// that failed.
+bool ExportDocumentsAtOnce(const std::vector<ExportedDocument> &documents, const QString &folder, QString *error,
+                           const std::function<void(const QString &)> &progress = {},
+                           int sharpDpi = ExportSharpDpi, int threads = 0);

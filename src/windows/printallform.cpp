@@ -239,7 +239,7 @@ bool PrintAllForm::print()
         QString error;
         bool whole = true;
         if (!printer) {
-            whole = ExportDocuments(docs, folder, &error, {}, sharp ? ExportSharpDpi : 0);
+            whole = ExportDocumentsAtOnce(docs, folder, &error, {}, sharp ? ExportSharpDpi : 0);
         } else {
             for (const ExportedDocument &doc : docs) {
                 KeptPageLayout keep(*printer);
