@@ -80,7 +80,7 @@ void DrawDeedBack(QPainter &p, const DeedBackText &text)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), QColor(253, 253, 250));
+    p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), QColor(246, 242, 226));  // a cream card
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(0, 0, DeedWidth - 1, DeedHeight - 1);

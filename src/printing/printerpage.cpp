@@ -101,7 +101,7 @@ bool PrinterPage::placeOnPaper(const SharpPicture &picture, const QRectF &millim
     if (!m_ready || m_failed || !begin())
         return fail();
     const double kx = m_device->logicalDpiX() / 25.4, ky = m_device->logicalDpiY() / 25.4;
-    const QPointF origin = m_device->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const QPointF origin = paintOriginMm();
     const QRectF target((millimetres.x() - origin.x()) * kx, (millimetres.y() - origin.y()) * ky,
                         millimetres.width() * kx, millimetres.height() * ky);
     const QImage &pixels = picture.pixels;
@@ -143,6 +143,14 @@ void PrinterPage::addPaperItem(const QRectF &millimetres, int tag)
         m_items.push_back({millimetres, tag});
 }
 
+QPointF PrinterPage::paintOriginMm() const
+{
+    // Where the painter's origin lies on the paper, as the device itself places it (its
+    // margins in whole device pixels), not as the margins were asked for.
+    const int dpi = m_device->logicalDpiX();
+    return QPointF(m_device->pageLayout().paintRectPixels(dpi).topLeft()) * (25.4 / dpi);
+}
+
 QSizeF PrinterPage::paperSize() const
 {
     return m_device->pageLayout().fullRect(QPageLayout::Millimeter).size();
@@ -150,7 +158,7 @@ QSizeF PrinterPage::paperSize() const
 
 QRectF PrinterPage::pageToPaper(const QRectF &twips) const
 {
-    const QPointF origin = m_device->pageLayout().paintRect(QPageLayout::Millimeter).topLeft();
+    const QPointF origin = paintOriginMm();
     const double k = 25.4 / TwipsPerInch * m_scale;
     return QRectF(origin + twips.topLeft() * k, twips.size() * k);
 }
@@ -164,7 +172,8 @@ bool PrinterPage::completeSheet()
         std::vector<QRectF> rects;
         for (const PaperItem &item : items)
             rects.push_back(item.mm);
-        QRectF area = m_device->pageLayout().paintRect(QPageLayout::Millimeter);
+        const int dpi = m_device->logicalDpiX();
+        QRectF area(paintOriginMm(), QSizeF(m_device->pageLayout().paintRectPixels(dpi).size()) * (25.4 / dpi));
         if (!m_markArea.isEmpty())
             area &= m_markArea;
         const double dpiX = m_device->logicalDpiX(), dpiY = m_device->logicalDpiY();

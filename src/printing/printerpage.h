@@ -116,6 +116,7 @@ private:
     bool completeSheet();
     void noteItems(const QRectF &destination, const QRectF &source);
     bool paint(const SharpPicture &picture, const QRectF &target, const QRectF &from);
+    QPointF paintOriginMm() const;
 
     QPagedPaintDevice *m_device;
     QPainter m_painter;

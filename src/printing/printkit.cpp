@@ -65,7 +65,7 @@ void drawFoldLine(QPainter &p, const QRectF &front)
     QPen pen(FoldLineColour, 0.25, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({8, 6});  // 2 mm dashes, 1.5 mm apart
     p.setPen(pen);
-    p.drawLine(QPointF(front.right(), front.top()), QPointF(front.right(), front.bottom()));
+    p.drawLine(QPointF(front.right(), front.top() - FoldLineBeyondMm), QPointF(front.right(), front.bottom() + FoldLineBeyondMm));
 }
 
 using PlaceFront = std::function<bool(PrinterPage &page, int index, const QRectF &millimetres)>;

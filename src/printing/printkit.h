@@ -30,8 +30,10 @@ struct PrintKitOptions {
     BoardLayout board = BoardLayout::GlueStrips;
 };
 
-// The fold-over sheets keep everything this far from the paper's edges.
+// The fold-over sheets keep everything this far from the paper's edges. The fold line runs on
+// beyond each pair, so that it shows where to score even along a dark edge.
 constexpr double FoldMarginMm = 5.0;
+constexpr double FoldLineBeyondMm = 3.5;
 
 // Where the back of an item lying at `front` (millimetres of the paper) goes on the back page
 // so that it lies behind the front once the sheet of `paper` is turned over on `flip`: a
