@@ -4,6 +4,7 @@
 #include "app/preferences.h"
 #include "fonts.h"
 #include "platform/dialogs.h"
+#include "platform/formlayout.h"
 #include "platform/mnemonics.h"
 #include "platform/printers.h"
 #include "printing/printerpage.h"
@@ -38,6 +39,8 @@ PrintAllForm::PrintAllForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &pr
 {
     setWindowTitle(QStringLiteral("Alles afdrukken"));
     setFont(ArialFont(8.25));
+    formlayout::setColour(this, QPalette::Window,
+                          QColor(state.WindowColour.red, state.WindowColour.green, state.WindowColour.blue));
     auto *form = new QFormLayout;
 
     CmbPrinter = new QComboBox(this);
@@ -82,6 +85,7 @@ PrintAllForm::PrintAllForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &pr
     Voortgang->setRange(0, 1);
     Voortgang->setValue(0);
     Voortgang->setFormat(QStringLiteral("%v van %m bladen"));
+    Voortgang->setTextVisible(false);
     Melding = new QLabel(QStringLiteral("Druk eerst het proefvel af en op ware grootte (100 %)."), this);
     Melding->setWordWrap(true);
 
@@ -218,8 +222,10 @@ bool PrintAllForm::print()
     }
     m_stop = false;
     m_sheets = 0;
-    Voortgang->setRange(0, qMax(1, CountSheets(docs)));
+    Voortgang->setRange(0, 0);  // busy until the sheets are counted, beside the window
+    Voortgang->setTextVisible(true);
     Voortgang->setValue(0);
+    const std::vector<ExportedDocument> plain = docs;
     Melding->setText(QStringLiteral("Bezig met afdrukken..."));
     for (ExportedDocument &doc : docs)
         doc = StoppableDocument(doc, [this] {
@@ -235,7 +241,9 @@ bool PrintAllForm::print()
     const bool sharp = m_state.SharpPrinting;
     const bool duplex = options().backs == BackWay::Duplex, shortEdge = options().flip == FlipEdge::Short;
     QPrinter *printer = toPdf ? nullptr : &m_printers.current();
-    m_job = QThread::create([this, docs, folder, sharp, printer, duplex, shortEdge] {
+    m_job = QThread::create([this, plain, docs, folder, sharp, printer, duplex, shortEdge] {
+        const int sheets = CountSheets(plain);
+        QMetaObject::invokeMethod(Voortgang, [this, sheets] { Voortgang->setRange(0, qMax(1, sheets)); }, Qt::QueuedConnection);
         QString error;
         bool whole = true;
         if (!printer) {
@@ -300,15 +308,18 @@ void PrintAllForm::preview()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(ExportMarginMillimetres, ExportMarginMillimetres, ExportMarginMillimetres,
-                                     ExportMarginMillimetres), QPageLayout::Millimeter);
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Voorbeeld: alles afdrukken"));
-    const std::vector<ExportedDocument> docs = chosenDocuments();
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&docs](QPrinter *target) {
-        PrinterPage page(target);
-        page.setSharpResolution(0);  // the screen shows the pictures as they are
-        PrintChained(page, docs);
-    });
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, &PrintAllForm::paintPreview);
     dialog.exec();
+}
+
+void PrintAllForm::paintPreview(QPrinter *printer)
+{
+    // The margins of the PDF files: what a home printer reaches.
+    const double m = ExportMarginMillimetres;
+    printer->setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+    PrinterPage page(printer);
+    page.setSharpResolution(0);  // the screen shows the pictures as they are
+    PrintChained(page, chosenDocuments());
 }

@@ -14,6 +14,7 @@ class Dialogs;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPrinter;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -39,8 +40,9 @@ public:
     bool printing() const { return m_running; }
     // Stops the print before its next sheet; the job under way is cancelled whole.
     void stop() { m_stop = true; }
-    // Qt's print preview of every sheet.
+    // Qt's print preview of every sheet, and what it draws them with.
     void preview();
+    void paintPreview(QPrinter *printer);
     // Told on the printing thread before each sheet (1, 2, ... over the whole print).
     std::function<void(int sheet)> sheetStarting;
 
