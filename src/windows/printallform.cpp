@@ -21,6 +21,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -240,29 +242,47 @@ bool PrintAllForm::print()
     setRunning(true);
     const bool sharp = m_state.SharpPrinting;
     const bool duplex = options().backs == BackWay::Duplex, shortEdge = options().flip == FlipEdge::Short;
-    QPrinter *printer = toPdf ? nullptr : &m_printers.current();
-    m_job = QThread::create([this, plain, docs, folder, sharp, printer, duplex, shortEdge] {
+    // The chosen printer's paper and the least margins it prints with.
+    QString printerName;
+    QPageLayout layout;
+    int resolution = 0;
+    if (!toPdf) {
+        QPrinter &printer = m_printers.current();
+        KeptPageLayout keep(printer);
+        UseWholePrintableArea(printer);
+        printerName = printer.printerName();
+        layout = printer.pageLayout();
+        layout.setOrientation(QPageLayout::Portrait);
+        resolution = printer.resolution();
+    }
+    m_job = QThread::create([this, plain, docs, folder, sharp, toPdf, printerName, layout, resolution, duplex, shortEdge] {
         const int sheets = CountSheets(plain);
         QMetaObject::invokeMethod(Voortgang, [this, sheets] { Voortgang->setRange(0, qMax(1, sheets)); }, Qt::QueuedConnection);
         QString error;
         bool whole = true;
-        if (!printer) {
+        if (toPdf) {
             whole = ExportDocumentsAtOnce(docs, folder, &error, {}, sharp ? ExportSharpDpi : 0);
         } else {
+            // Each document is drawn whole into a file, then handed to the print server: a
+            // print stopped half-way leaves no half job behind.
+            const QString sides = !duplex ? QStringLiteral("sides=one-sided")
+                                  : shortEdge ? QStringLiteral("sides=two-sided-short-edge")
+                                              : QStringLiteral("sides=two-sided-long-edge");
             for (const ExportedDocument &doc : docs) {
-                KeptPageLayout keep(*printer);
-                UseWholePrintableArea(*printer);
-                const QPrinter::DuplexMode before = printer->duplex();
-                printer->setDuplex(!duplex ? QPrinter::DuplexNone
-                                   : shortEdge ? QPrinter::DuplexShortSide : QPrinter::DuplexLongSide);
-                printer->setDocName(QStringLiteral("Vastgoed-") + doc.fileName.chopped(4));
-                PrinterPage page(printer);
-                page.setSharpResolution(sharp ? qMin(printer->resolution(), PrinterSharpDpiCap) : 0);
-                whole = doc.print(page);
-                if (!whole && page.pagesStarted() > 0)
-                    printer->abort();  // no half job: what was started is cancelled
-                printer->setDuplex(before);
-                if (!whole) {
+                QTemporaryDir temp;
+                const QString file = temp.filePath(doc.fileName);
+                {
+                    QPdfWriter writer(file);
+                    writer.setResolution(ExportResolution);
+                    writer.setPageLayout(layout);
+                    PrinterPage page(&writer);
+                    page.setSharpResolution(sharp ? qMin(resolution, PrinterSharpDpiCap) : 0);
+                    whole = doc.print(page);
+                }
+                if (!whole)
+                    break;
+                if (!SpoolFile(file, printerName, QStringLiteral("Vastgoed-") + doc.fileName.chopped(4), {sides})) {
+                    whole = false;
                     error = QStringLiteral("Geen printer aanwezig of offline");
                     break;
                 }
