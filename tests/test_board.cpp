@@ -1,11 +1,12 @@
 // The board: composing a square and placing it, the artwork's places, and the main window
 // with its square editor, settings window, information bar, number strips, start and close.
-#include "app/dateline.h"
-#include "app/numberstrips.h"
-#include "board/artwork.h"
-#include "board/kleurform.h"
-#include "board/squaredesign.h"
-#include "board/squarerenderer.h"
+#include "model/dateline.h"
+#include "drawing/numberstrips.h"
+#include "artwork/artwork.h"
+#include "files/picturefile.h"
+#include "windows/kleurform.h"
+#include "drawing/squaredesign.h"
+#include "drawing/squarerenderer.h"
 #include "placementreference.h"
 #include "testwindow.h"
 

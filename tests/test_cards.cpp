@@ -1,15 +1,16 @@
 // The card and money designers: wrapping and drawing a card, the window that edits the decks,
 // the banknote with its amount colours, background and Euro pictures, and both printing their
 // sheets, to a PDF file and as real jobs through the CUPS PDF queue of scripts/start-cups.
-#include "app/projectfiles.h"
-#include "cards/banknote.h"
-#include "cards/banknoteart.h"
-#include "cards/carddrawing.h"
-#include "cards/cardsheets.h"
-#include "cards/geldform.h"
-#include "cards/kansform.h"
+#include "files/projectfiles.h"
+#include "drawing/banknote.h"
+#include "printing/moneysheet.h"
+#include "drawing/banknoteart.h"
+#include "drawing/carddrawing.h"
+#include "printing/cardsheets.h"
+#include "windows/geldform.h"
+#include "windows/kansform.h"
 #include "printing/printerpage.h"
-#include "printing/sharppicture.h"
+#include "drawing/sharppicture.h"
 #include "testwindow.h"
 
 #include <QFontMetrics>

@@ -1,14 +1,15 @@
 // The files a design is kept in: record syntax, bitmaps, the project files with hostile input,
 // listing and deleting projects, and the settings file.
-#include "app/algemeen.h"
-#include "app/bmpfile.h"
-#include "app/defaultcontent.h"
-#include "app/programpaths.h"
-#include "app/projectfiles.h"
-#include "app/recovery.h"
-#include "app/recordfile.h"
-#include "app/settingsfile.h"
-#include "app/startup.h"
+#include "model/algemeen.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "model/programpaths.h"
+#include "files/projectfiles.h"
+#include "design/recovery.h"
+#include "files/recordfile.h"
+#include "files/settingsfile.h"
+#include "design/startup.h"
+#include "files/picturefile.h"
 #include "testsupport.h"
 
 #include <QtTest>

@@ -2,10 +2,10 @@
 // margins, the proof sheet's ruler, cut marks, the command line's --backs, the duplex offset
 // kept per printer, and "Alles afdrukken" through the CUPS PDF queue.
 #include "app/commandline.h"
-#include "app/preferences.h"
-#include "app/startup.h"
-#include "cards/banknote.h"
-#include "cards/cardsheets.h"
+#include "files/preferences.h"
+#include "design/startup.h"
+#include "printing/moneysheet.h"
+#include "printing/cardsheets.h"
 #include "printing/cutmarks.h"
 #include "printing/printerpage.h"
 #include "printing/printkit.h"

@@ -1,10 +1,10 @@
 #include "artwork/backs.h"
 
-#include "board/artwork.h"
-#include "cards/carddrawing.h"
-#include "deeds/deeddrawing.h"
-#include "deeds/deedsheet.h"
-#include "fonts.h"
+#include "artwork/artwork.h"
+#include "drawing/carddrawing.h"
+#include "drawing/deeddrawing.h"
+#include "drawing/deedsheet.h"
+#include "drawing/fonts.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -4,8 +4,8 @@
 // lie apart face down and no text shows through thin paper. A deed's back is its mortgaged
 // side: street, city and "Hypotheekwaarde" with the deed's amount. Money has no back.
 
-#include "app/algemeen.h"
-#include "printing/sharppicture.h"
+#include "model/algemeen.h"
+#include "drawing/sharppicture.h"
 
 #include <QImage>
 #include <QString>

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "printing/sharppicture.h"
+#include "drawing/sharppicture.h"
 
 class QPagedPaintDevice;
 

@@ -1,16 +1,16 @@
 #include "printing/printkit.h"
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 #include "artwork/backs.h"
-#include "board/geometry.h"
-#include "cards/carddrawing.h"
-#include "cards/cardsheets.h"
-#include "deeds/deeddrawing.h"
-#include "deeds/deedprinting.h"
-#include "deeds/deedsheet.h"
+#include "model/boardrules.h"
+#include "drawing/carddrawing.h"
+#include "printing/cardsheets.h"
+#include "drawing/deeddrawing.h"
+#include "printing/deedprinting.h"
+#include "drawing/deedsheet.h"
 #include "printing/printerpage.h"
 #include "printing/proofsheet.h"
-#include "printing/sharpdesign.h"
+#include "printing/printouts.h"
 
 #include <QPainter>
 
@@ -34,7 +34,7 @@ SharpPicture cardFront(const Algemeen &state, int subject, int card)
 
 SharpPicture deedSheet(const Algemeen &state, const PrinterPage &page)
 {
-    return page.sharpResolution() > 0 ? SharpDeedSheet(state) : SharpPicture(state.pictures.EigenDomsPic);
+    return DeedSheetToPrint(state, page.sharpResolution() > 0);
 }
 
 QRectF deedSlotTwips(int n)
