@@ -362,8 +362,10 @@ private slots:
         const int sheets = CountSheets(docs);
         QCOMPARE(sheets, 2 + 7 + 6 + 4 + 4 + 1);
         QCOMPARE(pdftools::pageCount(out.filePath("voorbeeld.pdf")), sheets);
-        // Page 10, the deeds' first back, is landscape and carries no marks: white at its corner.
+        // Page 11, the deeds' first back (after the proof sheet's 2 and the board's 7 and the
+        // deeds' first front), keeps the deeds' landscape; the money after the decks is upright.
         QVERIFY(pdftools::isA4(out.filePath("voorbeeld.pdf"), 11, true));
+        QVERIFY(pdftools::isA4(out.filePath("voorbeeld.pdf"), sheets));
     }
 
     // "Alles afdrukken" to the CUPS PDF queue: one job a document, in order, each with all its
