@@ -6,9 +6,16 @@
 #include "model/boardrules.h"
 #include "benchfolder.h"
 #include "scripteddialogs.h"
+#include "dialogs/printers.h"
+#include "printing/printerpage.h"
+#include "printing/printrun.h"
+#include "windows/printallform.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QSignalSpy>
 #include <QWindow>
 #include <QtTest>
 
@@ -36,6 +43,8 @@ private slots:
     void startUpFirstInProcess();
     void startUp();
     void keystrokeInEditor();
+    void printAllPreview();
+    void printAllKeepsAnswering();
 };
 
 // The first start in a process pays for loading fonts and plug-ins as a user's start does;
@@ -88,6 +97,52 @@ void BenchWindow::keystrokeInEditor()
         grow = !grow;
         QCoreApplication::processEvents();  // the preview's repaint
     }
+}
+
+// "Alles afdrukken", preview: Qt's preview draws every sheet before it shows the first, so the
+// time to the first page is the time to draw them all (24 sheets with fold-over backs).
+void BenchWindow::printAllPreview()
+{
+    BenchProgramFolder folder;
+    Algemeen state;
+    state.Paths = folder.path();
+    ScriptedDialogs dialogs;
+    Main w(state, dialogs);
+    PrintAllForm form(state, dialogs, w.printers(), &w);
+    QBENCHMARK {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QPrintPreviewWidget preview(&printer);
+        QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &form, &PrintAllForm::paintPreview);
+        preview.updatePreview();
+        QCOMPARE(preview.pageCount(), 24);
+    }
+}
+
+// "Alles afdrukken" as PDF files at 300 dpi: the longest time the window's event loop waits
+// between two turns while the print runs beside it (reported as the figure), and the whole print.
+void BenchWindow::printAllKeepsAnswering()
+{
+    BenchProgramFolder folder;
+    Algemeen state;
+    state.Paths = folder.path();
+    ScriptedDialogs dialogs;
+    Main w(state, dialogs);
+    PrintAllForm form(state, dialogs, w.printers(), &w);
+    QTemporaryDir out;
+    dialogs.folderAnswers = {out.path()};
+    QSignalSpy done(&form, &PrintAllForm::done);
+    QElapsedTimer whole, turn;
+    whole.start();
+    QVERIFY(form.print());
+    qint64 longest = whole.elapsed();  // the start itself, on the window's thread
+    turn.start();
+    while (done.isEmpty()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        longest = qMax(longest, turn.restart());
+    }
+    qInfo("whole print %lld ms, longest wait of the window %lld ms", whole.elapsed(), longest);
+    QTest::setBenchmarkResult(double(longest), QTest::WalltimeMilliseconds);
 }
 
 QTEST_MAIN(BenchWindow)

@@ -11,6 +11,7 @@
 #include "dialogs/mnemonics.h"
 #include "windows/printspeelbord.h"
 #include "testwindow.h"
+#include "windows/printallform.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -44,6 +45,8 @@ std::unique_ptr<QWidget> makeWindow(const QString &name, TestWindow &t)
         return std::make_unique<ConfigForm>(s, t.dialogs, main);
     if (name == "KleurForm")
         return std::make_unique<KleurForm>(s, nullptr, main);
+    if (name == "PrintAllForm")
+        return std::make_unique<PrintAllForm>(s, t.dialogs, main->printers(), main);
     if (name == "PrintSpeelbord")
         return std::make_unique<PrintSpeelbord>(s, t.dialogs, main->printers(), main);
     return nullptr;
@@ -79,6 +82,7 @@ private slots:
         QTest::newRow("ConfigForm") << "ConfigForm" << "Ok";
         QTest::newRow("KleurForm") << "KleurForm" << "Exit";
         QTest::newRow("PrintSpeelbord") << "PrintSpeelbord" << "Print";
+        QTest::newRow("PrintAllForm") << "PrintAllForm" << "Afdrukken";
     }
 
     // Every button has a letter no other button of its window has; Enter presses the window's

@@ -7,6 +7,8 @@
 #include "artwork/artwork.h"
 #include "printing/boardpicture.h"
 #include "printing/pdfexport.h"
+#include "printing/printkit.h"
+#include "printing/printrun.h"
 
 #include <QDir>
 #include <cstdio>
@@ -40,6 +42,14 @@ CommandLine ParseCommandLine(const QStringList &arguments)
              : a == QLatin1String("--export-csv") ? c.csvExportFile
              : a == QLatin1String("--import-csv") ? c.csvImportFile
                                                   : c.projectName) = arguments[++i];
+        } else if (a == QLatin1String("--backs")) {
+            const QString way = i + 1 < arguments.size() ? arguments[i + 1] : QString();
+            if (way != QLatin1String("fold") && way != QLatin1String("duplex") && way != QLatin1String("none")) {
+                c.error = QStringLiteral("--backs needs fold, duplex or none");
+                return c;
+            }
+            c.backs = way;
+            ++i;
         } else if (a == QLatin1String("--assembly")) {
             c.assembly = true;
         } else if (a == QLatin1String("--six-sheets")) {
@@ -72,10 +82,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         c.error = QStringLiteral("--export-pdf and --export-png exclude each other");
     else if (!c.sharedFile.isEmpty() && (pdf || png || !c.projectName.isEmpty()))
         c.error = QStringLiteral("a shared project file is opened in the designer, without other options");
-    else if ((c.dpi || c.assembly || c.sixSheets) && !pdf)
+    else if ((c.dpi || c.assembly || c.sixSheets || !c.backs.isEmpty()) && !pdf)
         c.error = QStringLiteral("%1 goes with --export-pdf")
                       .arg(c.dpi ? QStringLiteral("--dpi") : c.assembly ? QStringLiteral("--assembly")
-                                                                         : QStringLiteral("--six-sheets"));
+                                 : c.sixSheets ? QStringLiteral("--six-sheets") : QStringLiteral("--backs"));
     else if (c.pngSize && !png)
         c.error = QStringLiteral("--size goes with --export-png");
     else if (!c.projectName.isEmpty() && !pdf && !png)
@@ -89,7 +99,7 @@ bool WantsHeadless(int argc, char **argv)
 {
     // Any of the export's options, so that a wrong combination is told on the terminal.
     static const char *const options[] = {"--export-pdf", "--export-png", "--export-csv", "--import-csv", "--project", "--size", "--dpi",
-                                          "--assembly", "--six-sheets", "--help", "-h"};
+                                          "--assembly", "--six-sheets", "--backs", "--help", "-h"};
     for (int i = 1; i < argc; ++i)
         for (const char *option : options)
             if (std::strcmp(argv[i], option) == 0)
@@ -102,6 +112,7 @@ QString CommandLineHelp()
     return QStringLiteral(
         "Usage: vastgoed-atelier [FILE.vastgoed]\n"
         "       vastgoed-atelier --export-pdf DIR [--project NAME] [--dpi N] [--six-sheets]\n"
+        "                        [--backs fold|duplex|none]\n"
         "       vastgoed-atelier --export-png FILE [--project NAME] [--size N]\n"
         "       vastgoed-atelier --export-csv FILE [--project NAME]\n"
         "       vastgoed-atelier --import-csv FILE --project NAME\n"
@@ -117,7 +128,15 @@ QString CommandLineHelp()
         "                     board at its true size (50.9 x 50.9 cm) on six sheets with glue\n"
         "                     strips, trim lines and labels A1..C2, after a page that shows how\n"
         "                     to put it together; every printer that reaches within 5 mm of\n"
-        "                     the paper's edge prints it whole.\n"
+        "                     the paper's edge prints it whole. Proefvel.pdf, the proof sheet,\n"
+        "                     checks that the printer prints at 100%. The card, deed and money\n"
+        "                     sheets carry cut marks.\n"
+        "  --backs WAY        how the cards and deeds get their backs: fold (the default: each\n"
+        "                     beside its back, to fold and glue; no duplex printer needed),\n"
+        "                     duplex (the usual sheets, each followed by a page of backs for a\n"
+        "                     sheet turned over on its long edge; Proefvel.pdf then has a grid\n"
+        "                     that finds the printer's offset) or none (the print set without\n"
+        "                     backs, cut marks or proof sheet, as before)\n"
         "  --export-png FILE  write the board as a PNG picture to FILE, without a window\n"
         "  --size N           the picture's width and height in pixels, 100 to 2180\n"
         "                     (default 2180, the board's own size)\n"
@@ -167,7 +186,13 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
         return 0;
     }
     const int dpi = command.dpi ? command.dpi : state.SharpPrinting ? ExportSharpDpi : 0;
-    const bool ok = ExportDocuments(PrintSetDocuments(state, command.sixSheets ? BoardLayout::SixSheets : BoardLayout::GlueStrips), command.exportFolder, &error,
+    PrintKitOptions kit;
+    kit.board = command.sixSheets ? BoardLayout::SixSheets : BoardLayout::GlueStrips;
+    kit.backs = command.backs == QLatin1String("duplex") ? BackWay::Duplex
+                : command.backs == QLatin1String("none") ? BackWay::None : BackWay::Fold;
+    kit.cutMarks = kit.backs != BackWay::None;
+    kit.backOffset = ReadPreferences(paths.preferencesFile()).duplexOffsets.value(PdfOffsetName());
+    const bool ok = ExportDocumentsAtOnce(PrintKitDocuments(state, kit), command.exportFolder, &error,
                                     [&](const QString &name) {
                                         std::printf("%s\n", qPrintable(QDir(command.exportFolder).filePath(name)));
                                         std::fflush(stdout);

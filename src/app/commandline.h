@@ -16,6 +16,7 @@ struct CommandLine {
     bool assembly = false;   // the board at its true size with glue strips (the default)
     bool sixSheets = false;  // the six sheets edge to edge on pages without margins
     int dpi = 0;            // 0: the resolution the preferences choose
+    QString backs;          // --backs fold|duplex|none; empty: fold
     QString pngFile;        // --export-png: the board as a PNG file
     int pngSize = 0;        // its width in pixels; 0: the board's full width
     QString sharedFile;     // a shared project to fetch into the designer

@@ -522,6 +522,27 @@ QImage DrawCardSquare(bool kans)
     return image;
 }
 
+QColor DeckColour(bool kans) { return kans ? KansOrange : FondsBlue; }
+
+void DrawDeckEmblem(QPainter &p, bool kans, const QRectF &place)
+{
+    // Both emblems drawn in a box of 240 x 170 around (0, 0), scaled to fit the place.
+    const QSizeF box(240, 170);
+    const qreal scale = qMin(place.width() / box.width(), place.height() / box.height());
+    p.save();
+    SmoothPainter(p);
+    p.translate(place.center());
+    p.scale(scale, scale);
+    if (kans) {
+        DrawQuestionMark(p, QPointF(0, 0), 190, KansOrange, 5);
+    } else {
+        // The chest spans x -80..146 and y -104..38: its middle to the box's.
+        p.translate(-33, 33);
+        DrawTreasureChest(p);
+    }
+    p.restore();
+}
+
 
 void PlaceCardSquares(QImage &board)
 {

@@ -4,7 +4,9 @@
 
 #include "model/boardrules.h"
 
+#include <QColor>
 #include <QImage>
+#include <QRectF>
 
 
 QImage DrawBoardTemplate();    // Data-1: the board with its four corners and centre
@@ -16,6 +18,12 @@ QImage DrawPlaceholder();      // Image2: 180 x 280, invites the user to click a
 // A card square upright in the 180 x 280 template, framed like a composed square: "Kans"
 // with a big "?" (kans) or "Algemeen Fonds" with a treasure chest.
 QImage DrawCardSquare(bool kans);
+// The colour of the "Kans" (orange) or "Algemeen Fonds" (blue) deck.
+QColor DeckColour(bool kans);
+// The deck's emblem, the big "?" of "Kans" or the treasure chest of "Algemeen Fonds", in the
+// deck's colours, as large as fits `place` (any painter, any unit).
+class QPainter;
+void DrawDeckEmblem(QPainter &p, bool kans, const QRectF &place);
 // Places the six card squares on the board at their default places, turned like the
 // other squares so that their texts read from the board's centre.
 void PlaceCardSquares(QImage &board);

@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinterInfo>
+#include <QProcess>
 
 SystemPrinters::SystemPrinters() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -62,4 +63,15 @@ void UseWholePrintableArea(QPrinter &printer)
 {
     if (printer.outputFormat() == QPrinter::NativeFormat)
         printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
+}
+
+bool SpoolFile(const QString &file, const QString &name, const QString &title, const QStringList &options)
+{
+    QStringList arguments{QStringLiteral("-d"), name, QStringLiteral("-t"), title};
+    for (const QString &option : options)
+        arguments << QStringLiteral("-o") << option;
+    arguments << QStringLiteral("--") << file;
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), arguments);
+    return lp.waitForFinished(60000) && lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
 }

@@ -53,3 +53,9 @@ private:
 // the corner of what the printer can reach, never from margins chosen in a dialog. A printer
 // that writes a PDF file keeps its margins: they stand for the printer it imitates.
 void UseWholePrintableArea(QPrinter &printer);
+
+// Hands a finished PDF file to the print server as one job on the installed printer `name`,
+// titled `title`, with `options` (e.g. "sides=two-sided-long-edge"). A job drawn whole into a
+// file first can be stopped half-way without anything reaching the printer: a job handed to
+// the server page by page cannot be taken back. False when the server refused it.
+bool SpoolFile(const QString &file, const QString &name, const QString &title, const QStringList &options);

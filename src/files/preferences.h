@@ -3,11 +3,19 @@
 // its fixed lines): for now whether printing draws the designed pictures at the printer's
 // resolution ("Scherp afdrukken").
 
+#include <QMap>
+#include <QPoint>
 #include <QString>
 
 struct Preferences {
     bool sharpPrinting = true;
+    // Per printer (by its name; "PDF" for PDF files), the millimetres its back pages are
+    // shifted by, as the proof sheet found them: -5..5 each way.
+    QMap<QString, QPoint> duplexOffsets;
 };
+
+// The name duplex offsets of PDF files are kept under.
+inline QString PdfOffsetName() { return QStringLiteral("PDF"); }
 
 // A missing or unreadable file, or a line not understood, gives the defaults for what it lacks.
 Preferences ReadPreferences(const QString &path);

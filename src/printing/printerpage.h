@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "drawing/sharppicture.h"
 
@@ -30,7 +31,7 @@ public:
     // The room the sheet printer's page plan takes, in twips from the printable area's corner,
     // given before the first picture. When the printable area is smaller, every sheet of the job
     // is scaled down by the one factor that fits the plan, about that corner: never cut.
-    void setPlanSize(QSizeF twips) { m_plan = twips; }
+    void setPlanSize(QSizeF twips) { m_plan = twips; m_planChanged = true; }
     // The factor the plan is printed at: 1, or less when it had to be scaled down.
     double planScale() const { return m_scale; }
     // Copies `source` (twips of the picture, 15 to a pixel) of `picture` into `destination`
@@ -65,9 +66,57 @@ public:
     int pagesStarted() const { return m_pages; }
     bool failed() const { return m_failed; }
 
+    // ---- Items, cut marks and backs ----
+    // An item is what is cut out of a sheet: by default every placed picture is one. `split`,
+    // when set, gives the items a placement holds instead (twips of the page, from its
+    // destination and its source in twips of the picture), each with a tag (e.g. a deed's
+    // square); an empty answer makes no item.
+    struct Item {
+        QRectF twips;
+        int tag = -1;
+    };
+    using ItemSplit = std::function<std::vector<Item>(const QRectF &destination, const QRectF &source)>;
+    void setItemSplit(ItemSplit split) { m_split = std::move(split); }
+    // An item of the current sheet given in millimetres of the paper.
+    void addPaperItem(const QRectF &millimetres, int tag = -1);
+    struct PaperItem {
+        QRectF mm;  // of the paper, as printed
+        int tag = -1;
+    };
+    // With cut marks on, each sheet that is not a back ends with thin grey lines on the cut
+    // lines of its items, outside all of them, out to the edge of the mark area (millimetres
+    // of the paper; empty: the printable area).
+    void setCutMarks(bool on) { m_cutMarks = on; }
+    void setMarkArea(const QRectF &millimetres) { m_markArea = millimetres; }
+    // Called when a front sheet is complete: its back follows at once, drawn by `back` on a
+    // sheet of its own (no cut marks, no items), told the front's items.
+    using BackSheet = std::function<bool(PrinterPage &page, const std::vector<PaperItem> &front)>;
+    void setBackSheet(BackSheet back) { m_back = std::move(back); }
+    bool onBackSheet() const { return m_onBack; }
+    // Told before every sheet starts (its number from 1); false stops the job there.
+    void setSheetStarting(std::function<bool(int sheet)> starting) { m_starting = std::move(starting); }
+    // Several sheet printers into one job: their end of document ends only their last sheet,
+    // and finish() ends the job.
+    void setChained(bool chained) { m_chained = chained; }
+    bool finish();
+    // Goes through the job drawing nothing: to count its sheets.
+    void setDryRun(bool dry) { m_dry = dry; }
+
+    // `picture` (or its `source`, twips of the picture) into a rectangle in millimetres of the
+    // paper, whatever the plan's scale. Makes no item.
+    bool placeOnPaper(const SharpPicture &picture, const QRectF &millimetres, const QRectF &source = QRectF());
+    // The paper of the current sheet in millimetres, as it lies (landscape: wider than high).
+    QSizeF paperSize() const;
+    // Twips of the page (at the plan's scale) in millimetres of the paper.
+    QRectF pageToPaper(const QRectF &twips) const;
+
 private:
     bool begin();
     bool fail();
+    bool completeSheet();
+    void noteItems(const QRectF &destination, const QRectF &source);
+    bool paint(const SharpPicture &picture, const QRectF &target, const QRectF &from);
+    QPointF paintOriginMm() const;
 
     QPagedPaintDevice *m_device;
     QPainter m_painter;
@@ -78,4 +127,15 @@ private:
     int m_sharpDpi = 0;
     QSizeF m_plan;
     double m_scale = 1.0;
+    bool m_planChanged = false;
+    ItemSplit m_split;
+    std::vector<PaperItem> m_items;
+    bool m_cutMarks = false;
+    QRectF m_markArea;
+    BackSheet m_back;
+    bool m_onBack = false;
+    bool m_chained = false;
+    bool m_dry = false;
+    bool m_sheetDone = false;  // the ended sheet has its marks and its back
+    std::function<bool(int)> m_starting;
 };

@@ -138,6 +138,7 @@ void Main::giveMenusKeys()
         {"Bestand/Open Project", QKeySequence::Open},
         {"Bestand/Project Opslaan", QKeySequence::Save},
         {"Bestand/Exit", QKeySequence::Quit},
+        {"Bestand/Alles afdrukken...", QKeySequence::Print},
         {"Help/Help (Pdf)", QKeySequence::HelpContents},
     };
     for (const auto &k : keys)
@@ -264,6 +265,7 @@ void Main::buildMenu()
     connect(file->addAction(QStringLiteral("Speelbord als afbeelding...")), &QAction::triggered, this,
             &Main::exportBoardPicture);
     file->addSeparator();
+    file->addAction(QStringLiteral("Alles afdrukken..."));
     QMenu *print = file->addMenu(QStringLiteral("Afdrukken"));
     print->addAction(QStringLiteral("Speelbord"));
     print->addAction(QStringLiteral("Eigendomsbewijzen"));

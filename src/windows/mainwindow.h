@@ -97,6 +97,8 @@ public:
     // The current printer of every sheet printer, made when first needed.
     SystemPrinters &printers();
     void printDeedSheets();
+    // "Alles afdrukken...": the whole game to a printer or as PDF files, with a preview.
+    void printAll();
     // The full-size viewer of the board (3) or the deed sheet (4), and board printing.
     void showViewer(int subject);
     void printBoard();

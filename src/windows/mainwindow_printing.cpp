@@ -7,6 +7,7 @@
 #include "dialogs/printers.h"
 #include "printing/printouts.h"
 #include "windows/sheetprint.h"
+#include "windows/printallform.h"
 
 #include <QAction>
 
@@ -21,6 +22,7 @@ void Main::connectPrintMenu()
 {
     connect(menuAction(QStringLiteral("Bestand/Afdrukken/Eigendomsbewijzen")), &QAction::triggered,
             this, &Main::printDeedSheets);
+    connect(menuAction(QStringLiteral("Bestand/Alles afdrukken...")), &QAction::triggered, this, &Main::printAll);
     connect(menuAction(QStringLiteral("Bestand/Afdrukken/Setup Printer")), &QAction::triggered, this,
             [this] { printers().SetupPrinter(this); });
     // Sharp printing is a preference of the program, kept in a file of its own.
@@ -46,4 +48,10 @@ void Main::printDeedSheets()
                     SheetPrintFailure(), [this](PrinterPage &page) {
         return PrintDeedPages(page, m_state);
     }, m_state.SharpPrinting);
+}
+
+void Main::printAll()
+{
+    PrintAllForm form(m_state, m_dialogs, printers(), this);
+    form.exec();
 }
