@@ -47,7 +47,8 @@ struct SharpRaster {
 };
 
 // Paints `source` (pixels of `picture`) into `target` (device coordinates of `painter`). With a
-// raster resolution the pixels go in smoothly scaled and each part in reach is drawn anew as a
+// raster resolution the pixels go in smoothly scaled (left out where the parts cover them all) and
+// each part in reach is drawn anew, on two threads, as a
 // picture of that resolution over them, on the paper's raster grid, so that neighbouring parts
 // meet without a seam. Without, the pixels are stretched as they are. Either way no picture is
 // compressed with loss.
