@@ -6,6 +6,7 @@
 #include "app/projectfiles.h"
 #include "app/startup.h"
 #include "board/artwork.h"
+#include "cards/banknote.h"
 #include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pdfexport.h"
@@ -178,6 +179,40 @@ private:
     void exportDefault();
 
 private slots:
+
+    // The export prints the bank as designed, each value on sheets of its own, and the cards
+    // with the design's border colour.
+    void exportPrintsTheDesignedBankAndBorder()
+    {
+        Design d;
+        std::vector<BankNote> bank = DefaultBank();
+        bank.resize(2);
+        bank[0].background = {250, 120, 20};
+        bank[0].perPlayer = 1;   // 8 notes for 4 players and the bank
+        bank[1].background = {20, 200, 240};
+        bank[1].perPlayer = 2;   // 16 notes: two sheets
+        d.state.game.bank = bank;
+        d.state.CardBorderColour = {10, 20, 200};
+        QTemporaryDir out;
+        QString error;
+        QVERIFY2(ExportDocuments(PrintSetDocuments(d.state), out.path(), &error), qPrintable(error));
+        const QString money = out.filePath("Speelgeld.pdf");
+        QCOMPARE(pdftools::pageCount(money), 3);
+        // The note's ground inside slot (row, column) on page `page`, at 96 dpi.
+        auto ground = [&](int page, int row, int column) {
+            const QImage image = pdftools::renderPage(money, page, 96);
+            const QPointF mm(ExportMarginMillimetres / 25.4 * 1440, ExportMarginMillimetres / 25.4 * 1440);
+            return image.pixelColor(pixelOf(MoneySheetSlot(row, column).topLeft() + mm + QPointF(100, 700)));
+        };
+        QVERIFY(near(ground(1, 4, 2), QColor(250, 120, 20)));
+        QVERIFY(near(ground(1, 5, 1), Qt::white));  // eight notes: the last row stays empty
+        QVERIFY(near(ground(2, 5, 2), QColor(20, 200, 240)));
+        QVERIFY(near(ground(3, 3, 2), QColor(20, 200, 240)));
+        QVERIFY(near(ground(3, 4, 1), Qt::white));
+
+        const QImage card = pdftools::renderPage(out.filePath("Kans.pdf"), 1, 48);
+        QVERIFY(countWhere(card, card.rect(), [](QRgb c) { return near(QColor(c), QColor(10, 20, 200)); }) > 500);
+    }
     void printSetHasItsPages_data()
     {
         QTest::addColumn<QString>("file");
@@ -187,7 +222,7 @@ private slots:
         QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
         QTest::newRow("kans") << "Kans.pdf" << 2 << false;
         QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
-        QTest::newRow("money") << "Speelgeld.pdf" << 1 << false;
+        QTest::newRow("money: the whole bank for 4 players") << "Speelgeld.pdf" << 23 << false;
     }
 
     void printSetHasItsPages()

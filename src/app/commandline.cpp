@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "design/gamenames.h"
 
 #include "app/algemeen.h"
 #include "app/preferences.h"
@@ -134,6 +135,7 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
                      qPrintable(QDir::toNativeSeparators(ProjectsFolder(paths))));
         return 1;
     }
+    RefreshStationStrip(state);
     QString error;
     if (!command.pngFile.isEmpty()) {
         if (!WriteBoardPicture(state.pictures.Speelbord, command.pngSize ? command.pngSize : BoardSize,

@@ -8,6 +8,7 @@
 #include "board/artwork.h"
 #include "board/geometry.h"
 #include "board/kleurform.h"
+#include "windows/spelform.h"
 #include "board/squaredesign.h"
 #include "board/squarerenderer.h"
 #include "deeds/deeddrawing.h"
@@ -158,4 +159,11 @@ void Main::openKleurForm()
     KleurForm form(m_state, [this](int r, int g, int b) { ApplyWindowColour(r, g, b); }, this);
     form.exec();
     RecordStep(m_state, std::move(step));
+}
+
+void Main::openSpelForm()
+{
+    SpelForm form(m_state, this);
+    if (form.exec() == QDialog::Accepted)
+        showBoard();
 }

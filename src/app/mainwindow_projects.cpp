@@ -2,6 +2,7 @@
 
 #include "app/defaultcontent.h"
 #include "app/mainwindow.h"
+#include "design/gamenames.h"
 #include "printing/sharpdesign.h"
 #include "app/openform.h"
 #include "app/projectfiles.h"
@@ -173,6 +174,8 @@ void Main::FileNew()
     m_state.project.ProjectName.clear();
     m_state.project.StationImage = 0;
     m_state.drawing = DefaultDesignDrawing(m_state);
+    m_state.game = Algemeen().game;
+    m_state.CardBorderColour = Algemeen().CardBorderColour;
     m_history->startNew();
     ShowOpenedProject();
 }
@@ -193,6 +196,8 @@ void Main::FileOpen()
 
 void Main::ShowOpenedProject()
 {
+    // The station signs name the opened design's town.
+    RefreshStationStrip(m_state);
     Label9->setText(projectLabel(m_state.project.ProjectName));
     Label9->adjustSize();
     showBoard();

@@ -5,6 +5,7 @@
 
 #include "app/algemeen.h"
 #include "app/projectsave.h"
+#include "files/gamefile.h"
 
 #include <QImage>
 #include <QString>
@@ -56,6 +57,7 @@ struct LoadedProject {
     QImage Speelbord;
     QImage EigenDomsPic;
     DesignDrawing drawing;  // empty when the project has no drawing file
+    std::optional<GameFile> game;  // nothing when the project has no Spel.json (or not one of ours)
 };
 
 struct ProjectReadResult {
@@ -71,8 +73,10 @@ ProjectReadResult ReadProjectFiles(const ProgramPaths &paths, const QString &nam
 ProjectReadResult ReadProjectFilesFrom(const QString &projectsFolder, const QString &name,
                                        QSize boardSize, QSize deedSheetSize);
 
-// Opens a project read whole: it replaces the open design (texts, decks, station picture and
-// the pictures it brought; square colours and positions stay) and leaves nothing unsaved.
+// Opens a project read whole: it replaces the open design (texts, decks, station picture, the
+// pictures it brought, the game's title, town, bank and card border colour; square colours and
+// positions stay) and leaves nothing unsaved. The station strip is the caller's to refresh
+// (RefreshStationStrip).
 void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded);
 
 // Reads project `name` with the sizes the drawing code needs and opens it into `state`.

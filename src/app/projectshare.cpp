@@ -2,6 +2,7 @@
 
 #include "app/projectfiles.h"
 #include "app/projectsave.h"
+#include "files/gamefile.h"
 #include "app/savefile.h"
 #include "board/artwork.h"
 #include "printing/sharpdesign.h"
@@ -216,7 +217,7 @@ QString ShareFileExtension() { return QStringLiteral(".vastgoed"); }
 QStringList SharedFolderFiles()
 {
     return {QStringLiteral("Speelbord.bmp"), QStringLiteral("Eigendomsbewijzen.bmp"),
-            QStringLiteral("Kansfonds.kan"), DrawingFileName()};
+            QStringLiteral("Kansfonds.kan"), DrawingFileName(), GameFileName()};
 }
 
 qint64 MaxShareEntryBytes(const QString &fileName)
@@ -225,7 +226,7 @@ qint64 MaxShareEntryBytes(const QString &fileName)
         return bmpBytes(BoardSize, BoardSize);
     if (fileName == QLatin1String("Eigendomsbewijzen.bmp"))
         return bmpBytes(DeedSheetWidth, DeedSheetHeight);
-    if (fileName == QLatin1String("Kansfonds.kan") || fileName == DrawingFileName()
+    if (fileName == QLatin1String("Kansfonds.kan") || fileName == DrawingFileName() || fileName == GameFileName()
         || fileName.endsWith(QLatin1String(".vgd")))
         return MaxRecordFileBytes;
     return 0;

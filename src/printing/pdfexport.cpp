@@ -1,11 +1,13 @@
 #include "printing/pdfexport.h"
 
 #include "app/algemeen.h"
+#include "app/startup.h"
 #include "cards/banknote.h"
 #include "cards/carddrawing.h"
 #include "cards/cardsheets.h"
 #include "deeds/deedprinting.h"
 #include "printing/boardassembly.h"
+#include "printing/bankprint.h"
 #include "printing/boardsheets.h"
 #include "printing/printerpage.h"
 #include "printing/sharpdesign.h"
@@ -16,8 +18,8 @@
 #include <memory>
 
 namespace {
-// The card printer steps through the deck as the card designer would, with the border colour
-// the designer starts with.
+// The card printer steps through the deck as the card designer would, with the design's own
+// border colour.
 ExportedDocument deckDocument(const Algemeen &state, int subject, const QString &fileName)
 {
     return {fileName, [&state, subject](PrinterPage &page) {
@@ -25,8 +27,8 @@ ExportedDocument deckDocument(const Algemeen &state, int subject, const QString 
                 auto card = std::make_shared<int>(1);
                 CardDesignerSteps steps;
                 steps.goToCard = [card](int n) { *card = n; };
-                steps.preview = [&deck, card, subject] {
-                    const RgbColour border{200, 250, 200};
+                steps.preview = [&state, &deck, card, subject] {
+                    const RgbColour border = state.CardBorderColour;
                     return SharpCard(DrawCard(subject, border, deck[*card]), subject, border, deck[*card]);
                 };
                 steps.pauseSeconds = 0.0f;
@@ -56,17 +58,6 @@ ExportedDocument sixSheetsDocument(const Algemeen &state)
             }, 0.0};
 }
 
-// The note the money designer shows when it opens.
-NoteDrawing defaultNote()
-{
-    NoteDrawing note;
-    note.start(DefaultNoteBackColour);
-    note.outlines(Qt::black);
-    note.dots();
-    note.ellipses();
-    note.amount(DefaultAmountText(), DefaultAmountColour, DefaultNoteBackColour);
-    return note;
-}
 }
 
 QRectF SixSheetOnPaper(int sheet)
@@ -89,8 +80,9 @@ std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, BoardLayo
                     }});
     docs.push_back(deckDocument(state, 1, QStringLiteral("Kans.pdf")));
     docs.push_back(deckDocument(state, 2, QStringLiteral("AlgemeenFonds.pdf")));
-    docs.push_back({QStringLiteral("Speelgeld.pdf"), [](PrinterPage &page) {
-                        return PrintMoneySheet(page, defaultNote().sharpPicture());
+    docs.push_back({QStringLiteral("Speelgeld.pdf"), [&state](PrinterPage &page) {
+                        return PrintBank(page, state.game.bank, DefaultPlayers, state.game.title,
+                                         LoadPicture(state.dataPath(QStringLiteral("Data-9.vgx"))));
                     }});
     return docs;
 }
