@@ -1,6 +1,6 @@
 // How fast a square reaches the board, and how fast one keystroke redraws the preview.
 
-#include "board/squarerenderer.h"
+#include "drawing/squarerenderer.h"
 #include "placementreference.h"
 
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 // Drawing one title deed and laying out one card.
 
-#include "app/algemeen.h"
-#include "cards/carddrawing.h"
-#include "deeds/deeddrawing.h"
+#include "model/algemeen.h"
+#include "drawing/carddrawing.h"
+#include "drawing/deeddrawing.h"
 
 #include <QtTest>
 

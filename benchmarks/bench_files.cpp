@@ -1,9 +1,9 @@
 // Saving a project (the four files) and opening it again, and exporting the print set to PDF.
 
-#include "app/algemeen.h"
-#include "app/projectfiles.h"
-#include "app/startup.h"
-#include "board/artwork.h"
+#include "model/algemeen.h"
+#include "files/projectfiles.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
 #include "benchfolder.h"
 #include "printing/pdfexport.h"
 

@@ -2,11 +2,11 @@
 // main window, the longest the window stands still while copies of the design are written, and
 // the memory of a long history.
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
-#include "app/recovery.h"
-#include "app/undocommands.h"
-#include "board/geometry.h"
+#include "model/algemeen.h"
+#include "windows/mainwindow.h"
+#include "design/recovery.h"
+#include "design/undocommands.h"
+#include "model/boardrules.h"
 #include "benchfolder.h"
 #include "scripteddialogs.h"
 #include "testwindow.h"

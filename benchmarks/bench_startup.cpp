@@ -4,8 +4,8 @@
 //   "startUpFromProcessStart","","WalltimeMilliseconds",<ms>,<ms>,1
 // Linux only (the process start time comes from /proc/self/stat, in clock ticks of usually 10 ms).
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
+#include "model/algemeen.h"
+#include "windows/mainwindow.h"
 #include "benchfolder.h"
 #include "scripteddialogs.h"
 

@@ -1,9 +1,9 @@
 // The main window: start-up to a shown window, and one keystroke in the square editor as the
 // user sees it (the preview redrawn and repainted).
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
-#include "board/geometry.h"
+#include "model/algemeen.h"
+#include "windows/mainwindow.h"
+#include "model/boardrules.h"
 #include "benchfolder.h"
 #include "scripteddialogs.h"
 

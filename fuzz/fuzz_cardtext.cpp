@@ -1,7 +1,7 @@
 // The card text wrapping and layout on any text: never a crash or a hang, and no line wider
 // than the box unless it is a single character.
-#include "app/recordfile.h"
-#include "cards/carddrawing.h"
+#include "files/recordfile.h"
+#include "drawing/carddrawing.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // LeadingNumber, the factor conversion, the base rent of an amount text and the amount text of
 // any float: never a crash, and an amount text is always "€ ",number,",-" with a short number.
-#include "deeds/deeddrawing.h"
-#include "deeds/rentfactors.h"
-#include "app/recordfile.h"
+#include "drawing/deeddrawing.h"
+#include "model/rentfactors.h"
+#include "files/recordfile.h"
 
 #include <cstdint>
 #include <cstdlib>

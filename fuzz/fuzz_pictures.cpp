@@ -1,7 +1,7 @@
 // A picture file as the program loads the Data pictures and a project's bitmaps (LoadPicture):
 // any bytes give a picture or nothing. A bitmap that loads has the size its header gives and
 // came from a file that holds every row the header promises.
-#include "app/startup.h"
+#include "files/picturefile.h"
 #include "fuzzsupport.h"
 
 #include <QtEndian>

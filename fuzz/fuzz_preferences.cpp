@@ -1,6 +1,6 @@
 // Voorkeuren.ini on any bytes: sharp printing is off only where a line says so, and the
 // preferences read are written and read back unchanged, all inside the reader's folder.
-#include "app/preferences.h"
+#include "files/preferences.h"
 #include "fuzzsupport.h"
 
 namespace {

@@ -5,9 +5,10 @@
 // with the program's own sizes. Reading stays inside the Projecten folder, a picture read has
 // exactly the size asked and came from a whole file, station pictures stay 0..29, and a
 // project that is refused leaves the open design as it was.
-#include "app/bmpfile.h"
-#include "app/projectfiles.h"
-#include "board/artwork.h"
+#include "files/bmpfile.h"
+#include "files/projectfiles.h"
+#include "design/edits.h"
+#include "artwork/artwork.h"
 #include "fuzzsupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The record reader on any bytes: fields and numbers until the end, and the writer's round trip
 // of every text it accepts.
-#include "app/recordfile.h"
+#include "files/recordfile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -6,9 +6,9 @@
 // pictures at exactly the program's sizes, station pictures 0..29 and a name that stays
 // inside Projecten; a copy refused gives no name and no settings; nothing is written outside
 // the recovery folder.
-#include "app/bmpfile.h"
-#include "app/recovery.h"
-#include "board/artwork.h"
+#include "files/bmpfile.h"
+#include "design/recovery.h"
+#include "artwork/artwork.h"
 #include "fuzzsupport.h"
 
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // Vastgoed.ini on any bytes, read from disk as the program reads it (ReadSettingsFile): values
 // stay in range, nothing but the colour, the station picture and the factors changes, and a
 // rewritten file reads back whole.
-#include "app/settingsfile.h"
+#include "files/settingsfile.h"
 #include "fuzzsupport.h"
 
 namespace {

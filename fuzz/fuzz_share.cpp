@@ -1,7 +1,7 @@
 // A shared project file as "Project ophalen..." reads it. Fetching never crashes, never writes
 // outside the Projecten folder and leaves no working folder behind; what it accepts opens.
-#include "app/projectfiles.h"
-#include "app/projectshare.h"
+#include "files/projectfiles.h"
+#include "files/projectshare.h"
 
 #include <QDir>
 #include <QTemporaryDir>

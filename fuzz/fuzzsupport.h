@@ -6,7 +6,7 @@
 // the target names them; a part that is just "-" leaves that file out, and parts beyond the
 // input are empty files.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -3,14 +3,20 @@
 // Each kind gets a small valid file and the hostile variants the tests use. Pictures are kept
 // tiny (8 x 8 and 6 x 4, the sizes fuzz_project asks for); the recovery seeds stand "=" for a
 // whole picture of the program's size, which fuzz_recovery makes itself.
-#include "app/bmpfile.h"
-#include "app/defaultcontent.h"
-#include "app/preferences.h"
-#include "app/projectfiles.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "files/preferences.h"
+#include "files/projectfiles.h"
+#include "files/settingsfile.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "files/preferences.h"
+#include "files/projectfiles.h"
 #include "files/gamefile.h"
-#include "app/settingsfile.h"
+#include "files/settingsfile.h"
 #include "fuzzsupport.h"
-#include "printing/sharpdesign.h"
+#include "files/drawingfile.h"
+#include "design/drawingrecord.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 #include "app/commandline.h"
-#include "app/mainwindow.h"
-#include "platform/dialogs.h"
+#include "windows/mainwindow.h"
+#include "dialogs/dialogs.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

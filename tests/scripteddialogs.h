@@ -1,7 +1,7 @@
 #pragma once
 // Answers the program's questions from a script and records what it was asked.
 
-#include "platform/dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,14 +1,14 @@
 // The title deeds: the amounts and the deed as drawn, the rent factors and the deed designer
 // with its sweep into the sheet.
-#include "app/algemeen.h"
-#include "app/defaultcontent.h"
-#include "app/settingsfile.h"
-#include "app/startup.h"
-#include "deeds/configform.h"
-#include "deeds/deeddrawing.h"
-#include "deeds/deedsheet.h"
-#include "deeds/eigendomform.h"
-#include "deeds/rentfactors.h"
+#include "model/algemeen.h"
+#include "model/defaultcontent.h"
+#include "files/settingsfile.h"
+#include "design/startup.h"
+#include "windows/configform.h"
+#include "drawing/deeddrawing.h"
+#include "drawing/deedsheet.h"
+#include "windows/eigendomform.h"
+#include "model/rentfactors.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 

@@ -1,14 +1,25 @@
 // The files a design is kept in: record syntax, bitmaps, the project files with hostile input,
 // listing and deleting projects, and the settings file.
-#include "app/algemeen.h"
-#include "app/bmpfile.h"
-#include "app/defaultcontent.h"
-#include "app/programpaths.h"
-#include "app/projectfiles.h"
-#include "app/recovery.h"
-#include "app/recordfile.h"
-#include "app/settingsfile.h"
-#include "app/startup.h"
+#include "model/algemeen.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "model/programpaths.h"
+#include "design/edits.h"
+#include "files/projectfiles.h"
+#include "design/recovery.h"
+#include "files/recordfile.h"
+#include "files/settingsfile.h"
+#include "design/startup.h"
+#include "files/picturefile.h"
+#include "model/algemeen.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "model/programpaths.h"
+#include "files/projectfiles.h"
+#include "design/recovery.h"
+#include "files/recordfile.h"
+#include "files/settingsfile.h"
+#include "design/startup.h"
 #include "files/gamefile.h"
 #include "testsupport.h"
 
@@ -82,7 +93,6 @@ private slots:
         Design plain(true), own(true);
         own.state.game.title = QStringLiteral("Beekstad");
         own.state.game.subtitle = QStringLiteral("Het spel van onze beek");
-        own.state.game.town = QStringLiteral("Beekdorp");
         own.state.game.bank.pop_back();
         own.state.game.bank[1].picture = 4;
         own.state.game.bank[1].amountOverPicture = true;

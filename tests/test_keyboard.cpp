@@ -1,15 +1,15 @@
 // The windows at home on the desktop: every button has a letter of its own, Enter and Escape
 // answer every dialog, the main window works with the keyboard alone, the wheel scrolls the
 // viewer, a double click on the small board is one click, disabled fields look disabled.
-#include "app/openform.h"
-#include "app/showform.h"
-#include "board/kleurform.h"
-#include "cards/geldform.h"
-#include "cards/kansform.h"
-#include "deeds/configform.h"
-#include "deeds/eigendomform.h"
-#include "platform/mnemonics.h"
-#include "printing/printspeelbord.h"
+#include "windows/openform.h"
+#include "windows/showform.h"
+#include "windows/kleurform.h"
+#include "windows/geldform.h"
+#include "windows/kansform.h"
+#include "windows/configform.h"
+#include "windows/eigendomform.h"
+#include "dialogs/mnemonics.h"
+#include "windows/printspeelbord.h"
 #include "testwindow.h"
 
 #include <QAbstractButton>

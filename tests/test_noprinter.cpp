@@ -1,9 +1,9 @@
 // Printing with no print server reachable: the system then lists no printer, and every printing
 // path says so instead of printing elsewhere or changing the design.
-#include "cards/geldform.h"
-#include "cards/kansform.h"
-#include "printing/aaprintpicture.h"
-#include "printing/printspeelbord.h"
+#include "windows/geldform.h"
+#include "windows/kansform.h"
+#include "windows/aaprintpicture.h"
+#include "windows/printspeelbord.h"
 #include "testwindow.h"
 
 #include <QAction>

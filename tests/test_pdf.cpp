@@ -1,15 +1,22 @@
 // The print set as PDF files: from the menu and the command line, the pages they hold, drawn
 // sharp at the page's resolution where the drawing gives the screen pixels, and the board at its
 // true size with glue strips.
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 #include "app/commandline.h"
-#include "app/projectfiles.h"
-#include "app/startup.h"
-#include "board/artwork.h"
-#include "cards/banknote.h"
+#include "files/projectfiles.h"
+#include "design/edits.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
+#include "files/projectfiles.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
+#include "drawing/banknote.h"
+#include "printing/moneysheet.h"
 #include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pdfexport.h"
+#include "files/drawingfile.h"
+#include "design/drawingrecord.h"
 #include "printing/sharpdesign.h"
 #include "testwindow.h"
 

@@ -1,14 +1,14 @@
 // Printing: the print-picture control, the deed sheet on three landscape pages, the board on
 // six sheets and at its true size, and real jobs through the CUPS PDF queue of scripts/start-cups.
-#include "cards/cardsheets.h"
-#include "deeds/deedprinting.h"
-#include "printing/aaprintpicture.h"
+#include "printing/cardsheets.h"
+#include "printing/deedprinting.h"
+#include "windows/aaprintpicture.h"
 #include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pagecomposition.h"
 #include "printing/printerpage.h"
-#include "printing/printspeelbord.h"
-#include "printing/sheetprint.h"
+#include "windows/printspeelbord.h"
+#include "windows/sheetprint.h"
 #include "testwindow.h"
 
 #include <QAction>

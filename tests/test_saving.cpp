@@ -1,10 +1,10 @@
 // Saving over a project: a save stopped at any step leaves the old or the new project whole, and
 // no save writes through a link planted in the Projecten folder.
-#include "app/algemeen.h"
-#include "app/defaultcontent.h"
-#include "app/projectfiles.h"
-#include "app/settingsfile.h"
-#include "printing/sharpdesign.h"
+#include "model/algemeen.h"
+#include "model/defaultcontent.h"
+#include "files/projectfiles.h"
+#include "files/settingsfile.h"
+#include "files/drawingfile.h"
 #include "testsupport.h"
 
 #include <QtTest>

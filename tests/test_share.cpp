@@ -1,13 +1,13 @@
 // A project shared as one .vastgoed file and fetched elsewhere; hostile archives refused with
 // nothing written; the board as a PNG from the menu and the command line.
-#include "app/bmpfile.h"
+#include "files/bmpfile.h"
 #include "app/commandline.h"
-#include "app/projectfiles.h"
-#include "app/projectshare.h"
-#include "app/startup.h"
-#include "board/artwork.h"
+#include "files/projectfiles.h"
+#include "files/projectshare.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
 #include "printing/boardpicture.h"
-#include "printing/sharpdesign.h"
+#include "design/drawingrecord.h"
 #include "testwindow.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
 // Work not yet saved is never thrown away unasked: the questions before "Nieuw Project" and
 // "Open Project" replace a design, the buttons Enter chooses on questions that lose work, and
 // the settings a restored copy brings back.
-#include "app/openform.h"
-#include "app/projectfiles.h"
-#include "app/recovery.h"
-#include "app/undocommands.h"
-#include "app/settingsfile.h"
+#include "windows/openform.h"
+#include "files/projectfiles.h"
+#include "design/recovery.h"
+#include "design/undocommands.h"
+#include "files/settingsfile.h"
 #include "testwindow.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 // The main window on a fresh state, in a program folder of its own, asking through scripted
 // dialogs; and what the card and money designers need around them.
 
-#include "app/algemeen.h"
-#include "app/defaultcontent.h"
-#include "app/mainwindow.h"
-#include "board/geometry.h"
-#include "platform/printers.h"
+#include "model/algemeen.h"
+#include "model/defaultcontent.h"
+#include "windows/mainwindow.h"
+#include "model/boardrules.h"
+#include "dialogs/printers.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 

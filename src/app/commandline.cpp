@@ -1,11 +1,11 @@
 #include "app/commandline.h"
 #include "design/gamenames.h"
 
-#include "app/algemeen.h"
-#include "app/preferences.h"
-#include "app/projectfiles.h"
-#include "app/startup.h"
-#include "board/artwork.h"
+#include "model/algemeen.h"
+#include "files/preferences.h"
+#include "design/edits.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
 #include "printing/boardpicture.h"
 #include "printing/pdfexport.h"
 

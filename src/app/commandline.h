@@ -4,7 +4,7 @@
 // [--size N]` the board as a picture; `--help` lists the options. A shared project file
 // (FILE.vastgoed) as the only argument is fetched and opened in the designer.
 
-#include "app/programpaths.h"
+#include "model/programpaths.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "design/bankedit.h"
 
-#include "app/undocommands.h"
+#include "design/undocommands.h"
 
 namespace {
 class BankStep : public DesignStep

@@ -2,7 +2,7 @@
 // The bank of play money as an edit of the design: one step "speelgeld wijzigen" for a visit
 // of the money designer that changed it.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 // Sets the bank (at most MaxBankNotes notes; an empty set is refused) and records the step.
 // False when nothing changed.

@@ -1,12 +1,13 @@
+#include "files/picturefile.h"
 #include "design/gamenames.h"
 
-#include "app/startup.h"
-#include "app/undocommands.h"
-#include "board/artwork.h"
-#include "board/geometry.h"
-#include "board/squaredesign.h"
-#include "deeds/deeddrawing.h"
-#include "deeds/deedsheet.h"
+#include "design/startup.h"
+#include "design/undocommands.h"
+#include "artwork/artwork.h"
+#include "model/boardrules.h"
+#include "drawing/squaredesign.h"
+#include "drawing/deeddrawing.h"
+#include "drawing/deedsheet.h"
 
 #include <QPainter>
 #include <vector>

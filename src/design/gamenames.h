@@ -3,7 +3,7 @@
 // banner and the town on the station signs, drawn by the artwork's own code and undone as one
 // step "spel en plaats wijzigen".
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 // Sets the title, subtitle and town (empty: the program's own) and redraws what shows them:
 // the banner on the board, the strip of station pictures, and every station square and

@@ -1,7 +1,7 @@
 #pragma once
 // One denomination of the bank drawn as the money designer draws it.
 
-#include "cards/banknote.h"
+#include "drawing/banknote.h"
 #include "model/owngame.h"
 
 // The note of `note`: the designed note (outlines, dots, ellipses, amount and corner words with

@@ -1,7 +1,8 @@
 #include "printing/bankprint.h"
 
 #include "drawing/banknotedesign.h"
-#include "fonts.h"
+#include "drawing/fonts.h"
+#include "printing/moneysheet.h"
 #include "printing/printerpage.h"
 
 #include <QPainter>

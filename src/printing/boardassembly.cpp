@@ -1,9 +1,9 @@
 #include "printing/boardassembly.h"
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 #include "printing/boardsheets.h"
 #include "printing/printerpage.h"
-#include "printing/sharpdesign.h"
+#include "printing/printouts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -70,8 +70,8 @@ void paintMap(QPainter &p, const QPointF &origin, QSizeF cell, int current)
 std::array<AssemblyTile, 6> AssemblyTiles()
 {
     // Cells of 727, 727 and 726 pixels across and 1090 down: 2180 both ways.
-    const int lefts[4] = {0, 727, 1454, BoardSide};
-    const int tops[3] = {0, 1090, BoardSide};
+    const int lefts[4] = {0, 727, 1454, BoardSize};
+    const int tops[3] = {0, 1090, BoardSize};
     std::array<AssemblyTile, 6> tiles;
     for (int i = 0; i < 6; ++i) {
         AssemblyTile &t = tiles[i];
@@ -167,10 +167,10 @@ void PaintAssemblyGuide(QPainter &p, const QImage &board)
     // The six tiles in miniature, a little apart, their glue strips hatched.
     const double scale = 0.28, gap = 4.0;
     const auto tiles = AssemblyTiles();
-    const double across = mm(BoardSide) * scale + 2 * gap;
+    const double across = mm(BoardSize) * scale + 2 * gap;
     const double x0 = (PaperWidth - across) / 2, y0 = 38;
-    const double sx = board.isNull() ? 1.0 : double(board.width()) / BoardSide;
-    const double sy = board.isNull() ? 1.0 : double(board.height()) / BoardSide;
+    const double sx = board.isNull() ? 1.0 : double(board.width()) / BoardSize;
+    const double sy = board.isNull() ? 1.0 : double(board.height()) / BoardSize;
     for (const AssemblyTile &t : tiles) {
         const QRectF at(x0 + mm(t.cell.left()) * scale + t.column * gap, y0 + mm(t.cell.top()) * scale + t.row * gap,
                         mm(t.area.width()) * scale, mm(t.area.height()) * scale);
@@ -197,7 +197,7 @@ void PaintAssemblyGuide(QPainter &p, const QImage &board)
         text(p, badge, Qt::AlignCenter, t.label, 6.0, true);
     }
 
-    const double stepsTop = y0 + (mm(BoardSide) + mm(GlueStripPixels)) * scale + gap + 10;
+    const double stepsTop = y0 + (mm(BoardSize) + mm(GlueStripPixels)) * scale + gap + 10;
     const QStringList steps = {
         QStringLiteral("Druk de zeven bladen af op ware grootte (100 %, niet \"passend maken\") en knip "
                        "elk speelbordblad uit langs de dunne grijze lijn rondom."),
@@ -230,7 +230,7 @@ QImage AssemblyPreview(const QImage &board, QSize size)
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (!board.isNull())
         p.drawImage(at, board);
-    const double k = double(side) / BoardSide;
+    const double k = double(side) / BoardSize;
     auto scaled = [&](const QRect &r) {
         return QRectF(at.x() + r.x() * k, at.y() + r.y() * k, r.width() * k, r.height() * k);
     };
@@ -262,10 +262,9 @@ bool PrintAssembledBoard(PrinterPage &page, const Algemeen &state)
     const QImage &pixels = state.pictures.Speelbord;
     if (!page.paintOnPaper([&](QPainter &p) { PaintAssemblyGuide(p, pixels); }))
         return false;
-    const bool sharp = page.sharpResolution() > 0 && pixels.size() == BoardArea().size();
-    const SharpPicture board = sharp ? SharpBoard(state) : SharpPicture(pixels);
-    const double sx = pixels.isNull() ? 1.0 : double(pixels.width()) / BoardSide;
-    const double sy = pixels.isNull() ? 1.0 : double(pixels.height()) / BoardSide;
+    const SharpPicture board = BoardToPrint(state, page.sharpResolution() > 0);
+    const double sx = pixels.isNull() ? 1.0 : double(pixels.width()) / BoardSize;
+    const double sy = pixels.isNull() ? 1.0 : double(pixels.height()) / BoardSize;
     for (const AssemblyTile &tile : AssemblyTiles()) {
         if (!page.endPage())
             return false;

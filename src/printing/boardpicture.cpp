@@ -1,6 +1,6 @@
 #include "printing/boardpicture.h"
 
-#include "app/savefile.h"
+#include "files/savefile.h"
 
 #include <QBuffer>
 #include <QImageWriter>

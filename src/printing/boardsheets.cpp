@@ -26,7 +26,7 @@ double SixSheetBoardSide(QSizeF printable)
 {
     if (printable.isEmpty())
         return 0;
-    return BoardSide * qMin(printable.width() / SheetWidth, printable.height() / SheetHeight);
+    return BoardSize * qMin(printable.width() / SheetWidth, printable.height() / SheetHeight);
 }
 
 int SixSheetAlign(int sheet)

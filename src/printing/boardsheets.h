@@ -2,6 +2,8 @@
 // The board printed on six portrait A4 sheets, three across and two down: the board sits in
 // the middle of a picture of the six sheets laid side by side, which is cut into the sheets.
 
+#include "model/boardrules.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSizeF>
@@ -11,11 +13,10 @@ constexpr int SheetWidth = 900;    // pixels of one sheet picture, about 4.29 to
 constexpr int SheetHeight = 1270;
 constexpr int SixSheetWidth = 3 * SheetWidth;    // 2700
 constexpr int SixSheetHeight = 2 * SheetHeight;  // 2540
-constexpr int BoardSide = 2180;
 // The board's place in the six-sheet picture: centred.
 inline QRect BoardArea()
 {
-    return QRect((SixSheetWidth - BoardSide) / 2, (SixSheetHeight - BoardSide) / 2, BoardSide, BoardSide);
+    return QRect((SixSheetWidth - BoardSize) / 2, (SixSheetHeight - BoardSize) / 2, BoardSize, BoardSize);
 }
 
 // The six-sheet picture: white, with the whole board picture scaled into BoardArea().

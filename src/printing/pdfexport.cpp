@@ -1,63 +1,26 @@
+#include "files/picturefile.h"
 #include "printing/pdfexport.h"
 
-#include "app/algemeen.h"
-#include "app/startup.h"
-#include "cards/banknote.h"
-#include "cards/carddrawing.h"
-#include "cards/cardsheets.h"
-#include "deeds/deedprinting.h"
+#include "model/algemeen.h"
+#include "drawing/banknote.h"
+#include "printing/moneysheet.h"
+#include "model/algemeen.h"
+#include "design/startup.h"
+#include "drawing/banknote.h"
+#include "drawing/carddrawing.h"
+#include "printing/cardsheets.h"
+#include "printing/deedprinting.h"
 #include "printing/boardassembly.h"
 #include "printing/bankprint.h"
 #include "printing/boardsheets.h"
 #include "printing/printerpage.h"
-#include "printing/sharpdesign.h"
+#include "printing/printouts.h"
 
 #include <QDir>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <memory>
 
 namespace {
-// The card printer steps through the deck as the card designer would, with the design's own
-// border colour.
-ExportedDocument deckDocument(const Algemeen &state, int subject, const QString &fileName)
-{
-    return {fileName, [&state, subject](PrinterPage &page) {
-                const CardDeck &deck = subject == 1 ? state.project.KansDeck : state.project.FondsDeck;
-                auto card = std::make_shared<int>(1);
-                CardDesignerSteps steps;
-                steps.goToCard = [card](int n) { *card = n; };
-                steps.preview = [&state, &deck, card, subject] {
-                    const RgbColour border = state.CardBorderColour;
-                    return SharpCard(DrawCard(subject, border, deck[*card]), subject, border, deck[*card]);
-                };
-                steps.pauseSeconds = 0.0f;
-                return PrintCardSheets(page, steps);
-            }};
-}
-
-// The six sheets edge to edge, each on its own page without margins.
-ExportedDocument sixSheetsDocument(const Algemeen &state)
-{
-    return {QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) {
-                if (!page.setOrientation(QPageLayout::Portrait))
-                    return false;
-                const auto sheets = TileBoard(ComposeSixSheets(state.pictures.Speelbord));
-                // Drawn anew only where the board lies on the sheets at its own size.
-                const SharpPicture board = page.sharpResolution() > 0 && state.pictures.Speelbord.size() == BoardArea().size()
-                                               ? SharpBoard(state) : SharpPicture();
-                for (int i = 0; i < 6; ++i) {
-                    if (i > 0 && !page.endPage())
-                        return false;
-                    const SharpPicture sheet(sheets[size_t(i)],
-                                             MovedParts(board.parts, BoardArea().topLeft() - SheetArea(i + 1).topLeft()));
-                    if (!page.placePicture(sheet, page.paperToPage(SixSheetOnPaper(i + 1))))
-                        return false;
-                }
-                return page.endDocument();
-            }, 0.0};
-}
-
 }
 
 QRectF SixSheetOnPaper(int sheet)
@@ -72,14 +35,14 @@ std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, BoardLayo
 {
     std::vector<ExportedDocument> docs;
     if (board == BoardLayout::SixSheets)
-        docs.push_back(sixSheetsDocument(state));
+        docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintSixSheetPages(page, state); }, 0.0});
     else
         docs.push_back({QStringLiteral("Speelbord.pdf"), [&state](PrinterPage &page) { return PrintAssembledBoard(page, state); }});
     docs.push_back({QStringLiteral("Eigendomsbewijzen.pdf"), [&state](PrinterPage &page) {
-                        return PrintDeedSheets(page, page.sharpResolution() > 0 ? SharpDeedSheet(state) : SharpPicture(state.pictures.EigenDomsPic));
+                        return PrintDeedPages(page, state);
                     }});
-    docs.push_back(deckDocument(state, 1, QStringLiteral("Kans.pdf")));
-    docs.push_back(deckDocument(state, 2, QStringLiteral("AlgemeenFonds.pdf")));
+    docs.push_back({QStringLiteral("Kans.pdf"), [&state](PrinterPage &page) { return PrintDeckPages(page, state, 1); }});
+    docs.push_back({QStringLiteral("AlgemeenFonds.pdf"), [&state](PrinterPage &page) { return PrintDeckPages(page, state, 2); }});
     docs.push_back({QStringLiteral("Speelgeld.pdf"), [&state](PrinterPage &page) {
                         return PrintBank(page, state.game.bank, DefaultPlayers, state.game.title,
                                          LoadPicture(state.dataPath(QStringLiteral("Data-9.vgx"))));

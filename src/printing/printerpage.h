@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 
-#include "printing/sharppicture.h"
+#include "drawing/sharppicture.h"
 
 class QPagedPaintDevice;
 

@@ -1,10 +1,10 @@
 #include "windows/spelform.h"
 
 #include "design/gamenames.h"
-#include "fonts.h"
+#include "drawing/fonts.h"
 #include "model/owngame.h"
-#include "platform/formlayout.h"
-#include "platform/mnemonics.h"
+#include "dialogs/formlayout.h"
+#include "dialogs/mnemonics.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,7 +2,7 @@
 // "Spel en plaats": the game's own title and subtitle on the board's centre banner and the
 // town on the station signs. Ok makes the change as one edit of the design.
 
-#include "app/algemeen.h"
+#include "model/algemeen.h"
 
 #include <QDialog>
 

@@ -1,9 +1,10 @@
 // One user's session with a copy of the program whose executable is in $VASTGOED_PROGRAM_DIR:
 // the window saves a project, "Open Project" lists it and opens it again. Run by check-install.sh,
 // once for an installed and once for a portable copy; it decides the layout as main.cpp does.
-#include "app/openform.h"
-#include "app/programpaths.h"
-#include "app/projectfiles.h"
+#include "windows/openform.h"
+#include "model/programpaths.h"
+#include "files/projectfiles.h"
+#include "design/edits.h"
 #include "testwindow.h"
 
 #include <QAction>

@@ -4,12 +4,12 @@
 // Each file is written whole or not at all, so an interrupted build never leaves a
 // truncated picture behind.
 
-#include "app/algemeen.h"
-#include "app/defaultcontent.h"
-#include "board/artwork.h"
-#include "board/squaredesign.h"
-#include "cards/banknoteart.h"
-#include "deeds/deedsheet.h"
+#include "model/algemeen.h"
+#include "model/defaultcontent.h"
+#include "artwork/artwork.h"
+#include "drawing/squaredesign.h"
+#include "drawing/banknoteart.h"
+#include "drawing/deedsheet.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,12 +3,12 @@
 //
 //   vastgoed-helpgen <sources> <Data folder> <Help folder> <pictures folder>
 
-#include "app/algemeen.h"
-#include "app/mainwindow.h"
-#include "app/showform.h"
-#include "platform/dialogs.h"
-#include "platform/printers.h"
-#include "printing/printspeelbord.h"
+#include "model/algemeen.h"
+#include "windows/mainwindow.h"
+#include "windows/showform.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/printers.h"
+#include "windows/printspeelbord.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,633 @@
+// The board and the deed sheet. The overview and the placeholder are drawn in
+// artwork_overview.cpp, the station pictures in artwork_stations.cpp and the small pictures
+// of the special squares in artwork_icons.cpp.
+
+#include "artwork/artwork.h"
+#include "artwork/artwork_paint.h"
+#include "model/boardrules.h"
+#include "drawing/squarerenderer.h"
+#include "artwork/artwork.h"
+#include "artwork/artwork_paint.h"
+#include "model/boardrules.h"
+#include "drawing/squarerenderer.h"
+#include "model/owngame.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+using namespace artwork;
+
+namespace {
+
+// The colours of the two piles of cards, in the centre and on the card squares.
+const QColor KansOrange(240, 130, 20);
+const QColor BoardGround(206, 230, 208);
+const QColor FondsBlue(30, 110, 200);
+
+// A tile with a 1-pixel black outline: neighbouring tiles share a crisp 2-pixel line.
+void OutlinedTile(QPainter &p, const QRect &r, const QColor &fill)
+{
+    p.fillRect(r, Qt::black);
+    p.fillRect(r.adjusted(1, 1, -1, -1), fill);
+}
+
+// ---- The board's corners -----------------------------------------------------------------
+
+void DrawStartCorner(QPainter &p, const QRect &r)
+{
+    OutlinedTile(p, r, SquareFill);
+    p.save();
+    p.translate(r.topLeft());
+    p.setPen(Ink);
+    p.setFont(ArtFont(22, false));
+    ArtText(p, QRect(10, 16, 260, 60), Qt::AlignHCenter | Qt::AlignTop,
+               QStringLiteral("Ontvang je salaris\nals je hier langs komt"));
+    OutlinedText(p, QStringLiteral("START"), ArtFont(78, true), QPointF(140, 128),
+                 QColor(214, 30, 40), QColor(110, 10, 16), 4);
+
+    // The big arrow points along the top row: play goes clockwise.
+    QPainterPath arrow;
+    arrow.moveTo(24, 196);
+    arrow.lineTo(176, 196);
+    arrow.lineTo(176, 170);
+    arrow.lineTo(260, 215);
+    arrow.lineTo(176, 260);
+    arrow.lineTo(176, 234);
+    arrow.lineTo(24, 234);
+    arrow.closeSubpath();
+    QLinearGradient red(0, 170, 0, 260);
+    red.setColorAt(0, QColor(250, 80, 70));
+    red.setColorAt(1, QColor(176, 16, 26));
+    p.setPen(QPen(QColor(100, 8, 14), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(red);
+    p.drawPath(arrow);
+    p.restore();
+}
+
+void DrawPrisonerBehindBars(QPainter &p, const QRectF &window)
+{
+    QLinearGradient dusk(window.topLeft(), window.bottomLeft());
+    dusk.setColorAt(0, QColor(70, 72, 88));
+    dusk.setColorAt(1, QColor(36, 38, 48));
+    p.fillRect(window, dusk);
+
+    const qreal cx = window.center().x();
+    const qreal top = window.top();
+    // Striped shirt, then the head with a sorry face.
+    p.save();
+    p.setClipRect(window);
+    QPainterPath body;
+    body.addRoundedRect(QRectF(cx - 38, top + 72, 76, 80), 26, 26);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(body);
+    p.setClipPath(body, Qt::IntersectClip);
+    for (int i = 0; i < 6; ++i)
+        p.fillRect(QRectF(cx - 40, top + 76 + 14 * i, 80, 7), QColor(30, 30, 30));
+    p.restore();
+    p.setPen(QPen(QColor(90, 60, 40), 2));
+    p.setBrush(QColor(247, 208, 170));
+    p.drawEllipse(QPointF(cx, top + 50), 24, 26);
+    p.setBrush(Ink);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(cx - 9, top + 46), 3, 4);
+    p.drawEllipse(QPointF(cx + 9, top + 46), 3, 4);
+    p.setPen(QPen(Ink, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(cx - 9, top + 58, 18, 12), 20 * 16, 140 * 16);
+
+    // The bars, with a little shine.
+    for (int i = 0; i < 6; ++i) {
+        const qreal x = window.left() + 12 + i * (window.width() - 24) / 5.0;
+        QLinearGradient steel(x - 4, 0, x + 4, 0);
+        steel.setColorAt(0, QColor(40, 40, 44));
+        steel.setColorAt(0.4, QColor(190, 190, 200));
+        steel.setColorAt(1, QColor(30, 30, 34));
+        p.fillRect(QRectF(x - 4, window.top(), 8, window.height()), steel);
+    }
+    p.fillRect(QRectF(window.left(), window.top() + 24, window.width(), 7), QColor(60, 60, 66));
+    p.setPen(QPen(Ink, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(window);
+}
+
+void DrawJailCorner(QPainter &p, const QRect &r)
+{
+    OutlinedTile(p, r, SquareFill);
+    p.save();
+    p.translate(r.topLeft());
+    // "Op Bezoek" runs along the outer edges: the top and the right.
+    p.setPen(Ink);
+    p.setFont(ArtFont(31, true));
+    ArtText(p, QRect(0, 6, 280, 70), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
+    p.save();
+    p.translate(240, 180);
+    p.rotate(-90);
+    ArtText(p, QRect(-100, -36, 200, 72), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
+    p.restore();
+
+    // The cell sits in the corner nearest the board's centre.
+    const QRect cell(1, 80, 199, 199);
+    QLinearGradient orange(0, 80, 0, 280);
+    orange.setColorAt(0, QColor(255, 170, 60));
+    orange.setColorAt(1, QColor(232, 116, 20));
+    p.fillRect(cell, orange);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(1, 79, 200, 79);
+    p.drawLine(200, 79, 200, 279);
+    DrawPrisonerBehindBars(p, QRectF(26, 96, 148, 132));
+    p.setPen(Ink);
+    p.setFont(ArtFont(27, true));
+    ArtText(p, QRect(0, 230, 200, 44), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
+    p.restore();
+}
+
+void DrawCar(QPainter &p, const QColor &colour)
+{
+    QPainterPath body;
+    body.moveTo(-86, 22);
+    body.lineTo(-86, -2);
+    body.quadTo(-84, -12, -66, -14);
+    body.lineTo(-44, -16);
+    body.lineTo(-24, -44);
+    body.quadTo(-20, -48, -10, -48);
+    body.lineTo(30, -48);
+    body.quadTo(38, -48, 44, -40);
+    body.lineTo(60, -16);
+    body.lineTo(78, -12);
+    body.quadTo(88, -8, 88, 4);
+    body.lineTo(88, 22);
+    body.closeSubpath();
+    QLinearGradient shine(0, -48, 0, 22);
+    shine.setColorAt(0, colour.lighter(140));
+    shine.setColorAt(0.5, colour);
+    shine.setColorAt(1, colour.darker(150));
+    p.setPen(QPen(colour.darker(250), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(shine);
+    p.drawPath(body);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 228, 250));
+    QPainterPath rear;
+    rear.moveTo(-36, -18);
+    rear.lineTo(-19, -40);
+    rear.lineTo(4, -40);
+    rear.lineTo(4, -18);
+    p.drawPath(rear);
+    QPainterPath front;
+    front.moveTo(10, -18);
+    front.lineTo(10, -40);
+    front.lineTo(30, -40);
+    front.quadTo(35, -40, 38, -36);
+    front.lineTo(50, -18);
+    p.drawPath(front);
+    p.setBrush(QColor(255, 236, 120));
+    p.drawEllipse(QPointF(82, 0), 5, 6);
+    p.setBrush(QColor(200, 30, 30));
+    p.drawRect(QRectF(-86, -4, 6, 10));
+    for (qreal x : {-52.0, 52.0}) {
+        p.setBrush(QColor(24, 24, 24));
+        p.drawEllipse(QPointF(x, 22), 18, 18);
+        p.setBrush(QColor(200, 200, 206));
+        p.drawEllipse(QPointF(x, 22), 8, 8);
+    }
+}
+
+void DrawParkingCorner(QPainter &p, const QRect &r)
+{
+    OutlinedTile(p, r, SquareFill);
+    p.save();
+    p.setClipRect(r.adjusted(1, 1, -1, -1));
+    p.translate(r.center() + QPointF(0.5, 0.5));
+    p.rotate(-45); // the tops of the letters face the board's centre
+    OutlinedText(p, QStringLiteral("VRIJ"), ArtFont(44, true), QPointF(0, -80),
+                 QColor(214, 30, 40), QColor(110, 10, 16), 2.5);
+    p.save();
+    p.translate(0, 6);
+    p.scale(0.8, 0.8);
+    DrawCar(p, QColor(220, 40, 40));
+    p.restore();
+    OutlinedText(p, QStringLiteral("PARKEREN"), ArtFont(30, true), QPointF(0, 72),
+                 QColor(214, 30, 40), QColor(110, 10, 16), 2);
+    p.restore();
+}
+
+void DrawPoliceOfficer(QPainter &p)
+{
+    // Collar and shoulders.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(24, 40, 96));
+    p.drawRoundedRect(QRectF(-56, 44, 112, 40), 18, 18);
+    p.setBrush(QColor(250, 250, 250));
+    QPainterPath collar;
+    collar.moveTo(-16, 44);
+    collar.lineTo(0, 62);
+    collar.lineTo(16, 44);
+    p.drawPath(collar);
+    // Face.
+    p.setPen(QPen(QColor(120, 80, 50), 2));
+    p.setBrush(QColor(248, 212, 174));
+    p.drawEllipse(QPointF(0, 14), 38, 40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Ink);
+    p.drawEllipse(QPointF(-14, 10), 4, 5);
+    p.drawEllipse(QPointF(14, 10), 4, 5);
+    p.setPen(QPen(Ink, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-24, -2), QPointF(-6, 3)); // stern eyebrows
+    p.drawLine(QPointF(24, -2), QPointF(6, 3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 64, 30));
+    QPainterPath moustache;
+    moustache.moveTo(0, 26);
+    moustache.cubicTo(-10, 20, -26, 24, -24, 34);
+    moustache.cubicTo(-14, 30, -6, 32, 0, 30);
+    moustache.cubicTo(6, 32, 14, 30, 24, 34);
+    moustache.cubicTo(26, 24, 10, 20, 0, 26);
+    p.drawPath(moustache);
+    p.setPen(QPen(QColor(150, 50, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-8, 41), QPointF(8, 41));
+    // Cap with a gold badge.
+    QPainterPath cap;
+    cap.moveTo(-42, -14);
+    cap.lineTo(-52, -40);
+    cap.quadTo(0, -62, 52, -40);
+    cap.lineTo(42, -14);
+    cap.closeSubpath();
+    p.setPen(QPen(QColor(10, 18, 50), 2));
+    p.setBrush(QColor(30, 48, 116));
+    p.drawPath(cap);
+    p.setBrush(QColor(20, 20, 24));
+    p.drawRect(QRectF(-42, -20, 84, 8));
+    p.drawChord(QRectF(-44, -22, 88, 22), 180 * 16, 180 * 16);
+    p.setPen(QPen(QColor(150, 110, 20), 1.5));
+    p.setBrush(Gold);
+    p.drawEllipse(QPointF(0, -36), 9, 10);
+}
+
+void DrawGoToJailCorner(QPainter &p, const QRect &r)
+{
+    OutlinedTile(p, r, SquareFill);
+    p.save();
+    p.setClipRect(r.adjusted(1, 1, -1, -1));
+    p.translate(r.center() + QPointF(0.5, 0.5));
+    p.rotate(45); // the tops of the letters face the board's centre
+    p.setPen(Ink);
+    p.setFont(ArtFont(32, true));
+    ArtText(p, QRectF(-140, -106, 280, 40), Qt::AlignCenter, QStringLiteral("NAAR DE"));
+    p.save();
+    p.translate(0, -6);
+    p.scale(0.78, 0.78);
+    DrawPoliceOfficer(p);
+    p.restore();
+    p.setFont(ArtFont(27, true));
+    ArtText(p, QRectF(-140, 62, 280, 36), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
+    p.restore();
+}
+
+// ---- The board's centre ------------------------------------------------------------------
+
+void DrawTinyHouse(QPainter &p, QPointF base, qreal size, const QColor &colour, const QColor &outline)
+{
+    QPainterPath house;
+    house.moveTo(base + QPointF(-size / 2, 0));
+    house.lineTo(base + QPointF(-size / 2, -size * 0.6));
+    house.lineTo(base + QPointF(0, -size));
+    house.lineTo(base + QPointF(size / 2, -size * 0.6));
+    house.lineTo(base + QPointF(size / 2, 0));
+    house.closeSubpath();
+    p.setPen(QPen(outline, size / 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(house);
+}
+
+// A hotel: a wide red building under a flat roof, with rows of windows.
+void DrawHotel(QPainter &p, QPointF base, const QColor &colour)
+{
+    const QRectF body(base.x() - 80, base.y() - 86, 160, 86);
+    p.setPen(QPen(colour.darker(220), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawRect(body);
+    p.setBrush(colour.darker(160));
+    p.drawRect(QRectF(body.left() - 8, body.top() - 14, body.width() + 16, 14));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 236, 170));
+    for (int row = 0; row < 2; ++row)
+        for (int col = 0; col < 4; ++col)
+            p.drawRect(QRectF(body.left() + 14 + 38 * col, body.top() + 12 + 28 * row, 18, 16));
+    p.setBrush(colour.darker(220));
+    p.drawRect(QRectF(base.x() - 6, base.y() - 22, 12, 22));
+}
+
+// The big "?" of the chance cards, centred on `centre`.
+void DrawQuestionMark(QPainter &p, QPointF centre, int pixelSize, const QColor &colour, qreal outline)
+{
+    OutlinedText(p, QStringLiteral("?"), ArtFont(pixelSize, true), centre, colour,
+                 colour.darker(200), outline);
+}
+
+// A treasure chest with a few coins beside it, its lid's hinge line on y = -44 and its
+// middle near (0, -30); it spans x -80..146 and y -104..38.
+void DrawTreasureChest(QPainter &p)
+{
+    p.setPen(QPen(QColor(70, 40, 14), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(160, 96, 40));
+    p.drawRoundedRect(QRectF(-80, -46, 160, 80), 8, 8);
+    p.drawChord(QRectF(-80, -104, 160, 116), 0, 180 * 16);
+    p.setBrush(Gold);
+    p.drawRect(QRectF(-80, -50, 160, 12));
+    p.drawRect(QRectF(-14, -56, 28, 34));
+    p.setBrush(QColor(70, 40, 14));
+    p.drawEllipse(QPointF(0, -36), 4, 5);
+    p.setPen(QPen(QColor(150, 110, 20), 3));
+    p.setBrush(QColor(250, 210, 70));
+    for (int i = 0; i < 3; ++i)
+        p.drawEllipse(QPointF(100 + 14 * i, 20 - 16 * i), 18, 18);
+}
+
+// The dashed, lightly washed place where a pile of cards lies.
+void DrawCardOutline(QPainter &p, const QRectF &place, qreal radius, const QColor &colour, qreal width)
+{
+    QColor wash = colour;
+    wash.setAlpha(40);
+    QPainterPath shape;
+    shape.addRoundedRect(place, radius, radius);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(wash);
+    p.drawPath(shape);
+    // The dashes as an outline of their own: a dashed pen skips dashes outside the painter's
+    // clip and so would dash differently in each piece of the board.
+    QPainterPathStroker dashes;
+    dashes.setWidth(width);
+    dashes.setCapStyle(Qt::RoundCap);
+    dashes.setJoinStyle(Qt::RoundJoin);
+    dashes.setDashPattern(QVector<qreal>{3, 2.2});
+    p.setBrush(colour.darker(130));
+    p.drawPath(dashes.createStroke(shape));
+    p.restore();
+}
+
+void DrawCardPlace(QPainter &p, QPointF centre, const QString &label, const QColor &colour,
+                   bool questionMark)
+{
+    p.save();
+    p.translate(centre);
+    p.rotate(-45);
+    DrawCardOutline(p, QRectF(-230, -150, 460, 300), 28, colour, 7);
+    if (questionMark)
+        DrawQuestionMark(p, QPointF(0, -26), 170, colour, 5);
+    else
+        DrawTreasureChest(p);
+    OutlinedText(p, label, FittedFont(label, 64, 420), QPointF(0, 100), colour,
+                 colour.darker(200), 3);
+    p.restore();
+}
+
+void DrawTitleRibbon(QPainter &p, const QString &title, const QString &subtitle)
+{
+    // The ribbon's folded tails lie behind its main band.
+    for (int side : {-1, 1}) {
+        QPainterPath tail;
+        const qreal x0 = side * 700, x1 = side * 880;
+        tail.moveTo(x0, -110);
+        tail.lineTo(x1, -110);
+        tail.lineTo(x1 - side * 70, 10);
+        tail.lineTo(x1, 130);
+        tail.lineTo(x0, 130);
+        tail.closeSubpath();
+        p.setPen(QPen(BannerDarkRed.darker(140), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(BannerDarkRed);
+        p.drawPath(tail);
+    }
+    QLinearGradient band(0, -150, 0, 150);
+    band.setColorAt(0, QColor(236, 64, 64));
+    band.setColorAt(0.5, BannerRed);
+    band.setColorAt(1, QColor(150, 18, 30));
+    p.setPen(QPen(BannerDarkRed, 6));
+    p.setBrush(band);
+    p.drawRect(QRectF(-760, -150, 1520, 300));
+    p.setPen(QPen(Gold, 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(-740, -130, 1480, 260));
+    p.setPen(QPen(Gold, 2));
+    p.drawRect(QRectF(-728, -118, 1456, 236));
+
+    const QString name = title.isEmpty() ? DefaultGameTitle() : title;
+    const QFont font = FittedFont(name, 150, 1320);
+    p.save();
+    p.translate(7, 8);
+    OutlinedText(p, name, font, QPointF(0, -14), QColor(0, 0, 0, 110), QColor(0, 0, 0, 110), 8);
+    p.restore();
+    OutlinedText(p, name, font, QPointF(0, -14), Qt::white, QColor(60, 6, 12), 8);
+    p.setPen(QColor(255, 232, 170));
+    p.setFont(ArtFont(36, true));
+    const QString line = subtitle.isEmpty() ? DefaultGameSubtitle() : subtitle;
+    p.setFont(FittedFont(line, 36, 1400));
+    ArtText(p, QRectF(-700, 62, 1400, 50), Qt::AlignCenter, line);
+}
+
+void DrawBoardCentre(QPainter &p, const QRect &r, const QString &title, const QString &subtitle)
+{
+    QRadialGradient glow(r.center(), r.width() * 0.72);
+    glow.setColorAt(0, CentreLight);
+    glow.setColorAt(1, CentreDark);
+    p.fillRect(r, glow);
+    // A quiet ring of rays gives the centre some life without stealing the show.
+    p.save();
+    p.setClipRect(r);
+    p.translate(QPointF(r.center()) + QPointF(0.5, 0.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 36));
+    for (int i = 0; i < 24; ++i) {
+        QPainterPath ray;
+        ray.moveTo(0, 0);
+        ray.lineTo(1300 * std::cos((i * 15 - 3) * Pi / 180), 1300 * std::sin((i * 15 - 3) * Pi / 180));
+        ray.lineTo(1300 * std::cos((i * 15 + 3) * Pi / 180), 1300 * std::sin((i * 15 + 3) * Pi / 180));
+        ray.closeSubpath();
+        p.drawPath(ray);
+    }
+    p.restore();
+    p.setPen(QPen(QColor(120, 170, 130), 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(r).adjusted(40, 40, -40, -40));
+
+    const QPointF mid = QPointF(r.center()) + QPointF(0.5, 0.5);
+    DrawCardPlace(p, mid + QPointF(-330, -330), QStringLiteral("KANS"), KansOrange, true);
+    DrawCardPlace(p, mid + QPointF(330, 330), QStringLiteral("ALGEMEEN FONDS"), FondsBlue, false);
+
+    p.save();
+    p.translate(mid);
+    p.rotate(-45);
+    DrawTitleRibbon(p, title, subtitle);
+    // A little street of houses and a hotel on either side of the ribbon.
+    const QColor houseGreen(40, 160, 60), hotelRed(210, 30, 40);
+    for (int i = 0; i < 4; ++i) {
+        DrawTinyHouse(p, QPointF(-150 + 100 * i, -190), 70, houseGreen, houseGreen.darker(220));
+        DrawTinyHouse(p, QPointF(-150 + 100 * i, 290), 70, houseGreen, houseGreen.darker(220));
+    }
+    DrawHotel(p, QPointF(330, -190), hotelRed);
+    DrawHotel(p, QPointF(-330, 290), hotelRed);
+    p.restore();
+}
+
+} // namespace
+
+QImage DrawBoardTemplate()
+{
+    QImage image = BlankImage(BoardSize, BoardSize, BoardGround);
+    QPainter p(&image);
+    DrawBoardTemplate(p, QString(), QString());
+    // The artwork piece by piece over it, so that every piece drawn again matches to the pixel.
+    for (const QRect &piece : BoardArtworkPieces())
+        p.drawImage(piece.topLeft(), DrawBoardPiece(piece, piece.size(), QString(), QString()));
+    return image;
+}
+
+void DrawBoardTemplate(QPainter &p, const QString &title, const QString &subtitle)
+{
+    SmoothPainter(p);
+    p.fillRect(QRect(0, 0, BoardSize, BoardSize), BoardGround);
+    const QRect centre = BoardCentreArea();
+    DrawBoardCentre(p, centre, title, subtitle);
+    // The side squares stay empty: each finished square is painted over its own place.
+    for (int n = 1; n <= 36; ++n) {
+        const int side = SideOfSquare(n);
+        const QSize size = (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180);
+        OutlinedTile(p, QRect(DefaultSquarePosition(n), size), SquareFill);
+    }
+    DrawStartCorner(p, QRect(0, 0, 280, 280));
+    DrawJailCorner(p, QRect(1900, 0, 280, 280));
+    DrawParkingCorner(p, QRect(1900, 1900, 280, 280));
+    DrawGoToJailCorner(p, QRect(0, 1900, 280, 280));
+    p.setPen(QPen(Qt::black, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(centre).adjusted(-1, -1, 1, 1));
+    p.setPen(QPen(Qt::black, 6));
+    p.drawRect(QRectF(3, 3, BoardSize - 6, BoardSize - 6));
+}
+
+std::vector<QRect> BoardArtworkPieces(bool centreOnly)
+{
+    std::vector<QRect> pieces;
+    if (!centreOnly)
+        for (const QPoint corner : {QPoint(0, 0), QPoint(1900, 0), QPoint(1900, 1900), QPoint(0, 1900)})
+            pieces.emplace_back(corner, QSize(280, 280));
+    const QRect centre = BoardCentreArea();
+    const int tile = centre.width() / 4;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            pieces.emplace_back(centre.left() + tile * column, centre.top() + tile * row, tile, tile);
+    return pieces;
+}
+
+QImage DrawBoardPiece(const QRect &area, QSize size, const QString &title, const QString &subtitle)
+{
+    QImage image = BlankImage(qMax(1, size.width()), qMax(1, size.height()), BoardGround);
+    QPainter p(&image);
+    if (size != area.size())
+        p.scale(double(size.width()) / area.width(), double(size.height()) / area.height());
+    p.translate(-area.topLeft());
+    DrawBoardTemplate(p, title, subtitle);
+    return image;
+}
+
+// ---- The card squares --------------------------------------------------------------------
+
+QImage DrawCardSquare(bool kans)
+{
+    QImage image = BlankImage(TemplateWidth, TemplateHeight, TemplateBackgroundColour());
+    QPainter p(&image);
+    DrawCardSquare(p, kans);
+    return image;
+}
+
+void DrawCardSquare(QPainter &p, bool kans)
+{
+    const QColor colour = kans ? KansOrange : FondsBlue;
+    p.save();
+    p.fillRect(QRect(0, 0, TemplateWidth, TemplateHeight), TemplateBackgroundColour());
+    SmoothPainter(p);
+    // The picture keeps inside the frame: x 2..177, y 2..275.
+    p.save();
+    p.setClipRect(QRect(2, 2, TemplateWidth - 4, TemplateHeight - 6), Qt::IntersectClip);
+    if (kans) {
+        OutlinedText(p, QStringLiteral("Kans"), ArtFont(42, true), QPointF(90, 40), colour,
+                     colour.darker(200), 2);
+        DrawCardOutline(p, QRectF(20, 76, 140, 178), 12, colour, 3);
+        DrawQuestionMark(p, QPointF(90, 165), 140, colour, 3);
+    } else {
+        const QFont font = FittedFont(QStringLiteral("Algemeen"), 32, 164);
+        OutlinedText(p, QStringLiteral("Algemeen"), font, QPointF(90, 30), colour, colour.darker(200), 1.5);
+        OutlinedText(p, QStringLiteral("Fonds"), font, QPointF(90, 66), colour, colour.darker(200), 1.5);
+        DrawCardOutline(p, QRectF(20, 94, 140, 160), 12, colour, 3);
+        // The chest with its coins is 226 x 142 at full size: scaled into the card place.
+        const qreal scale = 0.58;
+        p.translate(90 - 33 * scale, 174 + 33 * scale);
+        p.scale(scale, scale);
+        DrawTreasureChest(p);
+    }
+    p.restore();
+
+    // The frame exactly as a composed square has it: two black outlines and the thick foot.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, 179, 279);
+    p.drawRect(1, 1, 177, 277);
+    p.drawRect(0, 276, 179, 1);
+    p.restore();
+}
+
+
+void PlaceCardSquares(QImage &board)
+{
+    const QImage kans = DrawCardSquare(true);
+    const QImage fonds = DrawCardSquare(false);
+    for (int n = 1; n <= 36; ++n)
+        if (IsCardSquare(n))
+            PlaceSquare(board, IsKansSquare(n) ? kans : fonds, SideOfSquare(n), DefaultSquarePosition(n));
+}
+
+// ---- The deed sheet ----------------------------------------------------------------------
+
+QImage DrawBlankDeedSheet()
+{
+    const QColor paper(226, 232, 238);
+    QImage image = BlankImage(DeedSheetWidth, DeedSheetHeight, paper);
+    QPainter p(&image);
+    SmoothPainter(p);
+    // Cut guides run through the middle of the gaps between the slots.
+    QPen guide(QColor(150, 160, 172), 1, Qt::DashLine);
+    p.setPen(guide);
+    for (int c = 1; c < 7; ++c)
+        p.drawLine(QPointF(4 + 210 * c + 0.5, 0), QPointF(4 + 210 * c + 0.5, DeedSheetHeight));
+    for (int r = 1; r < 4; ++r)
+        p.drawLine(QPointF(0, 4 + 290 * r + 0.5), QPointF(DeedSheetWidth, 4 + 290 * r + 0.5));
+
+    const QString placeholder = QStringLiteral("Eigendomsbewijs");
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 7; ++c) {
+            const QRect slot(9 + 210 * c, 9 + 290 * r, 200, 280);
+            p.fillRect(slot, QColor(200, 206, 214));
+            p.fillRect(slot.adjusted(1, 1, -1, -1), QColor(253, 253, 250));
+            p.save();
+            p.translate(slot.topLeft());
+            p.setPen(QPen(QColor(228, 230, 232), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(QRectF(14, 14, 172, 64), 6, 6);
+            p.setPen(QColor(204, 208, 212));
+            p.setFont(ArtFont(18, true));
+            ArtText(p, QRect(14, 14, 172, 64), Qt::AlignCenter, placeholder);
+            p.setPen(QPen(QColor(236, 238, 240), 2, Qt::DotLine));
+            for (int line = 0; line < 6; ++line)
+                p.drawLine(QPointF(26, 112 + 26 * line), QPointF(174, 112 + 26 * line));
+            DrawTinyHouse(p, QPointF(100, 268), 22, QColor(244, 245, 244), QColor(222, 224, 226));
+            p.restore();
+        }
+    }
+    return image;
+}

@@ -1,0 +1,137 @@
+#include "drawing/sharppicture.h"
+
+#include <QRegion>
+#include <cmath>
+#include <future>
+
+QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter &)> &draw)
+{
+    QImage out(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (size != logical)
+        p.scale(double(size.width()) / logical.width(), double(size.height()) / logical.height());
+    draw(p);
+    return out;
+}
+
+SharpPicture KeepFaithfulParts(SharpPicture picture)
+{
+    std::vector<SharpPart> kept;
+    const QImage pixels = picture.pixels.convertToFormat(QImage::Format_RGB32);
+    for (SharpPart &part : picture.parts) {
+        if (part.area.isEmpty() || !pixels.rect().contains(part.area) || !part.render)
+            continue;
+        const QImage drawn = part.render(part.area.size()).convertToFormat(QImage::Format_RGB32);
+        if (drawn.size() != part.area.size())
+            continue;
+        bool same = true;
+        for (int y = 0; y < drawn.height() && same; ++y) {
+            const QRgb *a = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
+            const QRgb *b = reinterpret_cast<const QRgb *>(pixels.constScanLine(part.area.y() + y)) + part.area.x();
+            for (int x = 0; x < drawn.width(); ++x)
+                if ((a[x] ^ b[x]) & 0xffffff) {
+                    same = false;
+                    break;
+                }
+        }
+        if (same)
+            kept.push_back(std::move(part));
+    }
+    picture.parts = std::move(kept);
+    return picture;
+}
+
+std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset)
+{
+    std::vector<SharpPart> moved = parts;
+    for (SharpPart &part : moved)
+        part.area.translate(offset);
+    return moved;
+}
+
+void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &target,
+                const QRectF &source, const SharpRaster &raster)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    if (raster.dpi <= 0 || source.isEmpty() || target.isEmpty()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(target, picture.pixels, source);
+        painter.restore();
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+
+    // The target on the raster grid of the paper, rounded to whole raster pixels.
+    const double kx = raster.dpi / raster.deviceDpiX;
+    const double ky = raster.dpi / raster.deviceDpiY;
+    const double tx0 = (target.left() - raster.paperOrigin.x()) * kx;
+    const double ty0 = (target.top() - raster.paperOrigin.y()) * ky;
+    const double tx1 = (target.right() - raster.paperOrigin.x()) * kx;
+    const double ty1 = (target.bottom() - raster.paperOrigin.y()) * ky;
+    const int rx0 = int(std::lround(tx0)), rx1 = int(std::lround(tx1));
+    const int ry0 = int(std::lround(ty0)), ry1 = int(std::lround(ty1));
+    const int width = rx1 - rx0, height = ry1 - ry0;
+    if (width <= 0 || height <= 0) {
+        painter.restore();
+        return;
+    }
+    // Source pixel u lands on raster column X(u); likewise rows.
+    const double sx = (tx1 - tx0) / source.width();
+    const double sy = (ty1 - ty0) / source.height();
+    auto columnOf = [&](double u) { return tx0 + (u - source.left()) * sx - rx0; };
+    auto rowOf = [&](double v) { return ty0 + (v - source.top()) * sy - ry0; };
+
+    // The parts that reach into the source, with their place on the raster.
+    struct Placed {
+        const SharpPart *part;
+        QRect at;
+    };
+    std::vector<Placed> placed;
+    for (const SharpPart &part : picture.parts) {
+        if (!QRectF(part.area).intersects(source))
+            continue;
+        const int x0 = int(std::lround(columnOf(part.area.left())));
+        const int x1 = int(std::lround(columnOf(part.area.left() + part.area.width())));
+        const int y0 = int(std::lround(rowOf(part.area.top())));
+        const int y1 = int(std::lround(rowOf(part.area.top() + part.area.height())));
+        if (x1 > x0 && y1 > y0)
+            placed.push_back({&part, QRect(x0, y0, x1 - x0, y1 - y0)});
+    }
+
+    // The parts are drawn on both cores before anything reaches the page.
+    std::vector<QImage> drawn(placed.size());
+    auto drawEvery = [&](size_t first) {
+        for (size_t i = first; i < placed.size(); i += 2)
+            drawn[i] = placed[i].part->render(placed[i].at.size());
+    };
+    {
+        auto other = std::async(std::launch::async, drawEvery, size_t(1));
+        drawEvery(0);
+        other.get();
+    }
+
+    // The pixels first, smoothly scaled, unless the parts cover every one of them; then each
+    // part over them on the raster grid, kept inside the target.
+    QRegion covered;
+    for (const Placed &pl : placed)
+        covered += pl.part->area;
+    const QRect needed = source.toAlignedRect() & picture.pixels.rect();
+    if (!QRegion(needed).subtracted(covered).isEmpty()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(target, picture.pixels, source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    painter.setClipRect(target, Qt::IntersectClip);
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const QRect &at = placed[i].at;
+        const QRectF where(raster.paperOrigin.x() + (rx0 + at.x()) / kx, raster.paperOrigin.y() + (ry0 + at.y()) / ky,
+                           at.width() / kx, at.height() / ky);
+        painter.drawImage(where, drawn[i]);
+        drawn[i] = QImage();
+    }
+    painter.restore();
+}
