@@ -5,7 +5,6 @@
 #include "drawing/fonts.h"
 #include "model/owngame.h"
 #include "drawing/pixeloutline.h"
-#include "printing/printerpage.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -9,8 +9,6 @@
 #include "files/projectsave.h"
 #include "files/gamefile.h"
 #include "files/savefile.h"
-#include "artwork/artwork.h"
-#include "printing/sharpdesign.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "drawing/banknote.h"
 #include "printing/moneysheet.h"
 #include "model/algemeen.h"
-#include "design/startup.h"
 #include "drawing/banknote.h"
 #include "drawing/carddrawing.h"
 #include "printing/cardsheets.h"
