@@ -3,6 +3,9 @@
 #include <QRegion>
 #include <cmath>
 #include <future>
+#include <map>
+#include <memory>
+#include <mutex>
 
 QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter &)> &draw)
 {
@@ -42,6 +45,27 @@ SharpPicture KeepFaithfulParts(SharpPicture picture)
     }
     picture.parts = std::move(kept);
     return picture;
+}
+
+void RememberRenders(SharpPicture &picture)
+{
+    for (SharpPart &part : picture.parts) {
+        auto drawn = std::make_shared<std::map<std::pair<int, int>, QImage>>();
+        auto mutex = std::make_shared<std::mutex>();
+        part.render = [render = part.render, drawn, mutex](QSize size) {
+            const std::pair<int, int> key(size.width(), size.height());
+            {
+                const std::lock_guard<std::mutex> lock(*mutex);
+                const auto found = drawn->find(key);
+                if (found != drawn->end())
+                    return found->second;
+            }
+            const QImage image = render(size);
+            const std::lock_guard<std::mutex> lock(*mutex);
+            drawn->emplace(key, image);
+            return image;
+        };
+    }
 }
 
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset)

@@ -48,6 +48,8 @@ bool PrintBank(PrinterPage &page, const std::vector<BankNote> &bank, int players
             return false;
         if (sheet.note != drawnFor) {
             picture = BankNoteDrawing(bank[size_t(sheet.note)], title, strip).sharpPicture();
+            // Every copy of the note lies on the page at the same size: each size is drawn once.
+            RememberRenders(picture);
             drawnFor = sheet.note;
         }
         for (int k = 0; k < sheet.count; ++k)

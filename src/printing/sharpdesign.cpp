@@ -77,7 +77,9 @@ SharpPicture SharpBoard(const Algemeen &state)
                                                  side);
                                }});
     }
-    return KeepFaithfulParts(std::move(sharp));
+    SharpPicture kept = KeepFaithfulParts(std::move(sharp));
+    RememberRenders(kept);
+    return kept;
 }
 
 SharpPicture SharpDeedSheet(const Algemeen &state)
