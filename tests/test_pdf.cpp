@@ -49,6 +49,9 @@ struct Installation : ProgramFolder {
     }
 };
 
+// The board's artwork drawn anew: 4 corners, the centre in 16 tiles and the 6 card squares.
+constexpr int ArtworkParts = 4 + 16 + 6;
+
 const QStringList printSet{"Speelbord.pdf", "Eigendomsbewijzen.pdf", "Kans.pdf", "AlgemeenFonds.pdf", "Speelgeld.pdf"};
 
 // True when no pixel within `mm` of the page edge is drawn on.
@@ -342,14 +345,14 @@ private slots:
     {
         Design d;
         // Every square (all four sides turn differently) and every deed of the default design.
-        QCOMPARE(int(SharpBoard(d.state).parts.size()), 30);
+        QCOMPARE(int(SharpBoard(d.state).parts.size()), ArtworkParts + 30);
         QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28);
 
         // A square painted over by something else than its drawing prints from the pixels.
         const QRect area = squareArea(d.state, 21);
         QVERIFY(!area.isEmpty());
         d.state.pictures.Speelbord.setPixelColor(area.center(), Qt::magenta);
-        QCOMPARE(int(SharpBoard(d.state).parts.size()), 29);
+        QCOMPARE(int(SharpBoard(d.state).parts.size()), ArtworkParts + 29);
         QVERIFY(squareArea(d.state, 21).isEmpty());
 
         // A deed drawn with another base than the sheet holds is not used either.
@@ -376,7 +379,7 @@ private slots:
         LoadStartState(opened);
         opened.drawing = {};
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
-        QCOMPARE(int(SharpBoard(opened).parts.size()), 30);
+        QCOMPARE(int(SharpBoard(opened).parts.size()), ArtworkParts + 30);
         QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 28);
         QCOMPARE(DrawingFileBytes(opened.drawing), DrawingFileBytes(d.state.drawing));
 
@@ -390,7 +393,7 @@ private slots:
         }
         QVERIFY(board.save(folder + QStringLiteral("/Speelbord.bmp"), "BMP"));
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
-        QCOMPARE(int(SharpBoard(opened).parts.size()), 29);
+        QCOMPARE(int(SharpBoard(opened).parts.size()), ArtworkParts + 29);
         QTemporaryDir out;
         QVERIFY2(ExportDocuments({PrintSetDocuments(opened, BoardLayout::SixSheets)[0]}, out.path(), &error), qPrintable(error));
         const QPoint centre = area.center() + BoardArea().topLeft();
@@ -408,7 +411,7 @@ private slots:
                 writeAll(drawingFile, bytes);
             const ProjectReadResult read = LoadProjectInto(opened, QStringLiteral("Scherp"));
             QVERIFY(read.loaded);
-            QCOMPARE(int(SharpBoard(opened).parts.size()), 0);
+            QCOMPARE(int(SharpBoard(opened).parts.size()), ArtworkParts);  // the artwork needs no drawing record
             QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 0);
         }
     }

@@ -71,12 +71,12 @@ GeldForm::GeldForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     formlayout::tabOrder(
         {HScroll1, ColorScroll[1], ColorScroll[2], ColorScroll[3], Text1, HScroll, PrintKnop, ExitKnop});
     // The bank: the notes stepped through, and the whole bank printed for a number of players.
-    VorigeKnop = button(this, QStringLiteral("<"), 180, 4020, 450);
-    BiljetLabel = label(this, QString(), 720, 4080);
-    VolgendeKnop = button(this, QStringLiteral(">"), 1800, 4020, 450);
-    label(this, QStringLiteral("Spelers"), 2730, 4080);
+    VorigeKnop = button(this, QStringLiteral("Vorige"), 180, 4020, 900);
+    BiljetLabel = label(this, QString(), 1170, 4080);
+    VolgendeKnop = button(this, QStringLiteral("Volgende"), 2160, 4020, 900);
+    label(this, QStringLiteral("Spelers"), 3240, 4080);
     SpelersBox = new QSpinBox(this);
-    place(SpelersBox, 3420, 4020, 810, 330);
+    place(SpelersBox, 3900, 4020, 810, 330);
     SpelersBox->setRange(2, MaxPlayers);
     SpelersBox->setValue(DefaultPlayers);
     AllesKnop = button(this, QStringLiteral("Alle biljetten afdrukken"), 5100, 4020, 2730);
