@@ -1,6 +1,6 @@
 // A whole project folder as the program opens it. The input holds, cut by separator lines (see
 // fuzzsupport.h), Projecten/P.vgd, P/Kansfonds.kan, P/Speelbord.bmp, P/Eigendomsbewijzen.bmp
-// and P/Tekening.json. ReadProjectFiles is asked for small pictures (8 x 8 and 6 x 4) so that
+// P/Tekening.json and P/Spel.json. ReadProjectFiles is asked for small pictures (8 x 8 and 6 x 4) so that
 // the fuzzer can make ones that fit; LoadProjectInto then opens the same folder into a design
 // with the program's own sizes. Reading stays inside the Projecten folder, a picture read has
 // exactly the size asked and came from a whole file, station pictures stay 0..29, and a
@@ -16,7 +16,9 @@ fuzz::Scratch *scratch = nullptr;
 const QSize SmallBoard(8, 8), SmallDeeds(6, 4);
 
 const char *const Files[] = {"Projecten/P.vgd", "Projecten/P/Kansfonds.kan", "Projecten/P/Speelbord.bmp",
-                             "Projecten/P/Eigendomsbewijzen.bmp", "Projecten/P/Tekening.json"};
+                             "Projecten/P/Eigendomsbewijzen.bmp", "Projecten/P/Tekening.json",
+                             "Projecten/P/Spel.json"};
+constexpr int FileCount = 6;
 
 bool wholeOrMissing(const QString &path)
 {
@@ -29,6 +31,20 @@ void requireSoundProject(const Project &p)
     fuzz::Require(p.StationImage < StationPictures, "station picture out of range");
     fuzz::Require(ProjectNameProblem(p.ProjectName).isEmpty(), "a project name leaving Projecten");
 }
+
+// The game's texts and bank stay within what the program draws, and read back the same.
+void requireSoundGame(const OwnGame &g)
+{
+    fuzz::Require(g.title.size() <= MaxGameText && g.town.size() <= MaxGameText
+                      && g.subtitle.size() <= 2 * MaxGameText, "a game text too long");
+    fuzz::Require(int(g.bank.size()) <= MaxBankNotes, "too many notes in the bank");
+    for (const BankNote &n : g.bank)
+        fuzz::Require(n.amountColour >= 1 && n.amountColour <= 13 && n.picture >= -1 && n.picture <= 7
+                          && n.perPlayer >= 0 && n.perPlayer <= 100 && n.amount.size() <= 15,
+                      "a note out of range");
+    const auto again = ReadGameFile(GameFileBytes(GameFile{g, {}}));
+    fuzz::Require(again && again->game == g, "a game file read back differs");
+}
 }
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -40,9 +56,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::vector<QByteArray> parts = fuzz::Parts(fuzz::Bytes(data, size), 5);
+    const std::vector<QByteArray> parts = fuzz::Parts(fuzz::Bytes(data, size), FileCount);
     scratch->reset();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < FileCount; ++i)
         scratch->write(QString::fromLatin1(Files[i]), parts[i]);
     const ProgramPaths paths(scratch->work());
 
@@ -59,6 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::Require(l.EigenDomsPic.isNull() || wholeOrMissing(folder + QStringLiteral("/Eigendomsbewijzen.bmp")),
                       "deed sheet from a file cut short");
         fuzz::RequireSoundDrawing(l.drawing);
+        if (l.game)
+            requireSoundGame(l.game->game);
     }
 
     // Opened into a design: the program's sizes, which these small pictures never have.
@@ -84,5 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                       || state.pictures.EigenDomsPic.cacheKey() == before.deeds,
                   "a deed sheet of another size opened");
     fuzz::RequireSoundDrawing(state.drawing);
+    requireSoundGame(state.game);
+    fuzz::Require(!state.game.bank.empty(), "an opened design without a bank");
     return 0;
 }

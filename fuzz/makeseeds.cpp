@@ -9,6 +9,7 @@
 #include "files/projectfiles.h"
 #include "files/settingsfile.h"
 #include "files/squaretable.h"
+#include "files/gamefile.h"
 #include "fuzzsupport.h"
 #include "files/drawingfile.h"
 #include "design/drawingrecord.h"
@@ -64,6 +65,12 @@ int main(int argc, char **argv)
 
     // A whole project folder, and the same with its pieces spoiled.
     seed(QStringLiteral("project"), QStringLiteral("valid"), fuzz::Join({project, deck, board, deeds, drawing}));
+    OwnGame own{QStringLiteral("Beekstad"), QStringLiteral("Het spel van onze stad"), QStringLiteral("Beekstad"),
+                DefaultBank()};
+    own.bank[2].picture = 3;
+    own.bank[2].amountOverPicture = true;
+    seed(QStringLiteral("project"), QStringLiteral("own-game"),
+         fuzz::Join({project, deck, board, deeds, drawing, GameFileBytes(GameFile{own, {10, 20, 30}})}));
     seed(QStringLiteral("project"), QStringLiteral("cut-short-board"),
          fuzz::Join({project, deck, board.left(80), deeds, drawing}));
     seed(QStringLiteral("project"), QStringLiteral("no-pictures"), fuzz::Join({project, deck, "-", "-", "-"}));

@@ -7,6 +7,14 @@
 #include "windows/kleurform.h"
 #include "drawing/squaredesign.h"
 #include "drawing/squarerenderer.h"
+#include "model/dateline.h"
+#include "drawing/numberstrips.h"
+#include "artwork/artwork.h"
+#include "windows/kleurform.h"
+#include "drawing/squaredesign.h"
+#include "drawing/squarerenderer.h"
+#include "design/undocommands.h"
+#include "design/gamenames.h"
 #include "placementreference.h"
 #include "testwindow.h"
 
@@ -62,6 +70,93 @@ class TestBoard : public QObject
 {
     Q_OBJECT
 private slots:
+
+    // The game's own name: the banner and the station signs drawn by the artwork's code, one
+    // step undone and done again to the exact pixels; a station changed by another tool keeps
+    // its pixels.
+    void gameNamesDrawnUndoneAndRedone()
+    {
+        Window w;
+        QImage &board = w.state.pictures.Speelbord;
+        // With the program's own title each piece of the artwork is the very pixels of the board.
+        for (const QRect &piece : BoardArtworkPieces())
+            QCOMPARE(DrawBoardPiece(piece, piece.size(), QString(), QString()), board.copy(piece));
+        QPainter(&board).fillRect(QRect(SquareArea(w.state, 14).center(), QSize(3, 3)), Qt::magenta);
+        const QImage before = board, sheet = w.state.pictures.EigenDomsPic, strip = w.state.pictures.TreinPic;
+
+        // (Drawn before the station signs: text drawn since changes the outlines of later text.)
+        std::vector<QImage> banner;
+        for (const QRect &tile : BoardArtworkPieces(true))
+            banner.push_back(DrawBoardPiece(tile, tile.size(), "Beekstad", "Het spel van onze beek"));
+        QVERIFY(SetGameNames(w.state, "Beekstad", "Het spel van onze beek", "Beekdorp"));
+        QVERIFY(!SetGameNames(w.state, "Beekstad", "Het spel van onze beek", "Beekdorp"));
+        const QImage after = board;
+        for (size_t i = 0; i < banner.size(); ++i)
+            QCOMPARE(after.copy(BoardArtworkPieces(true)[i]), banner[i]);
+        QVERIFY(after.copy(BoardCentreArea()) != before.copy(BoardCentreArea()));
+        QCOMPARE(w.state.pictures.TreinPic, DrawStationStrip("Beekdorp"));
+        QVERIFY(after.copy(SquareArea(w.state, 5)) != before.copy(SquareArea(w.state, 5)));
+        QCOMPARE(after.copy(SquareArea(w.state, 14)), before.copy(SquareArea(w.state, 14)));
+        QCOMPARE(after.copy(SquareArea(w.state, 6)), before.copy(SquareArea(w.state, 6)));
+        QVERIFY(w.state.pictures.EigenDomsPic != sheet);  // the station deeds show the town too
+        QVERIFY(w.state.UnsavedChanges);
+
+        QVERIFY(w.state.history->undo());
+        QCOMPARE(board, before);
+        QCOMPARE(w.state.pictures.EigenDomsPic, sheet);
+        QCOMPARE(w.state.pictures.TreinPic, strip);
+        QCOMPARE(w.state.game.title, QString());
+        QVERIFY(w.state.history->redo());
+        QCOMPARE(board, after);
+        QCOMPARE(w.state.game.town, QStringLiteral("Beekdorp"));
+    }
+
+    // The overview shows what the board shows: a chest on 2, 15 and 25, a "?" on 12, 20 and 34,
+    // a ring on 17, and no florin sign anywhere.
+    void overviewAgreesWithTheBoard_data()
+    {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QColor>("mark");
+        const QColor chestBand(30, 110, 200), question(236, 120, 20), ringStone(180, 230, 255);
+        for (int n : {2, 15, 25})
+            QTest::addRow("chest %d", n) << n << chestBand;
+        for (int n : {12, 20, 34})
+            QTest::addRow("question %d", n) << n << question;
+        QTest::newRow("ring 17") << 17 << ringStone;
+    }
+
+    void overviewAgreesWithTheBoard()
+    {
+        QFETCH(int, square);
+        QFETCH(QColor, mark);
+        const QImage overview = DrawBoardOverview();
+        const HitRect h = OverviewHitRect(square);
+        const QRect r(QPoint(h.left / 15, h.top / 15), QPoint(h.right / 15 - 1, h.bottom / 15 - 1));
+        QVERIFY2(countWhere(overview, r, [&](QRgb c) { return near(QColor(c), mark, 6); }) >= 4,
+                 qPrintable(QStringLiteral("square %1").arg(square)));
+    }
+
+    // The special pictures stand on the squares' own ground, so no lighter rectangle shows.
+    void specialPicturesOnTheSquareGround()
+    {
+        for (const QImage &picture : {DrawWaterWorks(), DrawExtraTax(), DrawIncomeTax(), DrawElectricity()})
+            for (const QPoint corner : {QPoint(0, 0), QPoint(picture.width() - 1, 0), QPoint(0, picture.height() - 1),
+                                        QPoint(picture.width() - 1, picture.height() - 1)})
+                QVERIFY2(near(picture.pixelColor(corner), Background, 3), qPrintable(describe(picture, corner)));
+    }
+
+    // Every station sign lies whole inside its picture and keeps its own colours at night.
+    void stationSignsInsideAndLit()
+    {
+        const QImage strip = DrawStationStrip();
+        const QRgb signBlue = qRgb(0, 60, 150);
+        for (int i = 0; i < StationPictures; ++i) {
+            const QImage picture = strip.copy(0, StationHeight * i, StationWidth, StationHeight);
+            const QRect sign = boxWhere(picture, picture.rect(), [&](QRgb c) { return c == signBlue; });
+            QVERIFY2(pixelsOf(picture, picture.rect(), QColor(signBlue)) >= 100, qPrintable(QString::number(i)));
+            QVERIFY2(sign.left() >= 3 && sign.right() <= StationWidth - 4, qPrintable(QString::number(i)));
+        }
+    }
     void fastPlacementEqualsReference_data()
     {
         QTest::addColumn<int>("side");

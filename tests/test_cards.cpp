@@ -9,6 +9,15 @@
 #include "printing/cardsheets.h"
 #include "windows/geldform.h"
 #include "windows/kansform.h"
+#include "files/projectfiles.h"
+#include "drawing/banknote.h"
+#include "drawing/banknoteart.h"
+#include "drawing/carddrawing.h"
+#include "printing/cardsheets.h"
+#include "windows/geldform.h"
+#include "windows/kansform.h"
+#include "drawing/banknotedesign.h"
+#include "printing/bankprint.h"
 #include "printing/printerpage.h"
 #include "drawing/sharppicture.h"
 #include "testwindow.h"
@@ -76,6 +85,79 @@ class TestCards : public QObject
 {
     Q_OBJECT
 private slots:
+
+    // A whole bank: 2 x 500, 2 x 100, 2 x 50, 6 x 20, 5 x 10, 5 x 5 and 5 x 1 a player (EUR 1,500)
+    // and a bank reserve of the same again, ten notes a sheet.
+    void bankCountsAndSheets_data()
+    {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QList<int>>("notes");  // 1, 5, 10, 20, 50, 100, 500
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("4 players") << 4 << QList<int>{40, 40, 40, 48, 16, 16, 16} << 4 + 4 + 4 + 5 + 2 + 2 + 2;
+        QTest::newRow("2 players") << 2 << QList<int>{20, 20, 20, 24, 8, 8, 8} << 2 + 2 + 2 + 3 + 1 + 1 + 1;
+    }
+
+    void bankCountsAndSheets()
+    {
+        QFETCH(int, players);
+        QFETCH(QList<int>, notes);
+        QFETCH(int, sheets);
+        const std::vector<BankNote> bank = DefaultBank();
+        int start = 0;
+        for (size_t i = 0; i < bank.size(); ++i) {
+            QCOMPARE(NotesForGame(bank[i], players), notes[qsizetype(i)]);
+            start += bank[i].perPlayer * QString(bank[i].amount).remove(QRegularExpression("[^0-9]")).toInt();
+        }
+        QCOMPARE(start, 1500);
+        const std::vector<BankSheet> plan = BankSheets(bank, players);
+        QCOMPARE(int(plan.size()), sheets);
+        QList<int> printed(7, 0);
+        for (const BankSheet &s : plan) {
+            QVERIFY(s.count >= 1 && s.count <= 10);
+            printed[s.note] += s.count;
+        }
+        QCOMPARE(printed, notes);
+        QVERIFY(BankSheetLabel(bank[6], plan.back(), players).startsWith(QStringLiteral("€ 500,-: blad %1 van %1").arg(plan.back().sheets)));
+    }
+
+    // The designer steps through the bank; each note keeps its own amount, colour and
+    // background, the shown picture is always the note's own drawing, and the game's title
+    // takes the corners.
+    void designerStepsThroughTheBank()
+    {
+        Designer f(1, true);
+        f.state.game.title = QStringLiteral("BEEKSTAD");
+        GeldForm form(f.state, f.dialogs, f.printers);
+        QCOMPARE(form.currentNote(), 6);
+        QCOMPARE(form.BiljetLabel->text(), QStringLiteral("Biljet 7 / 7"));
+        QVERIFY(!form.VolgendeKnop->isEnabled());
+        form.VorigeKnop->click();
+        QCOMPARE(form.Text1->text(), QStringLiteral("€ 100,-"));
+        form.HScroll->setValue(13);
+        form.ColorScroll[2]->setValue(40);
+        form.VorigeKnop->click();
+        form.HScroll1->setValue(2);  // a ready-made picture for the 50
+        form.Text1->setText(QStringLiteral("€ 50,- !"));  // typed over the picture
+        form.VolgendeKnop->click();
+        QCOMPARE(form.Text1->text(), QStringLiteral("€ 100,-"));
+        QCOMPARE(form.HScroll->value(), 13);
+        QCOMPARE(form.ColorScroll[2]->value(), 40);
+        const std::vector<BankNote> &bank = form.bank();
+        QCOMPARE(bank[5].amountColour, 13);
+        QCOMPARE(bank[5].background.green, 40);
+        QCOMPARE(bank[4].picture, 2);
+        QVERIFY(bank[4].amountOverPicture);
+        for (int i : {5, 4, 0}) {
+            form.showNote(i);
+            QCOMPARE(form.notePicture(), BankNoteDrawing(bank[size_t(i)], "BEEKSTAD", form.euroStrip()).picture());
+        }
+        // The title in the corners, not the program's own words.
+        const QImage own = form.notePicture();
+        QImage plain = own;
+        PlaatsBedrag(plain, bank[0].amount, AmountColour(bank[0].amountColour), bank[0].background);
+        QVERIFY(plain.copy(QRect(200, 19, 190, 20)) != own.copy(QRect(200, 19, 190, 20)));
+        QCOMPARE(f.state.game.bank, DefaultBank());  // the design changes when the window closes
+    }
     void everyDefaultTextBreaksOnlyAtItsSlashes()
     {
         // Each "/" starts a new line, the blanks beside it stay, and no line is wrapped further.
@@ -228,17 +310,18 @@ private slots:
             first.HScroll->setValue(2);  // the next card keeps the colour
             QCOMPARE(first.cardPicture(), DrawCard(1, RgbColour{0, 250, 200}, deck[2]));
         }
-        // Every opening starts on card 1 with the border at 200, 250, 200.
+        // The next opening starts on card 1 with the design's own border colour, kept with it.
+        const RgbColour kept{0, 250, 200};
         KansForm second(f.state, f.dialogs, f.printers);
         QCOMPARE(second.windowTitle(), QStringLiteral("Kans Kaarten"));
-        QCOMPARE(f.state.CardBorderColour, startBorder);
-        QCOMPARE(second.HScroll1[1]->value(), 200);
+        QCOMPARE(f.state.CardBorderColour, kept);
+        QCOMPARE(second.HScroll1[1]->value(), 0);
         QCOMPARE(second.KaartLabel->text(), QStringLiteral("1 / 16"));
         QCOMPARE(second.Text2->text(), deck[1]);
-        QCOMPARE(second.cardPicture(), DrawCard(1, startBorder, deck[1]));
+        QCOMPARE(second.cardPicture(), DrawCard(1, kept, deck[1]));
         second.HScroll->setValue(16);
         QCOMPARE(second.KaartLabel->text(), QStringLiteral("16 / 16"));
-        QCOMPARE(second.cardPicture(), DrawCard(1, startBorder, deck[16]));
+        QCOMPARE(second.cardPicture(), DrawCard(1, kept, deck[16]));
     }
 
     void saveStoresTheTextAndMarksTheProject()

@@ -4,12 +4,23 @@
 #include "files/bmpfile.h"
 #include "model/defaultcontent.h"
 #include "model/programpaths.h"
+#include "design/edits.h"
 #include "files/projectfiles.h"
 #include "design/recovery.h"
 #include "files/recordfile.h"
 #include "files/settingsfile.h"
 #include "design/startup.h"
 #include "files/picturefile.h"
+#include "model/algemeen.h"
+#include "files/bmpfile.h"
+#include "model/defaultcontent.h"
+#include "model/programpaths.h"
+#include "files/projectfiles.h"
+#include "design/recovery.h"
+#include "files/recordfile.h"
+#include "files/settingsfile.h"
+#include "design/startup.h"
+#include "files/gamefile.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -74,6 +85,81 @@ private:
     Algemeen m_state;
 
 private slots:
+
+    // The game's own title, town, bank and card border go with the project in Spel.json; the
+    // other four files are the very bytes a design without them writes.
+    void ownGameKeptBesideTheFourFiles()
+    {
+        Design plain(true), own(true);
+        own.state.game.title = QStringLiteral("Beekstad");
+        own.state.game.subtitle = QStringLiteral("Het spel van onze beek");
+        own.state.game.bank.pop_back();
+        own.state.game.bank[1].picture = 4;
+        own.state.game.bank[1].amountOverPicture = true;
+        own.state.game.bank[2].background = {1, 2, 3};
+        own.state.CardBorderColour = {90, 10, 200};
+        QVERIFY(WriteProjectFiles(plain.state, "Spel"));
+        QVERIFY(WriteProjectFiles(own.state, "Spel"));
+        for (const char *file : {"Projecten/Spel.vgd", "Projecten/Spel/Kansfonds.kan", "Projecten/Spel/Speelbord.bmp",
+                                 "Projecten/Spel/Eigendomsbewijzen.bmp"})
+            QVERIFY2(readAll(plain.path(file)) == readAll(own.path(file)), file);
+
+        Algemeen opened;
+        opened.Paths = own.dir.path();
+        QVERIFY(LoadProjectInto(opened, "Spel").loaded);
+        QCOMPARE(opened.game, own.state.game);
+        QCOMPARE(opened.CardBorderColour, own.state.CardBorderColour);
+
+        // Without Spel.json (a project saved before it existed) the program's own come back.
+        QVERIFY(QFile::remove(own.path("Projecten/Spel/Spel.json")));
+        QVERIFY(LoadProjectInto(opened, "Spel").loaded);
+        QCOMPARE(opened.game, Algemeen().game);
+        QCOMPARE(opened.CardBorderColour, Algemeen().CardBorderColour);
+        QCOMPARE(opened.pictures.Speelbord, own.state.pictures.Speelbord);
+    }
+
+    void gameFileNeverTrusted_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<int>("notes");
+        QTest::addColumn<int>("titleLength");
+        const QByteArray head = "{\"format\":\"vastgoed-spel\",\"version\":1,";
+        QTest::newRow("not json") << QByteArray("\x01\x02 garbage") << false << 0 << 0;
+        QTest::newRow("another format") << QByteArray("{\"format\":\"vastgoed-tekening\",\"version\":1}") << false << 0 << 0;
+        QTest::newRow("later version") << QByteArray("{\"format\":\"vastgoed-spel\",\"version\":2}") << false << 0 << 0;
+        QTest::newRow("long title, control characters")
+            << head + "\"title\":\"" + QByteArray(500, 'A') + "\\u0007\"}" << true << 0 << int(MaxGameText);
+        QTest::newRow("notes out of range kept in range, nonsense left out")
+            << head + "\"bank\":[{\"amount\":\"x\",\"background\":[999,-5,3],\"amountColour\":77,\"picture\":99,"
+                      "\"perPlayer\":-3},{\"amount\":5,\"background\":[1,2,3]},{\"amount\":\"y\"},7]}"
+            << true << 1 << 0;
+        QByteArray many = head + "\"bank\":[";
+        for (int i = 0; i < 40; ++i)
+            many += "{\"amount\":\"1\",\"background\":[1,1,1]},";
+        many += "{\"amount\":\"1\",\"background\":[1,1,1]}]}";
+        QTest::newRow("too many notes") << many << true << int(MaxBankNotes) << 0;
+    }
+
+    void gameFileNeverTrusted()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, read);
+        QFETCH(int, notes);
+        QFETCH(int, titleLength);
+        const auto file = ReadGameFile(bytes);
+        QCOMPARE(bool(file), read);
+        if (!file)
+            return;
+        QCOMPARE(int(file->game.bank.size()), notes);
+        QCOMPARE(file->game.title.size(), titleLength);
+        for (const BankNote &n : file->game.bank) {
+            QVERIFY(n.amountColour >= 1 && n.amountColour <= 13 && n.picture >= -1 && n.picture <= 7 && n.perPlayer >= 0);
+            for (int c : {n.background.red, n.background.green, n.background.blue})
+                QVERIFY(c >= 0 && c <= 255);
+        }
+        QCOMPARE(ReadGameFile(GameFileBytes(*file))->game, file->game);
+    }
     void recordSyntax()
     {
         // One field on a line or three makes no difference; blanks before a field are skipped.

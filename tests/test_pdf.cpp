@@ -7,6 +7,11 @@
 #include "design/edits.h"
 #include "design/startup.h"
 #include "artwork/artwork.h"
+#include "files/projectfiles.h"
+#include "design/startup.h"
+#include "artwork/artwork.h"
+#include "drawing/banknote.h"
+#include "printing/moneysheet.h"
 #include "printing/boardassembly.h"
 #include "printing/boardsheets.h"
 #include "printing/pdfexport.h"
@@ -43,6 +48,18 @@ struct Installation : ProgramFolder {
                 QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
     }
 };
+
+// The parts of a sharp board that are placed squares (the artwork's parts left out): known
+// fault, text drawn earlier in a process can move later glyph outlines by a pixel, so a tile of
+// the banner may print from its pixels and the artwork's count is not fixed.
+int squareParts(const SharpPicture &board)
+{
+    int count = 0;
+    for (const SharpPart &part : board.parts)
+        for (int n = 1; n <= 36; ++n)
+            count += IsComposableSquare(n) && part.area.topLeft() == DefaultSquarePosition(n) ? 1 : 0;
+    return count;
+}
 
 const QStringList printSet{"Speelbord.pdf", "Eigendomsbewijzen.pdf", "Kans.pdf", "AlgemeenFonds.pdf", "Speelgeld.pdf"};
 
@@ -181,6 +198,40 @@ private:
     void exportDefault();
 
 private slots:
+
+    // The export prints the bank as designed, each value on sheets of its own, and the cards
+    // with the design's border colour.
+    void exportPrintsTheDesignedBankAndBorder()
+    {
+        Design d;
+        std::vector<BankNote> bank = DefaultBank();
+        bank.resize(2);
+        bank[0].background = {250, 120, 20};
+        bank[0].perPlayer = 1;   // 8 notes for 4 players and the bank
+        bank[1].background = {20, 200, 240};
+        bank[1].perPlayer = 2;   // 16 notes: two sheets
+        d.state.game.bank = bank;
+        d.state.CardBorderColour = {10, 20, 200};
+        QTemporaryDir out;
+        QString error;
+        QVERIFY2(ExportDocuments(PrintSetDocuments(d.state), out.path(), &error), qPrintable(error));
+        const QString money = out.filePath("Speelgeld.pdf");
+        QCOMPARE(pdftools::pageCount(money), 3);
+        // The note's ground inside slot (row, column) on page `page`, at 96 dpi.
+        auto ground = [&](int page, int row, int column) {
+            const QImage image = pdftools::renderPage(money, page, 96);
+            const QPointF mm(ExportMarginMillimetres / 25.4 * 1440, ExportMarginMillimetres / 25.4 * 1440);
+            return image.pixelColor(pixelOf(MoneySheetSlot(row, column).topLeft() + mm + QPointF(100, 700)));
+        };
+        QVERIFY(near(ground(1, 4, 2), QColor(250, 120, 20)));
+        QVERIFY(near(ground(1, 5, 1), Qt::white));  // eight notes: the last row stays empty
+        QVERIFY(near(ground(2, 5, 2), QColor(20, 200, 240)));
+        QVERIFY(near(ground(3, 3, 2), QColor(20, 200, 240)));
+        QVERIFY(near(ground(3, 4, 1), Qt::white));
+
+        const QImage card = pdftools::renderPage(out.filePath("Kans.pdf"), 1, 48);
+        QVERIFY(countWhere(card, card.rect(), [](QRgb c) { return near(QColor(c), QColor(10, 20, 200)); }) > 500);
+    }
     void printSetHasItsPages_data()
     {
         QTest::addColumn<QString>("file");
@@ -190,7 +241,7 @@ private slots:
         QTest::newRow("deeds") << "Eigendomsbewijzen.pdf" << 3 << true;
         QTest::newRow("kans") << "Kans.pdf" << 2 << false;
         QTest::newRow("fonds") << "AlgemeenFonds.pdf" << 2 << false;
-        QTest::newRow("money") << "Speelgeld.pdf" << 1 << false;
+        QTest::newRow("money: the whole bank for 4 players") << "Speelgeld.pdf" << 23 << false;
     }
 
     void printSetHasItsPages()
@@ -304,14 +355,14 @@ private slots:
     {
         Design d;
         // Every square (all four sides turn differently) and every deed of the default design.
-        QCOMPARE(int(SharpBoard(d.state).parts.size()), 30);
+        QCOMPARE(squareParts(SharpBoard(d.state)), 30);
         QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28);
 
         // A square painted over by something else than its drawing prints from the pixels.
         const QRect area = squareArea(d.state, 21);
         QVERIFY(!area.isEmpty());
         d.state.pictures.Speelbord.setPixelColor(area.center(), Qt::magenta);
-        QCOMPARE(int(SharpBoard(d.state).parts.size()), 29);
+        QCOMPARE(squareParts(SharpBoard(d.state)), 29);
         QVERIFY(squareArea(d.state, 21).isEmpty());
 
         // A deed drawn with another base than the sheet holds is not used either.
@@ -338,7 +389,7 @@ private slots:
         LoadStartState(opened);
         opened.drawing = {};
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
-        QCOMPARE(int(SharpBoard(opened).parts.size()), 30);
+        QCOMPARE(squareParts(SharpBoard(opened)), 30);
         QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 28);
         QCOMPARE(DrawingFileBytes(opened.drawing), DrawingFileBytes(d.state.drawing));
 
@@ -352,7 +403,7 @@ private slots:
         }
         QVERIFY(board.save(folder + QStringLiteral("/Speelbord.bmp"), "BMP"));
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
-        QCOMPARE(int(SharpBoard(opened).parts.size()), 29);
+        QCOMPARE(squareParts(SharpBoard(opened)), 29);
         QTemporaryDir out;
         QVERIFY2(ExportDocuments({PrintSetDocuments(opened, BoardLayout::SixSheets)[0]}, out.path(), &error), qPrintable(error));
         const QPoint centre = area.center() + BoardArea().topLeft();
@@ -370,7 +421,7 @@ private slots:
                 writeAll(drawingFile, bytes);
             const ProjectReadResult read = LoadProjectInto(opened, QStringLiteral("Scherp"));
             QVERIFY(read.loaded);
-            QCOMPARE(int(SharpBoard(opened).parts.size()), 0);
+            QCOMPARE(squareParts(SharpBoard(opened)), 0);
             QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 0);
         }
     }

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "design/gamenames.h"
 
 #include "model/algemeen.h"
 #include "files/preferences.h"
@@ -175,6 +176,7 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
                      qPrintable(QDir::toNativeSeparators(ProjectsFolder(paths))));
         return 1;
     }
+    RefreshStationStrip(state);
     QString error;
     if (!command.pngFile.isEmpty()) {
         if (!WriteBoardPicture(state.pictures.Speelbord, command.pngSize ? command.pngSize : BoardSize,

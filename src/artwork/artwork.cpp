@@ -6,6 +6,11 @@
 #include "artwork/artwork_paint.h"
 #include "model/boardrules.h"
 #include "drawing/squarerenderer.h"
+#include "artwork/artwork.h"
+#include "artwork/artwork_paint.h"
+#include "model/boardrules.h"
+#include "drawing/squarerenderer.h"
+#include "model/owngame.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -20,6 +25,7 @@ namespace {
 
 // The colours of the two piles of cards, in the centre and on the card squares.
 const QColor KansOrange(240, 130, 20);
+const QColor BoardGround(206, 230, 208);
 const QColor FondsBlue(30, 110, 200);
 
 // A tile with a 1-pixel black outline: neighbouring tiles share a crisp 2-pixel line.
@@ -38,7 +44,7 @@ void DrawStartCorner(QPainter &p, const QRect &r)
     p.translate(r.topLeft());
     p.setPen(Ink);
     p.setFont(ArtFont(22, false));
-    p.drawText(QRect(10, 16, 260, 60), Qt::AlignHCenter | Qt::AlignTop,
+    ArtText(p, QRect(10, 16, 260, 60), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("Ontvang je salaris\nals je hier langs komt"));
     OutlinedText(p, QStringLiteral("START"), ArtFont(78, true), QPointF(140, 128),
                  QColor(214, 30, 40), QColor(110, 10, 16), 4);
@@ -117,11 +123,11 @@ void DrawJailCorner(QPainter &p, const QRect &r)
     // "Op Bezoek" runs along the outer edges: the top and the right.
     p.setPen(Ink);
     p.setFont(ArtFont(31, true));
-    p.drawText(QRect(0, 6, 280, 70), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
+    ArtText(p, QRect(0, 6, 280, 70), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
     p.save();
     p.translate(240, 180);
     p.rotate(-90);
-    p.drawText(QRect(-100, -36, 200, 72), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
+    ArtText(p, QRect(-100, -36, 200, 72), Qt::AlignCenter, QStringLiteral("OP BEZOEK"));
     p.restore();
 
     // The cell sits in the corner nearest the board's centre.
@@ -136,7 +142,7 @@ void DrawJailCorner(QPainter &p, const QRect &r)
     DrawPrisonerBehindBars(p, QRectF(26, 96, 148, 132));
     p.setPen(Ink);
     p.setFont(ArtFont(27, true));
-    p.drawText(QRect(0, 230, 200, 44), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
+    ArtText(p, QRect(0, 230, 200, 44), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
     p.restore();
 }
 
@@ -271,14 +277,14 @@ void DrawGoToJailCorner(QPainter &p, const QRect &r)
     p.rotate(45); // the tops of the letters face the board's centre
     p.setPen(Ink);
     p.setFont(ArtFont(32, true));
-    p.drawText(QRectF(-140, -106, 280, 40), Qt::AlignCenter, QStringLiteral("NAAR DE"));
+    ArtText(p, QRectF(-140, -106, 280, 40), Qt::AlignCenter, QStringLiteral("NAAR DE"));
     p.save();
     p.translate(0, -6);
     p.scale(0.78, 0.78);
     DrawPoliceOfficer(p);
     p.restore();
     p.setFont(ArtFont(27, true));
-    p.drawText(QRectF(-140, 62, 280, 36), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
+    ArtText(p, QRectF(-140, 62, 280, 36), Qt::AlignCenter, QStringLiteral("GEVANGENIS"));
     p.restore();
 }
 
@@ -347,11 +353,22 @@ void DrawCardOutline(QPainter &p, const QRectF &place, qreal radius, const QColo
 {
     QColor wash = colour;
     wash.setAlpha(40);
+    QPainterPath shape;
+    shape.addRoundedRect(place, radius, radius);
+    p.save();
+    p.setPen(Qt::NoPen);
     p.setBrush(wash);
-    QPen dashed(colour.darker(130), width, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin);
-    dashed.setDashPattern({3, 2.2});
-    p.setPen(dashed);
-    p.drawRoundedRect(place, radius, radius);
+    p.drawPath(shape);
+    // The dashes as an outline of their own: a dashed pen skips dashes outside the painter's
+    // clip and so would dash differently in each piece of the board.
+    QPainterPathStroker dashes;
+    dashes.setWidth(width);
+    dashes.setCapStyle(Qt::RoundCap);
+    dashes.setJoinStyle(Qt::RoundJoin);
+    dashes.setDashPattern(QVector<qreal>{3, 2.2});
+    p.setBrush(colour.darker(130));
+    p.drawPath(dashes.createStroke(shape));
+    p.restore();
 }
 
 void DrawCardPlace(QPainter &p, QPointF centre, const QString &label, const QColor &colour,
@@ -370,7 +387,7 @@ void DrawCardPlace(QPainter &p, QPointF centre, const QString &label, const QCol
     p.restore();
 }
 
-void DrawTitleRibbon(QPainter &p)
+void DrawTitleRibbon(QPainter &p, const QString &title, const QString &subtitle)
 {
     // The ribbon's folded tails lie behind its main band.
     for (int side : {-1, 1}) {
@@ -399,7 +416,7 @@ void DrawTitleRibbon(QPainter &p)
     p.setPen(QPen(Gold, 2));
     p.drawRect(QRectF(-728, -118, 1456, 236));
 
-    const QString name = QStringLiteral("VASTGOED ATELIER");
+    const QString name = title.isEmpty() ? DefaultGameTitle() : title;
     const QFont font = FittedFont(name, 150, 1320);
     p.save();
     p.translate(7, 8);
@@ -408,11 +425,12 @@ void DrawTitleRibbon(QPainter &p)
     OutlinedText(p, name, font, QPointF(0, -14), Qt::white, QColor(60, 6, 12), 8);
     p.setPen(QColor(255, 232, 170));
     p.setFont(ArtFont(36, true));
-    p.drawText(QRectF(-700, 62, 1400, 50), Qt::AlignCenter,
-               QStringLiteral("Het spel van straten, stations en slimme zetten"));
+    const QString line = subtitle.isEmpty() ? DefaultGameSubtitle() : subtitle;
+    p.setFont(FittedFont(line, 36, 1400));
+    ArtText(p, QRectF(-700, 62, 1400, 50), Qt::AlignCenter, line);
 }
 
-void DrawBoardCentre(QPainter &p, const QRect &r)
+void DrawBoardCentre(QPainter &p, const QRect &r, const QString &title, const QString &subtitle)
 {
     QRadialGradient glow(r.center(), r.width() * 0.72);
     glow.setColorAt(0, CentreLight);
@@ -444,7 +462,7 @@ void DrawBoardCentre(QPainter &p, const QRect &r)
     p.save();
     p.translate(mid);
     p.rotate(-45);
-    DrawTitleRibbon(p);
+    DrawTitleRibbon(p, title, subtitle);
     // A little street of houses and a hotel on either side of the ribbon.
     const QColor houseGreen(40, 160, 60), hotelRed(210, 30, 40);
     for (int i = 0; i < 4; ++i) {
@@ -460,11 +478,21 @@ void DrawBoardCentre(QPainter &p, const QRect &r)
 
 QImage DrawBoardTemplate()
 {
-    QImage image = BlankImage(BoardSize, BoardSize, QColor(206, 230, 208));
+    QImage image = BlankImage(BoardSize, BoardSize, BoardGround);
     QPainter p(&image);
+    DrawBoardTemplate(p, QString(), QString());
+    // The artwork piece by piece over it, so that every piece drawn again matches to the pixel.
+    for (const QRect &piece : BoardArtworkPieces())
+        p.drawImage(piece.topLeft(), DrawBoardPiece(piece, piece.size(), QString(), QString()));
+    return image;
+}
+
+void DrawBoardTemplate(QPainter &p, const QString &title, const QString &subtitle)
+{
     SmoothPainter(p);
-    const QRect centre(280, 280, 1620, 1620);
-    DrawBoardCentre(p, centre);
+    p.fillRect(QRect(0, 0, BoardSize, BoardSize), BoardGround);
+    const QRect centre = BoardCentreArea();
+    DrawBoardCentre(p, centre, title, subtitle);
     // The side squares stay empty: each finished square is painted over its own place.
     for (int n = 1; n <= 36; ++n) {
         const int side = SideOfSquare(n);
@@ -480,6 +508,30 @@ QImage DrawBoardTemplate()
     p.drawRect(QRectF(centre).adjusted(-1, -1, 1, 1));
     p.setPen(QPen(Qt::black, 6));
     p.drawRect(QRectF(3, 3, BoardSize - 6, BoardSize - 6));
+}
+
+std::vector<QRect> BoardArtworkPieces(bool centreOnly)
+{
+    std::vector<QRect> pieces;
+    if (!centreOnly)
+        for (const QPoint corner : {QPoint(0, 0), QPoint(1900, 0), QPoint(1900, 1900), QPoint(0, 1900)})
+            pieces.emplace_back(corner, QSize(280, 280));
+    const QRect centre = BoardCentreArea();
+    const int tile = centre.width() / 4;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            pieces.emplace_back(centre.left() + tile * column, centre.top() + tile * row, tile, tile);
+    return pieces;
+}
+
+QImage DrawBoardPiece(const QRect &area, QSize size, const QString &title, const QString &subtitle)
+{
+    QImage image = BlankImage(qMax(1, size.width()), qMax(1, size.height()), BoardGround);
+    QPainter p(&image);
+    if (size != area.size())
+        p.scale(double(size.width()) / area.width(), double(size.height()) / area.height());
+    p.translate(-area.topLeft());
+    DrawBoardTemplate(p, title, subtitle);
     return image;
 }
 
@@ -487,12 +539,21 @@ QImage DrawBoardTemplate()
 
 QImage DrawCardSquare(bool kans)
 {
-    const QColor colour = kans ? KansOrange : FondsBlue;
     QImage image = BlankImage(TemplateWidth, TemplateHeight, TemplateBackgroundColour());
     QPainter p(&image);
+    DrawCardSquare(p, kans);
+    return image;
+}
+
+void DrawCardSquare(QPainter &p, bool kans)
+{
+    const QColor colour = kans ? KansOrange : FondsBlue;
+    p.save();
+    p.fillRect(QRect(0, 0, TemplateWidth, TemplateHeight), TemplateBackgroundColour());
     SmoothPainter(p);
     // The picture keeps inside the frame: x 2..177, y 2..275.
-    p.setClipRect(QRect(2, 2, TemplateWidth - 4, TemplateHeight - 6));
+    p.save();
+    p.setClipRect(QRect(2, 2, TemplateWidth - 4, TemplateHeight - 6), Qt::IntersectClip);
     if (kans) {
         OutlinedText(p, QStringLiteral("Kans"), ArtFont(42, true), QPointF(90, 40), colour,
                      colour.darker(200), 2);
@@ -509,8 +570,7 @@ QImage DrawCardSquare(bool kans)
         p.scale(scale, scale);
         DrawTreasureChest(p);
     }
-    p.resetTransform();
-    p.setClipping(false);
+    p.restore();
 
     // The frame exactly as a composed square has it: two black outlines and the thick foot.
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -519,7 +579,7 @@ QImage DrawCardSquare(bool kans)
     p.drawRect(0, 0, 179, 279);
     p.drawRect(1, 1, 177, 277);
     p.drawRect(0, 276, 179, 1);
-    return image;
+    p.restore();
 }
 
 QColor DeckColour(bool kans) { return kans ? KansOrange : FondsBlue; }
@@ -582,7 +642,7 @@ QImage DrawBlankDeedSheet()
             p.drawRoundedRect(QRectF(14, 14, 172, 64), 6, 6);
             p.setPen(QColor(204, 208, 212));
             p.setFont(ArtFont(18, true));
-            p.drawText(QRect(14, 14, 172, 64), Qt::AlignCenter, placeholder);
+            ArtText(p, QRect(14, 14, 172, 64), Qt::AlignCenter, placeholder);
             p.setPen(QPen(QColor(236, 238, 240), 2, Qt::DotLine));
             for (int line = 0; line < 6; ++line)
                 p.drawLine(QPointF(26, 112 + 26 * line), QPointF(174, 112 + 26 * line));

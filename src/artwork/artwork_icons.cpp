@@ -1,5 +1,5 @@
 // The small pictures of the special squares: the water works, the two taxes and the
-// electricity company. Each stands on white, like the squares they are printed on.
+// electricity company. Each stands on the squares' own pale green ground.
 
 #include "artwork/artwork.h"
 #include "artwork/artwork_paint.h"
@@ -66,14 +66,14 @@ void Coin(QPainter &p, QPointF centre, qreal r, qreal thickness)
 
 QImage DrawWaterWorks()
 {
-    QImage image = BlankImage(160, 135, Qt::white);
+    QImage image = BlankImage(160, 135, SquareGround);
     QPainter p(&image);
     SmoothPainter(p);
 
     // A soft pool of light behind the tap.
     QRadialGradient halo(QPointF(88, 70), 70);
     halo.setColorAt(0, QColor(214, 238, 252));
-    halo.setColorAt(1, Qt::white);
+    halo.setColorAt(1, SquareGround);
     p.fillRect(image.rect(), halo);
 
     // The pipe from the wall, the tap body and its curved spout.
@@ -146,7 +146,7 @@ QImage DrawWaterWorks()
 
 QImage DrawExtraTax()
 {
-    QImage image = BlankImage(133, 107, Qt::white);
+    QImage image = BlankImage(133, 107, SquareGround);
     QPainter p(&image);
     SmoothPainter(p);
 
@@ -194,7 +194,7 @@ QImage DrawExtraTax()
 
 QImage DrawIncomeTax()
 {
-    QImage image = BlankImage(150, 150, Qt::white);
+    QImage image = BlankImage(150, 150, SquareGround);
     QPainter p(&image);
     SmoothPainter(p);
 
@@ -224,11 +224,11 @@ QImage DrawIncomeTax()
     p.setPen(QPen(QColor(180, 30, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(82, 38, 12, 14), 90 * 16, 270 * 16);
-    // The florin sign on a gold disc.
+    // The euro sign on a gold disc.
     p.setPen(QPen(QColor(130, 88, 8), 2));
     p.setBrush(GoldShine(QPointF(50, 74), QPointF(86, 110)));
     p.drawEllipse(QPointF(68, 94), 20, 20);
-    OutlinedText(p, QStringLiteral("ƒ"), ArtFont(32, true), QPointF(68, 92), QColor(120, 70, 0),
+    OutlinedText(p, QStringLiteral("€"), ArtFont(28, true), QPointF(68, 94), QColor(120, 70, 0),
                  QColor(255, 236, 160), 0.8);
     // A stack of coins beside it.
     for (int k = 0; k < 5; ++k)
@@ -241,7 +241,7 @@ QImage DrawIncomeTax()
 
 QImage DrawElectricity()
 {
-    QImage image = BlankImage(135, 160, Qt::white);
+    QImage image = BlankImage(135, 160, SquareGround);
     QPainter p(&image);
     SmoothPainter(p);
     const QPointF centre(67.5, 60);
@@ -250,7 +250,7 @@ QImage DrawElectricity()
     QRadialGradient glow(centre, 66);
     glow.setColorAt(0, QColor(255, 244, 150));
     glow.setColorAt(0.55, QColor(255, 250, 210));
-    glow.setColorAt(1, Qt::white);
+    glow.setColorAt(1, SquareGround);
     p.fillRect(image.rect(), glow);
     p.setPen(QPen(QColor(250, 190, 30), 4, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 9; ++k) {

@@ -79,8 +79,21 @@ void DrawOverviewSquare(QPainter &p, int n)
     const QPointF c = iconArea.center();
     switch (kind) {
     case SquareKind::CardSquare:
-        OutlinedText(p, QStringLiteral("?"), ArtFont(20, true), c, QColor(236, 120, 20),
-                     QColor(130, 60, 0), 1.2);
+        if (IsKansSquare(n)) {
+            OutlinedText(p, QStringLiteral("?"), ArtFont(20, true), c, QColor(236, 120, 20),
+                         QColor(130, 60, 0), 1.2);
+        } else {
+            // Algemeen Fonds: a small blue-banded treasure chest, as on the board.
+            p.setPen(QPen(QColor(80, 44, 10), 1));
+            p.setBrush(QColor(176, 110, 40));
+            p.drawRoundedRect(QRectF(c.x() - 9, c.y() - 7, 18, 6), 3, 3);  // the lid
+            p.drawRect(QRectF(c.x() - 9, c.y() - 1, 18, 9));                 // the box
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(30, 110, 200));
+            p.drawRect(QRectF(c.x() - 9.5, c.y() - 1.5, 19, 2));
+            p.setBrush(Gold);
+            p.drawRect(QRectF(c.x() - 2, c.y() - 2, 4, 5));
+        }
         break;
     case SquareKind::Station: {
         p.setPen(Qt::NoPen);
@@ -113,12 +126,28 @@ void DrawOverviewSquare(QPainter &p, int n)
         }
         break;
     case SquareKind::Tax:
-        p.setPen(QPen(QColor(150, 110, 20), 1));
-        p.setBrush(Gold);
-        p.drawEllipse(c, 8, 8);
-        p.setPen(QColor(120, 80, 0));
-        p.setFont(ArtFont(11, true));
-        p.drawText(QRectF(c.x() - 8, c.y() - 8, 16, 16), Qt::AlignCenter, QStringLiteral("ƒ"));
+        if (n == 17) {  // extra tax: the diamond ring of the board
+            p.setPen(QPen(QColor(160, 116, 16), 2.2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(c.x(), c.y() + 3), 6.5, 6.5);
+            p.setPen(QPen(QColor(40, 110, 170), 1));
+            p.setBrush(QColor(180, 230, 255));
+            QPainterPath stone;
+            stone.moveTo(c.x() - 4, c.y() - 6);
+            stone.lineTo(c.x() + 4, c.y() - 6);
+            stone.lineTo(c.x() + 5.5, c.y() - 4);
+            stone.lineTo(c.x(), c.y() + 0.5);
+            stone.lineTo(c.x() - 5.5, c.y() - 4);
+            stone.closeSubpath();
+            p.drawPath(stone);
+        } else {  // income tax: a gold coin with the euro sign
+            p.setPen(QPen(QColor(150, 110, 20), 1));
+            p.setBrush(Gold);
+            p.drawEllipse(c, 8, 8);
+            p.setPen(QColor(120, 80, 0));
+            p.setFont(ArtFont(11, true));
+            p.drawText(QRectF(c.x() - 8, c.y() - 8, 16, 16), Qt::AlignCenter, QStringLiteral("€"));
+        }
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
+#include <QStringList>
 
 namespace artwork {
 
@@ -21,6 +22,9 @@ const QColor BannerRed(200, 28, 42);
 const QColor BannerDarkRed(128, 14, 24);
 const QColor Gold(236, 190, 60);
 const QColor Ink(28, 32, 36);
+// The ground of a composed square and of a deed: the special pictures stand on it, so that no
+// lighter rectangle shows behind them.
+const QColor SquareGround(225, 239, 217);
 
 
 // Arial at a pixel size; Liberation Sans stands in for it on Linux.
@@ -29,6 +33,8 @@ inline QFont ArtFont(int pixelSize, bool bold = true)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
+    // Unhinted outlines are the same whatever the font engine drew before.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -73,6 +79,28 @@ inline void OutlinedText(QPainter &p, const QString &text, const QFont &font, QP
     p.drawPath(path);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
+    p.drawPath(path);
+    p.restore();
+}
+
+// Text in `box` like QPainter::drawText with Qt::AlignHCenter and Qt::AlignTop or
+// Qt::AlignVCenter, lines split at '\n', filled in the pen's colour as outlines: outlines give
+// the same pixels whatever was drawn before and wherever the picture is cut into pieces.
+inline void ArtText(QPainter &p, const QRectF &box, int flags, const QString &text)
+{
+    const QFontMetricsF metrics(p.font());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const qreal height = metrics.height() * lines.size();
+    qreal top = (flags & Qt::AlignTop) ? box.top() : box.top() + (box.height() - height) / 2;
+    QPainterPath path;
+    for (const QString &line : lines) {
+        path.addText(box.left() + (box.width() - metrics.horizontalAdvance(line)) / 2, top + metrics.ascent(),
+                     p.font(), line);
+        top += metrics.height();
+    }
+    p.save();
+    p.setBrush(p.pen().color());
+    p.setPen(Qt::NoPen);
     p.drawPath(path);
     p.restore();
 }

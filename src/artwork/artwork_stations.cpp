@@ -97,7 +97,7 @@ Livery PickLivery(TrainKind kind, int variant)
     return list[variant % list.size()];
 }
 
-Scene MakeScene(int i)
+Scene MakeScene(int i, const QString &town)
 {
     Scene s;
     s.index = i;
@@ -108,7 +108,7 @@ Scene MakeScene(int i)
     s.facingLeft = (i / 3) % 2 == 1;
     s.stationLeft = (i / 2) % 2 == 0;
     s.livery = PickLivery(s.train, i / 5 + 3 * (i % 2));
-    s.name = StationNames[i % StationNames.size()];
+    s.name = town.isEmpty() ? StationNames[i % StationNames.size()] : town;
     return s;
 }
 
@@ -428,7 +428,9 @@ void DrawNameSign(QPainter &p, QPointF centre, const QString &name)
 {
     const QFont font = FittedFont(name, 9, 52);
     const qreal w = QFontMetricsF(font).horizontalAdvance(name) + 8;
-    const QRectF sign(centre.x() - w / 2, centre.y() - 6, w, 12);
+    // The whole sign stays at least 3 pixels inside the picture.
+    const qreal left = qBound(3.0, centre.x() - w / 2, StationWidth - 3.0 - w);
+    const QRectF sign(left, centre.y() - 6, w, 12);
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(QColor(0, 60, 150));
     p.drawRect(sign);
@@ -1057,9 +1059,9 @@ void AddLayer(QImage &picture, Scene &s, Draw draw)
     DrawLights(p, s);
 }
 
-QImage DrawStationPicture(int i)
+QImage DrawStationPicture(int i, const QString &town)
 {
-    Scene s = MakeScene(i);
+    Scene s = MakeScene(i, town);
     QImage picture = BlankImage(StationWidth, StationHeight, Qt::white);
     {
         QPainter p(&picture);
@@ -1076,8 +1078,13 @@ QImage DrawStationPicture(int i)
         if (s.train != TrainKind::Steam && s.train != TrainKind::Diesel)
             DrawOverheadLine(p);
         DrawTrain(p, s);
-        DrawNameSign(p, s.signAt, s.name);
     });
+    {
+        // The name sign is lit: it reads at night as by day, above the tinted scene.
+        QPainter p(&picture);
+        SmoothPainter(p);
+        DrawNameSign(p, s.signAt, s.name);
+    }
     if (s.time == TimeOfDay::Winter) {
         QPainter p(&picture);
         SmoothPainter(p);
@@ -1088,11 +1095,11 @@ QImage DrawStationPicture(int i)
 
 } // namespace
 
-QImage DrawStationStrip()
+QImage DrawStationStrip(const QString &town)
 {
     QImage strip = BlankImage(StationWidth, StationHeight * 30, Qt::white);
     QPainter p(&strip);
     for (int i = 0; i < 30; ++i)
-        p.drawImage(0, StationHeight * i, DrawStationPicture(i));
+        p.drawImage(0, StationHeight * i, DrawStationPicture(i, town));
     return strip;
 }

@@ -1,4 +1,5 @@
 #include "design/edits.h"
+#include "design/gamenames.h"
 
 #include "design/drawingrecord.h"
 #include "drawing/deedsheet.h"
@@ -66,6 +67,9 @@ void NewDesign(Algemeen &state)
     if (!deeds.isNull())
         state.pictures.EigenDomsPic = deeds;
     MakeDefaultDesign(state);
+    state.game = Algemeen().game;
+    state.CardBorderColour = Algemeen().CardBorderColour;
+    RefreshStationStrip(state);
     StartNewHistory(state, false);
 }
 
@@ -77,6 +81,13 @@ void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded, bool unsav
     if (!loaded.EigenDomsPic.isNull())
         state.pictures.EigenDomsPic = loaded.EigenDomsPic;
     state.drawing = loaded.drawing;
+    // The game's own title, town, bank and border; a project without Spel.json has the program's.
+    const GameFile game = loaded.game.value_or(GameFile());
+    state.game = game.game;
+    if (state.game.bank.empty())
+        state.game.bank = DefaultBank();
+    state.CardBorderColour = game.cardBorder;
+    RefreshStationStrip(state);
     StartNewHistory(state, unsaved);
 }
 

@@ -2,10 +2,14 @@
 
 #include "drawing/fonts.h"
 #include "drawing/pixeloutline.h"
+#include "drawing/fonts.h"
+#include "model/owngame.h"
+#include "drawing/pixeloutline.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
+#include <vector>
 
 namespace {
 QColor toColor(const RgbColour &c) { return QColor(qBound(0, c.red, 255), qBound(0, c.green, 255), qBound(0, c.blue, 255)); }
@@ -100,7 +104,7 @@ int AmountLeft(int width)
 }
 
 void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountColour,
-                  const RgbColour &background)
+                  const RgbColour &background, const QString &title)
 {
     prepare(p);
     p.fillRect(AmountBand(), toColor(background));
@@ -113,19 +117,31 @@ void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountCol
     p.restore();
     DrawNoteEllipses(p);
     p.setFont(noteFont(12));
-    struct Corner { const char *word; int x, y; };
-    const Corner corners[] = {{"VASTGOED", 19, 19}, {"ATELIER", 302, 19}, {"ATELIER", 19, 163}, {"VASTGOED", 286, 163}};
+    struct Corner { QString word; int x, y; };
+    std::vector<Corner> corners;
+    if (title.isEmpty() || title == DefaultGameTitle()) {
+        const QString v = QStringLiteral("VASTGOED"), a = QStringLiteral("ATELIER");
+        corners = {{v, 19, 19}, {a, 302, 19}, {a, 19, 163}, {v, 286, 163}};
+    } else {
+        // The game's own title in all four corners, the right ones ending where "ATELIER" ends.
+        QFont font = noteFont(12);
+        while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(title) > NoteCornerWidth)
+            font.setPixelSize(font.pixelSize() - 1);
+        p.setFont(font);
+        const int right = 386 - p.fontMetrics().horizontalAdvance(title);
+        corners = {{title, 19, 19}, {title, right, 19}, {title, 19, 163}, {title, right, 163}};
+    }
     for (const Corner &c : corners) {
-        textAt(p, c.x, c.y, QLatin1String(c.word), Qt::white);
-        textAt(p, c.x + 1, c.y + 1, QLatin1String(c.word), QColor(120, 0, 0));
+        textAt(p, c.x, c.y, c.word, Qt::white);
+        textAt(p, c.x + 1, c.y + 1, c.word, QColor(120, 0, 0));
     }
 }
 
 void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountColour,
-                  const RgbColour &background)
+                  const RgbColour &background, const QString &title)
 {
     QPainter p(&note);
-    PlaatsBedrag(p, amount, amountColour, background);
+    PlaatsBedrag(p, amount, amountColour, background, title);
 }
 
 void PlaceEuroPicture(QPainter &p, const QImage &strip, int k)
@@ -184,9 +200,10 @@ void NoteDrawing::ellipses()
     apply(Step::Other, [](QPainter &p) { DrawNoteEllipses(p); });
 }
 
-void NoteDrawing::amount(const QString &text, const RgbColour &amountColour, const RgbColour &background)
+void NoteDrawing::amount(const QString &text, const RgbColour &amountColour, const RgbColour &background,
+                         const QString &title)
 {
-    apply(Step::Amount, [=](QPainter &p) { PlaatsBedrag(p, text, amountColour, background); });
+    apply(Step::Amount, [=](QPainter &p) { PlaatsBedrag(p, text, amountColour, background, title); });
 }
 
 void NoteDrawing::euroPicture(const QImage &strip, int k)

@@ -21,6 +21,7 @@ constexpr int AmountMaxLength = 15;
 constexpr RgbColour DefaultNoteBackColour{255, 255, 160};
 constexpr RgbColour DefaultAmountColour{255, 0, 0};
 inline QString DefaultAmountText() { return QStringLiteral("€ 500,-"); }
+constexpr int NoteCornerWidth = 160;  // the widest a corner title may be, in pixels
 
 // Amount colour n, 1..13 (values outside are taken as the nearest end).
 RgbColour AmountColour(int n);
@@ -43,8 +44,9 @@ int AmountLeft(int width);
 // Draws the designed note over what the picture holds: the amount band in `background`, the
 // dots, the amount in `amountColour` centred on x = 200, the ellipses and the corner words.
 // The amount is kept inside its band, so the next amount always erases it whole.
+// A `title` other than the program's own replaces "VASTGOED" and "ATELIER" in the corners.
 void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountColour,
-                  const RgbColour &background);
+                  const RgbColour &background, const QString &title = QString());
 
 // Copies Euro picture k (0..7) of the strip over the whole note and outlines it in black.
 // A strip that lacks that picture leaves the note as it was, apart from the outline.
@@ -55,7 +57,7 @@ void DrawNoteOutlines(QPainter &p, const QColor &inner);
 void DrawNoteDots(QPainter &p);
 void DrawNoteEllipses(QPainter &p);
 void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountColour,
-                  const RgbColour &background);
+                  const RgbColour &background, const QString &title = QString());
 void PlaceEuroPicture(QPainter &p, const QImage &strip, int k);
 
 // The note as the money designer makes it, step by step: the picture, and the steps that
@@ -68,7 +70,8 @@ public:
     void outlines(const QColor &inner);
     void dots();
     void ellipses();
-    void amount(const QString &text, const RgbColour &amountColour, const RgbColour &background);
+    void amount(const QString &text, const RgbColour &amountColour, const RgbColour &background,
+                const QString &title = QString());
     void euroPicture(const QImage &strip, int k);
 
     const QImage &picture() const { return m_picture; }

@@ -5,225 +5,258 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <cmath>
 
+// Play money that looks like play money: a cheerful frame of little squares like the board's
+// ring, a picture of the town in a rounded window, the value as large numerals in all four
+// corners and the word "SPEELGELD" across the note.
+
 namespace {
+enum class Motif { Houses, Canal, Windmill, Station, Tulips, Bridge, Lighthouse, Castle };
+
 struct NoteLook {
     int value;
-    QColor main;   // the note's own colour
-    QColor light;  // its pale ground
+    QColor main;   // frame and numerals
+    QColor light;  // the note's pale ground
+    Motif motif;
 };
 
 const NoteLook looks[8] = {
-    {5, QColor(95, 110, 115), QColor(222, 228, 226)},
-    {10, QColor(190, 45, 50), QColor(248, 222, 214)},
-    {20, QColor(40, 85, 170), QColor(214, 226, 246)},
-    {50, QColor(215, 115, 20), QColor(252, 230, 200)},
-    {100, QColor(40, 135, 70), QColor(214, 238, 214)},
-    {200, QColor(170, 125, 30), QColor(246, 234, 196)},
-    {500, QColor(125, 60, 140), QColor(234, 218, 240)},
-    {1000, QColor(20, 120, 130), QColor(206, 236, 236)},
+    {5, QColor(0, 140, 120), QColor(214, 244, 232), Motif::Houses},
+    {10, QColor(70, 120, 200), QColor(222, 236, 252), Motif::Canal},
+    {20, QColor(210, 80, 150), QColor(252, 226, 240), Motif::Windmill},
+    {50, QColor(110, 150, 20), QColor(236, 246, 206), Motif::Station},
+    {100, QColor(220, 60, 40), QColor(255, 232, 214), Motif::Tulips},
+    {200, QColor(60, 60, 160), QColor(228, 228, 250), Motif::Bridge},
+    {500, QColor(200, 140, 0), QColor(255, 246, 200), Motif::Lighthouse},
+    {1000, QColor(40, 40, 40), QColor(236, 236, 228), Motif::Castle},
 };
 
-constexpr double Pi = 3.14159265358979;
-
-QColor mix(const QColor &a, const QColor &b, double t)
+QFont noteFont(int pixelSize)
 {
-    return QColor(int(a.red() + (b.red() - a.red()) * t), int(a.green() + (b.green() - a.green()) * t),
-                  int(a.blue() + (b.blue() - a.blue()) * t));
-}
-
-// Fine wavy lines across the whole note, the engraved ground of a banknote.
-void drawGuilloche(QPainter &p, const NoteLook &look)
-{
-    p.setPen(QPen(mix(look.light, look.main, 0.35), 0.6));
-    for (int k = 0; k < 26; ++k) {
-        QPainterPath path;
-        const double base = 8 + k * 7.4;
-        for (int x = 0; x <= 400; x += 2) {
-            const double y = base + 5 * std::sin(x / 23.0 + k * 0.45) + 2.5 * std::sin(x / 9.0 - k * 0.3);
-            if (x == 0)
-                path.moveTo(x, y);
-            else
-                path.lineTo(x, y);
-        }
-        p.drawPath(path);
-    }
-}
-
-// A rosette of turned ellipses, as printed over the value on real notes.
-void drawRosette(QPainter &p, QPointF centre, double radius, const QColor &colour)
-{
-    p.save();
-    p.translate(centre);
-    p.setPen(QPen(colour, 0.7));
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 18; ++i) {
-        p.rotate(10);
-        p.drawEllipse(QPointF(0, 0), radius, radius * 0.42);
-    }
-    p.restore();
-}
-
-// The circle of twelve stars.
-void drawStars(QPainter &p, QPointF centre, double radius)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(245, 205, 40));
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * 2 * Pi / 12;
-        const QPointF c = centre + QPointF(radius * std::cos(a), radius * std::sin(a));
-        QPolygonF star;
-        for (int j = 0; j < 10; ++j) {
-            const double r = (j % 2 == 0) ? 4.2 : 1.7;
-            const double b = -Pi / 2 + j * Pi / 5;
-            star << c + QPointF(r * std::cos(b), r * std::sin(b));
-        }
-        p.drawPolygon(star);
-    }
-}
-
-// A gateway of columns under a round arch, the building on the front of the note.
-void drawGateway(QPainter &p, const QRectF &area, const NoteLook &look)
-{
-    const QColor stone = mix(look.light, look.main, 0.55);
-    const QColor shade = look.main.darker(130);
-    p.setPen(QPen(shade, 1));
-    p.setBrush(stone);
-    const double x = area.left(), y = area.top(), w = area.width(), h = area.height();
-    // Steps and base.
-    p.drawRect(QRectF(x, y + h - 8, w, 8));
-    p.drawRect(QRectF(x + 6, y + h - 14, w - 12, 6));
-    // The arch with its opening.
-    QPainterPath arch;
-    arch.moveTo(x + 10, y + h - 14);
-    arch.lineTo(x + 10, y + h * 0.35);
-    arch.arcTo(QRectF(x + 10, y + h * 0.05, w - 20, h * 0.6), 180, -180);
-    arch.lineTo(x + w - 10, y + h - 14);
-    arch.closeSubpath();
-    p.drawPath(arch);
-    QPainterPath opening;
-    const double ox = x + w * 0.3, ow = w * 0.4;
-    opening.moveTo(ox, y + h - 14);
-    opening.lineTo(ox, y + h * 0.5);
-    opening.arcTo(QRectF(ox, y + h * 0.32, ow, h * 0.36), 180, -180);
-    opening.lineTo(ox + ow, y + h - 14);
-    opening.closeSubpath();
-    QLinearGradient depth(ox, y, ox + ow, y);
-    depth.setColorAt(0, look.main.darker(160));
-    depth.setColorAt(1, look.main.darker(115));
-    p.setBrush(depth);
-    p.drawPath(opening);
-    // Columns on both sides of the opening.
-    p.setBrush(mix(look.light, Qt::white, 0.4));
-    for (double cx : {x + w * 0.14, x + w * 0.78}) {
-        p.drawRect(QRectF(cx, y + h * 0.42, w * 0.08, h * 0.58 - 14));
-        p.drawRect(QRectF(cx - 2, y + h * 0.40, w * 0.08 + 4, 4));
-    }
-    // Keystone.
-    p.setBrush(shade);
-    p.drawRect(QRectF(x + w / 2 - 4, y + h * 0.30, 8, 7));
-}
-
-void drawValue(QPainter &p, const QString &text, const QRectF &box, int pixelSize, const QColor &fill,
-               const QColor &edge, Qt::Alignment align)
-{
-    QFont font = ArialFont(10, true);
+    QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
-    // A long value is set smaller so that it stays inside its box.
-    const double natural = QFontMetricsF(font).horizontalAdvance(text);
-    if (natural > box.width())
-        font.setPixelSize(int(pixelSize * box.width() / natural));
+    font.setBold(true);
+    return font;
+}
+
+// Text with its top-left corner of the capital letters at `at`, filled and outlined.
+void boldText(QPainter &p, const QString &text, const QFont &font, QPointF baseline, const QColor &fill,
+              const QColor &outline, qreal width)
+{
     QPainterPath path;
-    const QFontMetricsF metrics(font);
-    const double w = metrics.horizontalAdvance(text);
-    double x = box.left();
-    if (align & Qt::AlignRight)
-        x = box.right() - w;
-    else if (align & Qt::AlignHCenter)
-        x = box.center().x() - w / 2;
-    path.addText(QPointF(x, box.top() + metrics.ascent()), font, text);
-    p.setPen(QPen(edge, 1.2));
+    path.addText(baseline, font, text);
+    p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawPath(path);
 }
 
-void drawNote(QPainter &p, const NoteLook &look, int serial)
+void house(QPainter &p, qreal x, qreal base, qreal w, qreal h, const QColor &wall)
 {
-    const QRectF whole(0, 0, 400, 200);
-    // The pale ground, deeper towards the right.
-    QLinearGradient ground(0, 0, 400, 200);
-    ground.setColorAt(0, mix(look.light, Qt::white, 0.5));
-    ground.setColorAt(0.6, look.light);
-    ground.setColorAt(1, mix(look.light, look.main, 0.25));
-    p.fillRect(whole, ground);
-    drawGuilloche(p, look);
+    QPainterPath body;
+    body.moveTo(x, base);
+    body.lineTo(x, base - h);
+    body.lineTo(x + w / 2, base - h - w * 0.6);
+    body.lineTo(x + w, base - h);
+    body.lineTo(x + w, base);
+    body.closeSubpath();
+    p.setPen(QPen(QColor(40, 30, 30), 1));
+    p.setBrush(wall);
+    p.drawPath(body);
+    p.setBrush(QColor(255, 240, 170));
+    p.drawRect(QRectF(x + w * 0.3, base - h * 0.75, w * 0.4, h * 0.3));
+    p.setBrush(QColor(90, 60, 40));
+    p.drawRect(QRectF(x + w * 0.38, base - h * 0.32, w * 0.24, h * 0.32));
+}
 
-    // The watermark field on the left.
-    QRadialGradient mark(QPointF(62, 100), 52);
-    mark.setColorAt(0, QColor(255, 255, 255, 235));
-    mark.setColorAt(0.8, QColor(255, 255, 255, 150));
-    mark.setColorAt(1, QColor(255, 255, 255, 0));
+void water(QPainter &p, const QRectF &r)
+{
     p.setPen(Qt::NoPen);
-    p.setBrush(mark);
-    p.drawEllipse(QPointF(62, 100), 52, 70);
-    p.setPen(QPen(mix(look.light, look.main, 0.2), 1));
+    p.setBrush(QColor(90, 160, 220));
+    p.drawRect(r);
+    p.setPen(QPen(QColor(220, 240, 255), 1.2));
+    for (qreal y = r.top() + 5; y < r.bottom(); y += 7)
+        for (qreal x = r.left() + 4 + std::fmod(y, 11.0); x < r.right() - 8; x += 22)
+            p.drawLine(QPointF(x, y), QPointF(x + 8, y));
+}
+
+// The motif in the window (0, 0)-(150, 110).
+void drawMotif(QPainter &p, Motif motif, const QColor &main)
+{
+    QLinearGradient sky(0, 0, 0, 110);
+    sky.setColorAt(0, QColor(170, 215, 250));
+    sky.setColorAt(1, QColor(235, 248, 255));
+    p.fillRect(QRectF(0, 0, 150, 110), sky);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 220, 80));
+    p.drawEllipse(QPointF(128, 20), 10, 10);  // the sun
+    const QColor grass(110, 185, 90);
+    switch (motif) {
+    case Motif::Houses:
+        p.fillRect(QRectF(0, 88, 150, 22), grass);
+        house(p, 8, 92, 30, 30, QColor(230, 120, 90));
+        house(p, 42, 92, 26, 38, QColor(250, 220, 120));
+        house(p, 72, 92, 34, 26, main.lighter(150));
+        house(p, 110, 92, 30, 34, QColor(200, 200, 230));
+        break;
+    case Motif::Canal:
+        house(p, 6, 62, 24, 30, QColor(200, 90, 70));
+        house(p, 32, 62, 22, 40, QColor(160, 110, 80));
+        house(p, 56, 62, 26, 34, QColor(230, 200, 140));
+        house(p, 84, 62, 22, 44, QColor(180, 80, 60));
+        house(p, 108, 62, 30, 30, QColor(220, 170, 110));
+        p.fillRect(QRectF(0, 62, 150, 6), QColor(150, 150, 150));
+        water(p, QRectF(0, 68, 150, 42));
+        p.setPen(QPen(QColor(60, 40, 20), 1));
+        p.setBrush(QColor(200, 60, 50));
+        p.drawRoundedRect(QRectF(48, 84, 50, 8), 4, 4);  // a little boat
+        break;
+    case Motif::Windmill: {
+        p.fillRect(QRectF(0, 90, 150, 20), grass);
+        QPainterPath tower;
+        tower.moveTo(58, 95);
+        tower.lineTo(66, 40);
+        tower.lineTo(84, 40);
+        tower.lineTo(92, 95);
+        tower.closeSubpath();
+        p.setPen(QPen(QColor(60, 40, 30), 1));
+        p.setBrush(QColor(150, 100, 70));
+        p.drawPath(tower);
+        p.setBrush(QColor(240, 240, 230));
+        p.save();
+        p.translate(75, 42);
+        for (int k = 0; k < 4; ++k) {
+            p.rotate(90);
+            p.drawRect(QRectF(3, -4, 34, 8));
+        }
+        p.restore();
+        break;
+    }
+    case Motif::Station:
+        p.fillRect(QRectF(0, 92, 150, 18), QColor(160, 160, 160));
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(200, 150, 100));
+        p.drawRect(QRectF(14, 50, 70, 40));
+        p.setBrush(QColor(120, 60, 40));
+        p.drawRect(QRectF(10, 44, 78, 8));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawEllipse(QPointF(49, 62), 7, 7);  // the clock
+        p.setBrush(main);
+        p.drawRoundedRect(QRectF(90, 64, 56, 26), 6, 6);  // a train
+        p.setBrush(QColor(230, 240, 255));
+        p.drawRect(QRectF(96, 69, 12, 9));
+        p.drawRect(QRectF(112, 69, 12, 9));
+        p.setPen(QPen(Qt::black, 2));
+        p.drawLine(QPointF(0, 96), QPointF(150, 96));
+        break;
+    case Motif::Tulips:
+        p.fillRect(QRectF(0, 60, 150, 50), grass);
+        for (int row = 0; row < 4; ++row)
+            for (int k = 0; k < 9; ++k) {
+                const QPointF at(8 + 17 * k + (row % 2) * 8, 68 + 12 * row);
+                p.setPen(QPen(QColor(40, 120, 40), 1.5));
+                p.drawLine(at, at + QPointF(0, 8));
+                p.setPen(Qt::NoPen);
+                p.setBrush(row % 2 ? QColor(250, 200, 40) : QColor(230, 50, 60));
+                p.drawEllipse(at, 4, 5);
+            }
+        break;
+    case Motif::Bridge:
+        water(p, QRectF(0, 76, 150, 34));
+        p.setPen(QPen(QColor(70, 50, 40), 1));
+        p.setBrush(QColor(230, 230, 230));
+        p.drawRect(QRectF(0, 60, 150, 8));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(70, 50, 40), 3));
+        p.drawArc(QRectF(20, 64, 50, 40), 0, 180 * 16);
+        p.drawArc(QRectF(80, 64, 50, 40), 0, 180 * 16);
+        p.setPen(QPen(main, 3));
+        p.drawLine(QPointF(40, 60), QPointF(40, 30));
+        p.drawLine(QPointF(110, 60), QPointF(110, 30));
+        p.drawLine(QPointF(40, 32), QPointF(110, 32));
+        break;
+    case Motif::Lighthouse: {
+        water(p, QRectF(0, 80, 150, 30));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 210, 150));
+        p.drawEllipse(QRectF(30, 74, 90, 24));  // the dune
+        QPainterPath tower;
+        tower.moveTo(64, 82);
+        tower.lineTo(68, 26);
+        tower.lineTo(82, 26);
+        tower.lineTo(86, 82);
+        tower.closeSubpath();
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(250, 250, 250));
+        p.drawPath(tower);
+        p.setBrush(QColor(220, 40, 40));
+        p.drawRect(QRectF(66, 40, 18, 8));
+        p.drawRect(QRectF(65, 58, 20, 8));
+        p.setBrush(QColor(255, 230, 90));
+        p.drawRect(QRectF(68, 16, 14, 10));
+        break;
+    }
+    case Motif::Castle:
+        p.fillRect(QRectF(0, 92, 150, 18), grass);
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        p.setBrush(QColor(190, 185, 170));
+        p.drawRect(QRectF(30, 50, 90, 44));
+        for (int k = 0; k < 6; ++k)
+            p.drawRect(QRectF(30 + 16 * k, 44, 10, 6));
+        p.drawRect(QRectF(20, 36, 20, 58));
+        p.drawRect(QRectF(110, 36, 20, 58));
+        p.setBrush(main.lighter(140));
+        p.drawRect(QRectF(16, 30, 28, 8));
+        p.drawRect(QRectF(106, 30, 28, 8));
+        p.setBrush(QColor(90, 60, 40));
+        p.drawRoundedRect(QRectF(64, 70, 22, 24), 10, 10);
+        break;
+    }
+}
+
+void drawNote(QPainter &p, const NoteLook &look)
+{
+    p.fillRect(QRect(0, 0, 400, 200), look.light);
+    // The frame: little squares like the board's ring, two colours taking turns.
+    const QColor second = look.main.lighter(160);
+    for (int x = 0; x < 400; x += 16) {
+        p.fillRect(QRect(x, 0, 16, 10), (x / 16) % 2 ? second : look.main);
+        p.fillRect(QRect(x, 190, 16, 10), (x / 16) % 2 ? look.main : second);
+    }
+    for (int y = 10; y < 190; y += 15) {
+        p.fillRect(QRect(0, y, 10, 15), (y / 15) % 2 ? second : look.main);
+        p.fillRect(QRect(390, y, 10, 15), (y / 15) % 2 ? look.main : second);
+    }
+    // Soft diagonal stripes over the ground.
+    p.setPen(QPen(look.light.darker(106), 5));
+    for (int x = -200; x < 400; x += 18)
+        p.drawLine(QPointF(x, 190), QPointF(x + 180, 10));
+
+    // The town in its window.
+    p.save();
+    p.translate(32, 46);
+    QPainterPath window;
+    window.addRoundedRect(QRectF(0, 0, 150, 110), 14, 14);
+    p.setClipPath(window);
+    drawMotif(p, look.motif, look.main);
+    p.restore();
+    p.setPen(QPen(look.main, 3));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(62, 100), 26, 34);
+    p.drawRoundedRect(QRectF(32, 46, 150, 110), 14, 14);
 
-    // The coloured band with the building.
-    QLinearGradient band(120, 0, 300, 0);
-    band.setColorAt(0, mix(look.light, look.main, 0.15));
-    band.setColorAt(0.5, mix(look.light, look.main, 0.4));
-    band.setColorAt(1, mix(look.light, look.main, 0.15));
-    p.setPen(Qt::NoPen);
-    p.setBrush(band);
-    p.drawRect(QRectF(118, 14, 170, 172));
-    drawRosette(p, QPointF(203, 96), 62, mix(look.light, look.main, 0.5));
-    drawGateway(p, QRectF(150, 58, 108, 112), look);
-
-    // The security thread.
-    p.setPen(Qt::NoPen);
-    p.setBrush(mix(look.main, Qt::black, 0.25));
-    p.drawRect(QRectF(110, 0, 3, 200));
-    for (int y = 6; y < 200; y += 14)
-        p.fillRect(QRectF(110, y, 3, 5), QColor(230, 230, 230));
-
-    // The stars, the name and the values.
-    drawStars(p, QPointF(352, 44), 22);
-    QFont name = ArialFont(10, true);
-    name.setPixelSize(18);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    p.setFont(name);
-    p.setPen(look.main.darker(140));
-    p.drawText(QRectF(118, 18, 170, 24), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("EURO"));
+    // "SPEELGELD" and the value in words of digits, large; the numerals in the corners.
     const QString value = QString::number(look.value);
-    drawValue(p, value, QRectF(16, 10, 90, 40), 34, look.main, look.main.darker(160), Qt::AlignLeft);
-    drawValue(p, value, QRectF(294, 118, 92, 70), 58, mix(look.main, Qt::white, 0.1), look.main.darker(170),
-              Qt::AlignRight);
-    drawValue(p, value, QRectF(30, 150, 70, 30), 20, mix(look.light, look.main, 0.3), look.main, Qt::AlignHCenter);
-
-    // Serial number and a signature.
-    QFont small = ArialFont(7);
-    p.setFont(small);
-    p.setPen(look.main.darker(170));
-    p.drawText(QRectF(308, 78, 86, 14), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("VA%1").arg(serial, 8, 10, QLatin1Char('0')));
-    QPainterPath signature;
-    signature.moveTo(312, 106);
-    signature.cubicTo(322, 92, 326, 118, 338, 102);
-    signature.cubicTo(346, 92, 350, 112, 362, 100);
-    signature.cubicTo(368, 95, 374, 104, 384, 98);
-    p.setPen(QPen(QColor(30, 30, 60), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(signature);
-
-    // The printed frame.
-    p.setPen(QPen(look.main, 2));
-    p.drawRoundedRect(QRectF(4, 4, 392, 192), 8, 8);
-    p.setPen(QPen(mix(look.main, Qt::white, 0.4), 1));
-    p.drawRoundedRect(QRectF(8, 8, 384, 184), 6, 6);
+    boldText(p, QStringLiteral("SPEELGELD"), noteFont(30), QPointF(198, 86), Qt::white, look.main, 4);
+    const QFont big = noteFont(56);
+    const qreal w = QFontMetricsF(big).horizontalAdvance(value);
+    boldText(p, value, big, QPointF(290 - w / 2, 150), look.main, Qt::white, 4);
+    const QFont corner = noteFont(30);
+    const qreal cw = QFontMetricsF(corner).horizontalAdvance(value);
+    for (const QPointF at : {QPointF(16, 40), QPointF(384 - cw, 40), QPointF(16, 184), QPointF(384 - cw, 184)})
+        boldText(p, value, corner, at, look.main, Qt::white, 3);
 }
 }
 
@@ -240,7 +273,7 @@ QImage DrawBanknoteStrip()
         p.save();
         p.translate(0, 200 * k);
         p.setClipRect(QRect(0, 0, 400, 200));
-        drawNote(p, looks[k], 1402 + 7919 * (k + 1));
+        drawNote(p, looks[k]);
         p.restore();
     }
     return strip;

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-// The strip of the eight ready-made Euro pictures of the money designer: notes of 5, 10, 20,
+// The strip of the eight ready-made play-money pictures of the money designer: notes of 5, 10, 20,
 // 50, 100, 200, 500 and 1000 euro, each 400 x 200 pixels, one below the other (400 x 1600).
 QImage DrawBanknoteStrip();
 

@@ -1,6 +1,11 @@
 #include "drawing/sharppicture.h"
 
+#include <QRegion>
 #include <cmath>
+#include <future>
+#include <map>
+#include <memory>
+#include <mutex>
 
 QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter &)> &draw)
 {
@@ -40,6 +45,27 @@ SharpPicture KeepFaithfulParts(SharpPicture picture)
     }
     picture.parts = std::move(kept);
     return picture;
+}
+
+void RememberRenders(SharpPicture &picture)
+{
+    for (SharpPart &part : picture.parts) {
+        auto drawn = std::make_shared<std::map<std::pair<int, int>, QImage>>();
+        auto mutex = std::make_shared<std::mutex>();
+        part.render = [render = part.render, drawn, mutex](QSize size) {
+            const std::pair<int, int> key(size.width(), size.height());
+            {
+                const std::lock_guard<std::mutex> lock(*mutex);
+                const auto found = drawn->find(key);
+                if (found != drawn->end())
+                    return found->second;
+            }
+            const QImage image = render(size);
+            const std::lock_guard<std::mutex> lock(*mutex);
+            drawn->emplace(key, image);
+            return image;
+        };
+    }
 }
 
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset)
@@ -100,17 +126,36 @@ void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &ta
             placed.push_back({&part, QRect(x0, y0, x1 - x0, y1 - y0)});
     }
 
-    // The pixels first, smoothly scaled; then each part drawn anew on the raster grid over
-    // them, kept inside the target.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(target, picture.pixels, source);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // The parts are drawn on both cores before anything reaches the page.
+    std::vector<QImage> drawn(placed.size());
+    auto drawEvery = [&](size_t first) {
+        for (size_t i = first; i < placed.size(); i += 2)
+            drawn[i] = placed[i].part->render(placed[i].at.size());
+    };
+    {
+        auto other = std::async(std::launch::async, drawEvery, size_t(1));
+        drawEvery(0);
+        other.get();
+    }
+
+    // The pixels first, smoothly scaled, unless the parts cover every one of them; then each
+    // part over them on the raster grid, kept inside the target.
+    QRegion covered;
+    for (const Placed &pl : placed)
+        covered += pl.part->area;
+    const QRect needed = source.toAlignedRect() & picture.pixels.rect();
+    if (!QRegion(needed).subtracted(covered).isEmpty()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(target, picture.pixels, source);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
     painter.setClipRect(target, Qt::IntersectClip);
-    for (const Placed &pl : placed) {
-        const QRectF where(raster.paperOrigin.x() + (rx0 + pl.at.x()) / kx,
-                           raster.paperOrigin.y() + (ry0 + pl.at.y()) / ky, pl.at.width() / kx,
-                           pl.at.height() / ky);
-        painter.drawImage(where, pl.part->render(pl.at.size()));
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const QRect &at = placed[i].at;
+        const QRectF where(raster.paperOrigin.x() + (rx0 + at.x()) / kx, raster.paperOrigin.y() + (ry0 + at.y()) / ky,
+                           at.width() / kx, at.height() / ky);
+        painter.drawImage(where, drawn[i]);
+        drawn[i] = QImage();
     }
     painter.restore();
 }

@@ -33,6 +33,10 @@ QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter
 // pixel; parts that reach outside the picture or do not match are dropped.
 SharpPicture KeepFaithfulParts(SharpPicture picture);
 
+// Makes each part keep what it drew, by size, so that a part printed again at the same size
+// (a note ten times on a sheet, a part of the board on two sheets) is drawn only once.
+void RememberRenders(SharpPicture &picture);
+
 // The same parts moved by `offset` pixels, for a picture cut out of a larger one.
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset);
 
@@ -47,7 +51,8 @@ struct SharpRaster {
 };
 
 // Paints `source` (pixels of `picture`) into `target` (device coordinates of `painter`). With a
-// raster resolution the pixels go in smoothly scaled and each part in reach is drawn anew as a
+// raster resolution the pixels go in smoothly scaled (left out where the parts cover them all) and
+// each part in reach is drawn anew, on two threads, as a
 // picture of that resolution over them, on the paper's raster grid, so that neighbouring parts
 // meet without a seam. Without, the pixels are stretched as they are. Either way no picture is
 // compressed with loss.

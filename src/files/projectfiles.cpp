@@ -225,6 +225,7 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
         return fail(QStringLiteral("Er is geen blad met eigendomsbewijzen om op te slaan."));
 
     const QByteArray drawing = DrawingFileBytes(state.drawing);
+    const QByteArray game = GameFileBytes(GameFile{state.game, state.CardBorderColour});
 
     if (!QDir().mkpath(projects))
         return fail(QStringLiteral("De map '%1' kan niet worden gemaakt.").arg(native(projects)));
@@ -233,6 +234,7 @@ bool WriteProjectFilesTo(const Algemeen &state, const QString &projects, const Q
         {QStringLiteral("Eigendomsbewijzen.bmp"), deeds},
         {QStringLiteral("Kansfonds.kan"), *deck},
         {DrawingFileName(), drawing},
+        {GameFileName(), game},
     };
     return SaveProjectSwap(projects, name, files, *projectFile, error, hook);
 }
@@ -325,6 +327,9 @@ ProjectReadResult ReadProjectFilesFrom(const QString &projects, const QString &n
     // The drawing behind the pictures; a project without one prints from its pixels.
     if (const auto drawing = readSmallFile(QDir(folder).filePath(DrawingFileName())))
         loaded.drawing = ReadDrawingFile(*drawing);
+    // The game's own title, town and bank; a project without them has the program's own.
+    if (const auto game = readSmallFile(QDir(folder).filePath(GameFileName())))
+        loaded.game = ReadGameFile(*game);
     result.loaded = std::move(loaded);
     return result;
 }

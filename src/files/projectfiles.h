@@ -5,6 +5,9 @@
 
 #include "model/algemeen.h"
 #include "files/projectsave.h"
+#include "model/algemeen.h"
+#include "files/projectsave.h"
+#include "files/gamefile.h"
 
 #include <QImage>
 #include <QString>
@@ -56,6 +59,7 @@ struct LoadedProject {
     QImage Speelbord;
     QImage EigenDomsPic;
     DesignDrawing drawing;  // empty when the project has no drawing file
+    std::optional<GameFile> game;  // nothing when the project has no Spel.json (or not one of ours)
 };
 
 struct ProjectReadResult {

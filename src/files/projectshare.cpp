@@ -5,6 +5,10 @@
 #include "files/savefile.h"
 #include "model/boardrules.h"
 #include "files/drawingfile.h"
+#include "files/projectfiles.h"
+#include "files/projectsave.h"
+#include "files/gamefile.h"
+#include "files/savefile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -216,7 +220,7 @@ QString ShareFileExtension() { return QStringLiteral(".vastgoed"); }
 QStringList SharedFolderFiles()
 {
     return {QStringLiteral("Speelbord.bmp"), QStringLiteral("Eigendomsbewijzen.bmp"),
-            QStringLiteral("Kansfonds.kan"), DrawingFileName()};
+            QStringLiteral("Kansfonds.kan"), DrawingFileName(), GameFileName()};
 }
 
 qint64 MaxShareEntryBytes(const QString &fileName)
@@ -225,7 +229,7 @@ qint64 MaxShareEntryBytes(const QString &fileName)
         return bmpBytes(BoardSize, BoardSize);
     if (fileName == QLatin1String("Eigendomsbewijzen.bmp"))
         return bmpBytes(DeedSheetWidth, DeedSheetHeight);
-    if (fileName == QLatin1String("Kansfonds.kan") || fileName == DrawingFileName()
+    if (fileName == QLatin1String("Kansfonds.kan") || fileName == DrawingFileName() || fileName == GameFileName()
         || fileName.endsWith(QLatin1String(".vgd")))
         return MaxRecordFileBytes;
     return 0;

@@ -4,6 +4,8 @@
 
 #include "model/boardrules.h"
 #include "model/programpaths.h"
+#include "model/owngame.h"
+#include "model/rgbcolour.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,13 +14,6 @@
 #include <cstdint>
 #include <optional>
 
-struct RgbColour {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool operator==(const RgbColour &o) const { return red == o.red && green == o.green && blue == o.blue; }
-    bool operator!=(const RgbColour &o) const { return !(*this == o); }
-};
 
 // The editable texts of one board square.
 struct BoardSquare {
@@ -72,6 +67,7 @@ struct DesignPictures {
     QImage Speelbord;     // the finished board, 2180 x 2180
     QImage EigenDomsPic;  // the deed sheet of 28 slots
     QImage TreinPic;      // strip of 30 station pictures, 160 x 135 each
+    QString TreinPicTown; // the town its signs name; empty: each station its own name (Data-4)
     QImage Overview;      // the clickable board overview, 400 x 400
     QImage ImagePic;      // the picture of the utility or tax square last composed
 };
@@ -96,6 +92,8 @@ struct Algemeen {
     quint8 ActiveSubject = 0;
     float DeedBaseRent = 0.0f;
     RgbColour CardBorderColour{200, 250, 200};
+    // The game's own title, town and bank, kept with the project in Spel.json.
+    OwnGame game{QString(), QString(), QString(), DefaultBank()};
     bool UnsavedChanges = false;
 
     DesignPictures pictures;

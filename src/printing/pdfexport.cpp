@@ -1,9 +1,16 @@
+#include "files/picturefile.h"
 #include "printing/pdfexport.h"
 
 #include "model/algemeen.h"
 #include "drawing/banknote.h"
 #include "printing/moneysheet.h"
+#include "model/algemeen.h"
+#include "drawing/banknote.h"
+#include "drawing/carddrawing.h"
+#include "printing/cardsheets.h"
+#include "printing/deedprinting.h"
 #include "printing/boardassembly.h"
+#include "printing/bankprint.h"
 #include "printing/boardsheets.h"
 #include "printing/printerpage.h"
 #include "printing/printouts.h"
@@ -13,17 +20,6 @@
 #include <QSaveFile>
 
 namespace {
-// The note the money designer shows when it opens.
-NoteDrawing defaultNote()
-{
-    NoteDrawing note;
-    note.start(DefaultNoteBackColour);
-    note.outlines(Qt::black);
-    note.dots();
-    note.ellipses();
-    note.amount(DefaultAmountText(), DefaultAmountColour, DefaultNoteBackColour);
-    return note;
-}
 }
 
 QRectF SixSheetOnPaper(int sheet)
@@ -46,8 +42,9 @@ std::vector<ExportedDocument> PrintSetDocuments(const Algemeen &state, BoardLayo
                     }});
     docs.push_back({QStringLiteral("Kans.pdf"), [&state](PrinterPage &page) { return PrintDeckPages(page, state, 1); }});
     docs.push_back({QStringLiteral("AlgemeenFonds.pdf"), [&state](PrinterPage &page) { return PrintDeckPages(page, state, 2); }});
-    docs.push_back({QStringLiteral("Speelgeld.pdf"), [](PrinterPage &page) {
-                        return PrintMoneySheet(page, defaultNote().sharpPicture());
+    docs.push_back({QStringLiteral("Speelgeld.pdf"), [&state](PrinterPage &page) {
+                        return PrintBank(page, state.game.bank, DefaultPlayers, state.game.title,
+                                         LoadPicture(state.dataPath(QStringLiteral("Data-9.vgx"))));
                     }});
     return docs;
 }

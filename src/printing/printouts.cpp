@@ -61,8 +61,8 @@ bool PrintDeckPages(PrinterPage &page, const Algemeen &state, int subject)
     auto card = std::make_shared<int>(1);
     CardDesignerSteps steps;
     steps.goToCard = [card](int n) { *card = n; };
-    steps.preview = [&deck, card, subject] {
-        const RgbColour border = DefaultCardBorderColour;
+    steps.preview = [&state, &deck, card, subject] {
+        const RgbColour border = state.CardBorderColour;  // the design's own, kept with it
         return SharpCard(DrawCard(subject, border, deck[*card]), subject, border, deck[*card]);
     };
     steps.pauseSeconds = 0.0f;

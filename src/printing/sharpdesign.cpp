@@ -34,6 +34,28 @@ QImage turned(const QImage &upright, int side)
 SharpPicture SharpBoard(const Algemeen &state)
 {
     SharpPicture sharp(state.pictures.Speelbord);
+    // The artwork of the board: corners and centre drawn by the template's own code, in
+    // pieces small enough to draw on both cores and to keep where another tool left the rest.
+    const QString title = state.game.title, subtitle = state.game.subtitle;
+    for (const QRect &area : BoardArtworkPieces())
+        sharp.parts.push_back({area, [area, title, subtitle](QSize size) {
+                                   return DrawBoardPiece(area, size, title, subtitle);
+                               }});
+    for (int n = 1; n <= 36; ++n) {
+        if (!IsCardSquare(n))
+            continue;
+        const int side = SideOfSquare(n);
+        const bool across = side == 2 || side == 4;
+        const bool kans = IsKansSquare(n);
+        const QRect area(DefaultSquarePosition(n), across ? QSize(TemplateHeight, TemplateWidth)
+                                                          : QSize(TemplateWidth, TemplateHeight));
+        sharp.parts.push_back({area, [side, across, kans](QSize size) {
+                                   const QSize upright = across ? size.transposed() : size;
+                                   return turned(RenderScaled(QSize(TemplateWidth, TemplateHeight), upright,
+                                                              [&](QPainter &p) { DrawCardSquare(p, kans); }),
+                                                 side);
+                               }});
+    }
     for (int n = 1; n <= 36; ++n) {
         const auto &placed = state.drawing.squares[n];
         if (!placed || !IsComposableSquare(n))
@@ -55,7 +77,9 @@ SharpPicture SharpBoard(const Algemeen &state)
                                                  side);
                                }});
     }
-    return KeepFaithfulParts(std::move(sharp));
+    SharpPicture kept = KeepFaithfulParts(std::move(sharp));
+    RememberRenders(kept);
+    return kept;
 }
 
 SharpPicture SharpDeedSheet(const Algemeen &state)

@@ -6,16 +6,20 @@
 #include "model/algemeen.h"
 
 #include "drawing/banknote.h"
+#include "drawing/banknote.h"
+#include "model/owngame.h"
 
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <vector>
 
 class Dialogs;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class QSpinBox;
 class SystemPrinters;
 
 class GeldForm : public QDialog
@@ -33,6 +37,12 @@ public:
     // The strip of Euro pictures; empty when Data-9.vgx could not be read.
     const QImage &euroStrip() const { return m_euroStrip; }
 
+    // The bank being designed, one note of it shown at a time; what the window closes with.
+    const std::vector<BankNote> &bank() const { return m_bank; }
+    int currentNote() const { return m_current; }
+    // Shows note i (0-based) of the bank with its controls.
+    void showNote(int i);
+
     RgbColour NoteBackColour;
     RgbColour AmountColour;
 
@@ -44,6 +54,11 @@ public:
     QLabel *KleurLabel = nullptr;               // "Kleur bedrag, n / 13"
     QPushButton *PrintKnop = nullptr;
     QPushButton *ExitKnop = nullptr;
+    QPushButton *VorigeKnop = nullptr;   // the note before
+    QPushButton *VolgendeKnop = nullptr; // the note after
+    QLabel *BiljetLabel = nullptr;       // "Biljet n / 7"
+    QSpinBox *SpelersBox = nullptr;      // players the whole bank is printed for
+    QPushButton *AllesKnop = nullptr;    // "Alle biljetten afdrukken"
 
 private:
     void showPicture();
@@ -51,10 +66,14 @@ private:
     void backgroundChanged(int i, int value);
     void euroPictureChosen(int k);
     void print();
+    void printBank();
+    BankNote &shown() { return m_bank[size_t(m_current)]; }
 
     Algemeen &m_state;
     Dialogs &m_dialogs;
     SystemPrinters &m_printers;
     NoteDrawing m_note;
     QImage m_euroStrip;
+    std::vector<BankNote> m_bank;
+    int m_current = 0;
 };

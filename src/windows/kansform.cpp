@@ -57,8 +57,7 @@ KansForm::KansForm(Algemeen &state, Dialogs &dialogs, SystemPrinters &printers, 
     const RgbColour &wc = m_state.WindowColour;
     setColour(this, QPalette::Window, QColor(wc.red, wc.green, wc.blue));
 
-    // 2. Every opening starts from the same border colour.
-    m_state.CardBorderColour = DefaultCardBorderColour;
+    // 2. The border colour is the design's own, kept with the project.
 
     // 3 to 5. The preview with its frame, border band and title.
     panel(this, 180, 180, 4935, 3135, QColor(80, 120, 80));

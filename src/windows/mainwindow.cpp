@@ -284,6 +284,7 @@ void Main::buildMenu()
     connect(tools->addAction(QStringLiteral("Instellingen")), &QAction::triggered, this,
             &Main::openKleurForm);
     tools->addAction(QStringLiteral("Vermenigvuldigingsfactor"));
+    connect(tools->addAction(QStringLiteral("Spel en plaats")), &QAction::triggered, this, &Main::openSpelForm);
 
     QMenu *show = bar->addMenu(QStringLiteral("Show"));
     show->addAction(QStringLiteral("Speelbord Groot"));

@@ -69,6 +69,7 @@ public:
     void PlaceCurrentSquare();
     // "Tools/Instellingen": the window colour and station picture, modal.
     void openKleurForm();
+    void openSpelForm();
 
     // Controls, by their names, for the windows and tests that work with them.
     QLabel *InfoRegel = nullptr;

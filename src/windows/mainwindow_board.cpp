@@ -12,6 +12,13 @@
 #include "drawing/squaredesign.h"
 #include "drawing/squarerenderer.h"
 #include "drawing/deeddrawing.h"
+#include "artwork/artwork.h"
+#include "model/boardrules.h"
+#include "windows/kleurform.h"
+#include "windows/spelform.h"
+#include "drawing/squaredesign.h"
+#include "drawing/squarerenderer.h"
+#include "drawing/deeddrawing.h"
 #include "platform/busypointer.h"
 #include "dialogs/formlayout.h"
 
@@ -149,4 +156,11 @@ void Main::openKleurForm()
 {
     KleurForm form(m_state, [this](int r, int g, int b) { ApplyWindowColour(r, g, b); }, this);
     form.exec();
+}
+
+void Main::openSpelForm()
+{
+    SpelForm form(m_state, this);
+    if (form.exec() == QDialog::Accepted)
+        showBoard();
 }

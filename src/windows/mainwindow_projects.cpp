@@ -6,6 +6,15 @@
 #include "files/projectfiles.h"
 #include "design/undocommands.h"
 #include "artwork/artwork.h"
+#include "model/defaultcontent.h"
+#include "windows/mainwindow.h"
+#include "design/gamenames.h"
+#include "printing/sharpdesign.h"
+#include "windows/openform.h"
+#include "files/projectfiles.h"
+#include "design/startup.h"
+#include "design/undocommands.h"
+#include "artwork/artwork.h"
 #include "platform/busypointer.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/formlayout.h"
@@ -177,6 +186,8 @@ void Main::FileOpen()
 
 void Main::ShowOpenedProject()
 {
+    // The station signs name the opened design's town.
+    RefreshStationStrip(m_state);
     Label9->setText(projectLabel(m_state.project.ProjectName));
     Label9->adjustSize();
     showBoard();

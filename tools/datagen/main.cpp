@@ -128,7 +128,7 @@ int main(int argc, char *argv[])
                                          DrawElectricity());
          }},
         {QStringLiteral("Data-3.vgx"), DrawBoardOverview},
-        {QStringLiteral("Data-4.vgx"), DrawStationStrip},
+        {QStringLiteral("Data-4.vgx"), [] { return DrawStationStrip(); }},
         {QStringLiteral("Data-5.vgx"), DrawWaterWorks},
         {QStringLiteral("Data-6.vgx"), DrawExtraTax},
         {QStringLiteral("Data-7.vgx"), DrawIncomeTax},
