@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>

@@ -105,4 +105,17 @@ inline void ArtText(QPainter &p, const QRectF &box, int flags, const QString &te
     p.restore();
 }
 
+// A tile with a 1-pixel black outline: neighbouring tiles share a crisp 2-pixel line.
+inline void OutlinedTile(QPainter &p, const QRect &r, const QColor &fill)
+{
+    p.fillRect(r, Qt::black);
+    p.fillRect(r.adjusted(1, 1, -1, -1), fill);
+}
+
+// The board's corners, each in its 280 x 280 square `r` (artwork_corners.cpp).
+void DrawStartCorner(QPainter &p, const QRect &r);
+void DrawJailCorner(QPainter &p, const QRect &r);
+void DrawParkingCorner(QPainter &p, const QRect &r);
+void DrawGoToJailCorner(QPainter &p, const QRect &r);
+
 } // namespace artwork

@@ -2,9 +2,7 @@
 
 #include "drawing/fonts.h"
 #include "drawing/pixeloutline.h"
-#include "drawing/fonts.h"
 #include "model/owngame.h"
-#include "drawing/pixeloutline.h"
 
 #include <QFontMetrics>
 #include <QPainter>

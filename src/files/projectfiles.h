@@ -5,8 +5,6 @@
 
 #include "model/algemeen.h"
 #include "files/projectsave.h"
-#include "model/algemeen.h"
-#include "files/projectsave.h"
 #include "files/gamefile.h"
 
 #include <QImage>

@@ -5,10 +5,7 @@
 #include "files/savefile.h"
 #include "model/boardrules.h"
 #include "files/drawingfile.h"
-#include "files/projectfiles.h"
-#include "files/projectsave.h"
 #include "files/gamefile.h"
-#include "files/savefile.h"
 
 #include <QDateTime>
 #include <QDir>

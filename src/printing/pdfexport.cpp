@@ -4,8 +4,6 @@
 #include "model/algemeen.h"
 #include "drawing/banknote.h"
 #include "printing/moneysheet.h"
-#include "model/algemeen.h"
-#include "drawing/banknote.h"
 #include "drawing/carddrawing.h"
 #include "printing/cardsheets.h"
 #include "printing/deedprinting.h"

@@ -6,7 +6,6 @@
 #include "model/algemeen.h"
 
 #include "drawing/banknote.h"
-#include "drawing/banknote.h"
 #include "model/owngame.h"
 
 #include <QDialog>

@@ -12,13 +12,7 @@
 #include "drawing/squaredesign.h"
 #include "drawing/squarerenderer.h"
 #include "drawing/deeddrawing.h"
-#include "artwork/artwork.h"
-#include "model/boardrules.h"
-#include "windows/kleurform.h"
 #include "windows/spelform.h"
-#include "drawing/squaredesign.h"
-#include "drawing/squarerenderer.h"
-#include "drawing/deeddrawing.h"
 #include "platform/busypointer.h"
 #include "dialogs/formlayout.h"
 

@@ -3,8 +3,6 @@
 
 #include "windows/geldform.h"
 #include "windows/kansform.h"
-#include "windows/geldform.h"
-#include "windows/kansform.h"
 #include "design/bankedit.h"
 
 #include <QAction>
