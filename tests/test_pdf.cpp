@@ -446,6 +446,20 @@ private slots:
             }
         }
 
+        // A note printed 216 times and a board part on two sheets are each one picture in
+        // their PDF: the seven notes of the bank are seven pictures, the board's parts at most
+        // one each.
+        const auto storedPictures = [&](const char *file) {
+            QSet<QString> objects;
+            const QStringList lines = pdftools::run("pdfimages", {"-list", sharp.filePath(file)}).split('\n');
+            for (const QString &line : lines.mid(2))
+                if (line.simplified().split(' ').size() > 10)
+                    objects.insert(line.simplified().split(' ')[10]);
+            return int(objects.size());
+        };
+        QCOMPARE(storedPictures("Speelgeld.pdf"), 7);
+        QVERIFY(storedPictures("Speelbord.pdf") <= int(SharpBoard(d.state).parts.size()) + 6);
+
         // At 300 dpi the texts of a deed and a card have edges a pixel or two wide, as
         // text drawn at 300 dpi has (curves met at a slant make longer runs, hence the median);
         // the screen pictures stretched over the page have edges several times as wide.

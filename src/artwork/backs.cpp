@@ -56,8 +56,11 @@ void DrawCardBack(QPainter &p, int subject)
 
 SharpPicture CardBack(int subject)
 {
-    return sharpDrawing(QSize(CardPictureWidth, CardPictureHeight),
-                        [subject](QPainter &p) { DrawCardBack(p, subject); });
+    // A deck's sixteen backs are one picture: drawn once a size, and stored once in a PDF.
+    SharpPicture back = sharpDrawing(QSize(CardPictureWidth, CardPictureHeight),
+                                     [subject](QPainter &p) { DrawCardBack(p, subject); });
+    RememberRenders(back);
+    return back;
 }
 
 DeedBackText DeedBackOf(const Algemeen &state, int n)

@@ -118,12 +118,16 @@ void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &ta
     for (const SharpPart &part : picture.parts) {
         if (!QRectF(part.area).intersects(source))
             continue;
+        // A part's size on the raster depends on the scale alone, not on where it lies, so that
+        // the same part on two sheets (or a note ten times on one) is the same picture, drawn
+        // and stored once. Rounded up, it reaches at least to where its neighbour begins: the
+        // parts meet without a seam, overlapping by a raster pixel at most.
         const int x0 = int(std::lround(columnOf(part.area.left())));
-        const int x1 = int(std::lround(columnOf(part.area.left() + part.area.width())));
         const int y0 = int(std::lround(rowOf(part.area.top())));
-        const int y1 = int(std::lround(rowOf(part.area.top() + part.area.height())));
-        if (x1 > x0 && y1 > y0)
-            placed.push_back({&part, QRect(x0, y0, x1 - x0, y1 - y0)});
+        const int w = int(std::ceil(part.area.width() * sx - 1e-6));
+        const int h = int(std::ceil(part.area.height() * sy - 1e-6));
+        if (w > 0 && h > 0)
+            placed.push_back({&part, QRect(x0, y0, w, h)});
     }
 
     // The parts are drawn on both cores before anything reaches the page.
