@@ -114,6 +114,10 @@ void DrawCardPlace(QPainter &p, QPointF centre, const QString &label, const QCol
     p.save();
     p.translate(centre);
     p.rotate(-45);
+    if (!Reaches(p, QRectF(-260, -180, 520, 360))) {  // the outline, its dashes and the label
+        p.restore();
+        return;
+    }
     DrawCardOutline(p, QRectF(-230, -150, 460, 300), 28, colour, 7);
     if (questionMark)
         DrawQuestionMark(p, QPointF(0, -26), 170, colour, 5);
@@ -154,6 +158,9 @@ void DrawTitleRibbon(QPainter &p, const QString &title, const QString &subtitle)
     p.drawRect(QRectF(-728, -118, 1456, 236));
 
     const QString name = title.isEmpty() ? DefaultGameTitle() : title;
+    // The title, its outline and its shadow keep inside the band's own frame.
+    if (!Reaches(p, QRectF(-760, -150, 1520, 300)))
+        return;
     const QFont font = FittedFont(name, 150, 1320);
     p.save();
     p.translate(7, 8);
@@ -199,6 +206,11 @@ void DrawBoardCentre(QPainter &p, const QRect &r, const QString &title, const QS
     p.save();
     p.translate(mid);
     p.rotate(-45);
+    // The ribbon with its tails, its shadowed title and the houses and hotels above and below.
+    if (!Reaches(p, QRectF(-910, -320, 1820, 640))) {
+        p.restore();
+        return;
+    }
     DrawTitleRibbon(p, title, subtitle);
     // A little street of houses and a hotel on either side of the ribbon.
     const QColor houseGreen(40, 160, 60), hotelRed(210, 30, 40);
@@ -231,15 +243,25 @@ void DrawBoardTemplate(QPainter &p, const QString &title, const QString &subtitl
     const QRect centre = BoardCentreArea();
     DrawBoardCentre(p, centre, title, subtitle);
     // The side squares stay empty: each finished square is painted over its own place.
+    // Each square and corner reaches a few pixels beyond its place with its outline at most.
+    const auto near = [&p](const QRect &place) { return Reaches(p, QRectF(place).adjusted(-8, -8, 8, 8)); };
     for (int n = 1; n <= 36; ++n) {
         const int side = SideOfSquare(n);
         const QSize size = (side == 1 || side == 3) ? QSize(180, 280) : QSize(280, 180);
-        OutlinedTile(p, QRect(DefaultSquarePosition(n), size), SquareFill);
+        const QRect place(DefaultSquarePosition(n), size);
+        if (near(place))
+            OutlinedTile(p, place, SquareFill);
     }
-    DrawStartCorner(p, QRect(0, 0, 280, 280));
-    DrawJailCorner(p, QRect(1900, 0, 280, 280));
-    DrawParkingCorner(p, QRect(1900, 1900, 280, 280));
-    DrawGoToJailCorner(p, QRect(0, 1900, 280, 280));
+    const QRect start(0, 0, 280, 280), jail(1900, 0, 280, 280), parking(1900, 1900, 280, 280),
+        goToJail(0, 1900, 280, 280);
+    if (near(start))
+        DrawStartCorner(p, start);
+    if (near(jail))
+        DrawJailCorner(p, jail);
+    if (near(parking))
+        DrawParkingCorner(p, parking);
+    if (near(goToJail))
+        DrawGoToJailCorner(p, goToJail);
     p.setPen(QPen(Qt::black, 3));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(centre).adjusted(-1, -1, 1, 1));

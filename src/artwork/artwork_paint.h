@@ -27,6 +27,18 @@ const QColor Ink(28, 32, 36);
 const QColor SquareGround(225, 239, 217);
 
 
+// Whether anything drawn inside `local` (the painter's current coordinates) can reach the
+// picture being painted: a piece of the board skips what lies wholly outside it, which leaves
+// its pixels exactly as they are and saves drawing the whole board for every piece.
+inline bool Reaches(const QPainter &p, const QRectF &local)
+{
+    const QPaintDevice *device = p.device();
+    if (!device)
+        return true;
+    const QRectF visible = p.transform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    return visible.intersects(local);
+}
+
 // Arial at a pixel size; Liberation Sans stands in for it on Linux.
 inline QFont ArtFont(int pixelSize, bool bold = true)
 {
