@@ -77,12 +77,15 @@ private slots:
             QCOMPARE(DrawBoardPiece(piece, piece.size(), QString(), QString()), board.copy(piece));
         QPainter(&board).fillRect(QRect(SquareArea(w.state, 14).center(), QSize(3, 3)), Qt::magenta);
         const QImage before = board, sheet = w.state.pictures.EigenDomsPic, strip = w.state.pictures.TreinPic;
+        const QImage overview = w.state.pictures.Overview;
 
-        // (Drawn before the station signs: text drawn since changes the outlines of later text.)
+        // The banner drawn again after the station signs is the banner on the board: what text
+        // a process drew before does not move the outlines of the text it draws later.
+        QVERIFY(SetGameNames(w.state, "Beekstad", "Het spel van onze beek", "Beekdorp"));
+        DrawStationStrip("Beekdorp");
         std::vector<QImage> banner;
         for (const QRect &tile : BoardArtworkPieces(true))
             banner.push_back(DrawBoardPiece(tile, tile.size(), "Beekstad", "Het spel van onze beek"));
-        QVERIFY(SetGameNames(w.state, "Beekstad", "Het spel van onze beek", "Beekdorp"));
         QVERIFY(!SetGameNames(w.state, "Beekstad", "Het spel van onze beek", "Beekdorp"));
         const QImage after = board;
         for (size_t i = 0; i < banner.size(); ++i)
@@ -93,6 +96,8 @@ private slots:
         QCOMPARE(after.copy(SquareArea(w.state, 14)), before.copy(SquareArea(w.state, 14)));
         QCOMPARE(after.copy(SquareArea(w.state, 6)), before.copy(SquareArea(w.state, 6)));
         QVERIFY(w.state.pictures.EigenDomsPic != sheet);  // the station deeds show the town too
+        QCOMPARE(w.state.pictures.Overview, DrawBoardOverview("Beekstad"));  // and the overview
+        QVERIFY(w.state.pictures.Overview != overview);
         QVERIFY(w.state.UnsavedChanges);
 
         QVERIFY(w.state.history->undo());
@@ -100,6 +105,7 @@ private slots:
         QCOMPARE(w.state.pictures.EigenDomsPic, sheet);
         QCOMPARE(w.state.pictures.TreinPic, strip);
         QCOMPARE(w.state.game.title, QString());
+        QCOMPARE(w.state.pictures.Overview, overview);
         QVERIFY(w.state.history->redo());
         QCOMPARE(board, after);
         QCOMPARE(w.state.game.town, QStringLiteral("Beekdorp"));

@@ -176,7 +176,7 @@ int RunExport(const CommandLine &command, const ProgramPaths &paths)
                      qPrintable(QDir::toNativeSeparators(ProjectsFolder(paths))));
         return 1;
     }
-    RefreshStationStrip(state);
+    RefreshGamePictures(state);
     QString error;
     if (!command.pngFile.isEmpty()) {
         if (!WriteBoardPicture(state.pictures.Speelbord, command.pngSize ? command.pngSize : BoardSize,

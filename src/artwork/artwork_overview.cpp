@@ -209,7 +209,7 @@ void DrawOverviewCorners(QPainter &p)
     p.restore();
 }
 
-void DrawOverviewCentre(QPainter &p)
+void DrawOverviewCentre(QPainter &p, const QString &title)
 {
     const QRect r(56, 55, 289, 290);
     QRadialGradient glow(QPointF(r.center()), r.width() * 0.7);
@@ -229,9 +229,8 @@ void DrawOverviewCentre(QPainter &p)
     p.setPen(QPen(Gold, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(-146, -22, 292, 44));
-    OutlinedText(p, QStringLiteral("VASTGOED ATELIER"),
-                 FittedFont(QStringLiteral("VASTGOED ATELIER"), 26, 270), QPointF(0, 0),
-                 Qt::white, QColor(60, 6, 12), 2.5);
+    const QString name = title.isEmpty() ? QStringLiteral("VASTGOED ATELIER") : title;
+    OutlinedText(p, name, FittedFont(name, 26, 270), QPointF(0, 0), Qt::white, QColor(60, 6, 12), 2.5);
     // The two card places, as on the board.
     QPen dashed(QColor(200, 110, 20), 1.5, Qt::DashLine);
     p.setPen(dashed);
@@ -249,12 +248,14 @@ void DrawOverviewCentre(QPainter &p)
 
 } // namespace
 
-QImage DrawBoardOverview()
+QImage DrawBoardOverview() { return DrawBoardOverview(QString()); }
+
+QImage DrawBoardOverview(const QString &title)
 {
     QImage image = BlankImage(OverviewSize, OverviewSize, OverviewBackground);
     QPainter p(&image);
     SmoothPainter(p);
-    DrawOverviewCentre(p);
+    DrawOverviewCentre(p, title);
     DrawOverviewCorners(p);
     for (int n = 1; n <= 36; ++n)
         DrawOverviewSquare(p, n);

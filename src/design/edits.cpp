@@ -69,7 +69,7 @@ void NewDesign(Algemeen &state)
     MakeDefaultDesign(state);
     state.game = Algemeen().game;
     state.CardBorderColour = Algemeen().CardBorderColour;
-    RefreshStationStrip(state);
+    RefreshGamePictures(state);
     StartNewHistory(state, false);
 }
 
@@ -87,7 +87,7 @@ void ApplyLoadedProject(Algemeen &state, const LoadedProject &loaded, bool unsav
     if (state.game.bank.empty())
         state.game.bank = DefaultBank();
     state.CardBorderColour = game.cardBorder;
-    RefreshStationStrip(state);
+    RefreshGamePictures(state);
     StartNewHistory(state, unsaved);
 }
 

@@ -56,7 +56,8 @@ public:
     explicit GameNamesStep(Algemeen &state)
         : DesignStep(state, QStringLiteral("spel en plaats wijzigen"), true),
           m_title(state.game.title), m_subtitle(state.game.subtitle), m_town(state.game.town),
-          m_strip(state.pictures.TreinPic), m_stripTown(state.pictures.TreinPicTown)
+          m_strip(state.pictures.TreinPic), m_stripTown(state.pictures.TreinPicTown),
+          m_overview(state.pictures.Overview), m_overviewTitle(state.pictures.OverviewTitle)
     {
         m_board.emplace_back(state.pictures.Speelbord, BoardCentreArea());
         for (int n = 1; n <= 36; ++n) {
@@ -84,6 +85,8 @@ protected:
         std::swap(m_town, m_state.game.town);
         std::swap(m_strip, m_state.pictures.TreinPic);
         std::swap(m_stripTown, m_state.pictures.TreinPicTown);
+        std::swap(m_overview, m_state.pictures.Overview);
+        std::swap(m_overviewTitle, m_state.pictures.OverviewTitle);
         for (auto &a : m_board)
             a.exchange(m_state.pictures.Speelbord);
         for (auto &a : m_deeds)
@@ -94,10 +97,24 @@ private:
     QString m_title, m_subtitle, m_town;
     QImage m_strip;
     QString m_stripTown;
+    QImage m_overview;
+    QString m_overviewTitle;
     std::vector<PictureArea> m_board, m_deeds;
 };
 
 QString clean(const QString &text) { return text.trimmed().left(MaxGameText); }
+
+// The overview the user clicks shows the game's title on its banner too, unless another tool
+// changed the picture.
+void retitleOverview(Algemeen &state, const QString &title)
+{
+    QImage &overview = state.pictures.Overview;
+    if (state.pictures.OverviewTitle == title || overview.isNull()
+        || overview.convertToFormat(QImage::Format_RGB32) != DrawBoardOverview(state.pictures.OverviewTitle))
+        return;
+    overview = DrawBoardOverview(title);
+    state.pictures.OverviewTitle = title;
+}
 }
 
 bool SetGameNames(Algemeen &state, const QString &title, const QString &subtitle, const QString &town)
@@ -144,6 +161,7 @@ bool SetGameNames(Algemeen &state, const QString &title, const QString &subtitle
         state.pictures.TreinPic = newStrip;
         state.pictures.TreinPicTown = wanted.town;
     }
+    retitleOverview(state, wanted.title);
     state.game.title = wanted.title;
     state.game.subtitle = wanted.subtitle;
     state.game.town = wanted.town;
@@ -151,8 +169,9 @@ bool SetGameNames(Algemeen &state, const QString &title, const QString &subtitle
     return true;
 }
 
-void RefreshStationStrip(Algemeen &state)
+void RefreshGamePictures(Algemeen &state)
 {
+    retitleOverview(state, state.game.title);
     if (state.pictures.TreinPicTown == state.game.town && !state.pictures.TreinPic.isNull())
         return;
     const QImage strip = state.game.town.isEmpty() ? LoadPicture(state.dataPath(QStringLiteral("Data-4.vgx")))

@@ -12,5 +12,6 @@
 bool SetGameNames(Algemeen &state, const QString &title, const QString &subtitle, const QString &town);
 
 // Makes the station strip name the design's town (after a project is opened): drawn for a
-// town, Data-4 for none. Leaves the strip alone when it already names that town.
-void RefreshStationStrip(Algemeen &state);
+// town, Data-4 for none; leaves the strip alone when it already names that town. The
+// overview's banner shows the design's title likewise.
+void RefreshGamePictures(Algemeen &state);

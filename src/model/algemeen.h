@@ -69,6 +69,7 @@ struct DesignPictures {
     QImage TreinPic;      // strip of 30 station pictures, 160 x 135 each
     QString TreinPicTown; // the town its signs name; empty: each station its own name (Data-4)
     QImage Overview;      // the clickable board overview, 400 x 400
+    QString OverviewTitle; // the title its banner shows; empty: the program's own (Data-3)
     QImage ImagePic;      // the picture of the utility or tax square last composed
 };
 

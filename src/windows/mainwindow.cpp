@@ -106,7 +106,6 @@ Main::Main(Algemeen &state, Dialogs &dialogs, QWidget *parent)
     // Steps 4 to 9 need no window.
     const bool settingsRead = LoadStartState(m_state);
     showBoard();
-    Pic->setPixmap(QPixmap::fromImage(m_state.pictures.Overview));
     ShowDateLine();
 
     // Step 6: the placeholder with its frame.
@@ -361,6 +360,8 @@ void Main::showBoard()
     Image1->setPixmap(board.isNull() ? QPixmap()
                                      : QPixmap::fromImage(board.scaled(
                                            400, 400, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // The overview's banner follows the game's title.
+    Pic->setPixmap(QPixmap::fromImage(m_state.pictures.Overview));
 }
 
 void Main::tick()

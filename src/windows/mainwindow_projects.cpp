@@ -182,7 +182,7 @@ void Main::FileOpen()
 void Main::ShowOpenedProject()
 {
     // The station signs name the opened design's town.
-    RefreshStationStrip(m_state);
+    RefreshGamePictures(m_state);
     Label9->setText(projectLabel(m_state.project.ProjectName));
     Label9->adjustSize();
     showBoard();

@@ -127,7 +127,7 @@ int main(int argc, char *argv[])
              return DrawDefaultDeedSheet(DrawBlankDeedSheet(), DrawStationStrip(), DrawWaterWorks(),
                                          DrawElectricity());
          }},
-        {QStringLiteral("Data-3.vgx"), DrawBoardOverview},
+        {QStringLiteral("Data-3.vgx"), [] { return DrawBoardOverview(); }},
         {QStringLiteral("Data-4.vgx"), [] { return DrawStationStrip(); }},
         {QStringLiteral("Data-5.vgx"), DrawWaterWorks},
         {QStringLiteral("Data-6.vgx"), DrawExtraTax},
