@@ -351,9 +351,10 @@ private slots:
     void drawingIsKeptOnlyWhereItGivesThePixels()
     {
         Design d;
-        // Every square (all four sides turn differently) and every deed of the default design.
+        // Every square (all four sides turn differently) and every deed of the default design,
+        // and the sheet's thirteen gaps between the deeds.
         QCOMPARE(squareParts(SharpBoard(d.state)), 30);
-        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28);
+        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28 + 13);
 
         // A square painted over by something else than its drawing prints from the pixels.
         const QRect area = squareArea(d.state, 21);
@@ -364,7 +365,7 @@ private slots:
 
         // A deed drawn with another base than the sheet holds is not used either.
         d.state.drawing.deeds[3]->base += 1;
-        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 27);
+        QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 27 + 13);
 
         // A placement is noted with the texts it placed.
         d.state.project.Board[21].Street = QStringLiteral("Zeedijk");
@@ -387,7 +388,7 @@ private slots:
         opened.drawing = {};
         QVERIFY(LoadProjectInto(opened, QStringLiteral("Scherp")).loaded);
         QCOMPARE(squareParts(SharpBoard(opened)), 30);
-        QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 28);
+        QCOMPARE(int(SharpDeedSheet(opened).parts.size()), 28 + 13);
         QCOMPARE(DrawingFileBytes(opened.drawing), DrawingFileBytes(d.state.drawing));
 
         // A board changed outside the program: that square prints from its pixels, the rest sharp,
@@ -458,6 +459,13 @@ private slots:
             return int(objects.size());
         };
         QCOMPARE(storedPictures("Speelgeld.pdf"), 7);
+        // Everything in a design made in the program is drawn at the page's resolution: no
+        // picture in any file is stretched from fewer pixels, the deed sheet's gaps included.
+        for (const QString &name : printSet)
+            for (const QString &line : pdftools::run("pdfimages", {"-list", sharp.filePath(name)}).split('\n').mid(2)) {
+                const QStringList columns = line.simplified().split(' ');
+                QVERIFY2(columns.size() < 13 || columns[12].toInt() >= 290, qPrintable(name + ": " + line));
+            }
         QVERIFY(storedPictures("Speelbord.pdf") <= int(SharpBoard(d.state).parts.size()) + 6);
 
         // At 300 dpi the texts of a deed and a card have edges a pixel or two wide, as

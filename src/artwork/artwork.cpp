@@ -376,22 +376,34 @@ void PlaceCardSquares(QImage &board)
 
 QImage DrawBlankDeedSheet()
 {
-    const QColor paper(226, 232, 238);
-    QImage image = BlankImage(DeedSheetWidth, DeedSheetHeight, paper);
+    QImage image = BlankImage(DeedSheetWidth, DeedSheetHeight, Qt::white);
     QPainter p(&image);
+    DrawBlankDeedSheet(p);
+    return image;
+}
+
+void DrawBlankDeedSheet(QPainter &p)
+{
+    const QColor paper(226, 232, 238);
+    p.fillRect(QRect(0, 0, DeedSheetWidth, DeedSheetHeight), paper);
     SmoothPainter(p);
-    // Cut guides run through the middle of the gaps between the slots.
-    QPen guide(QColor(150, 160, 172), 1, Qt::DashLine);
-    p.setPen(guide);
+    // Cut guides run through the middle of the gaps between the slots, dashed 4 on, 2 off.
+    // Each dash is a line of its own: a dashed line cut off by the edge of a picture starts
+    // its dashes again there, and a piece of the sheet drawn on its own must dash alike.
+    p.setPen(QPen(QColor(150, 160, 172), 1, Qt::SolidLine, Qt::FlatCap));
     for (int c = 1; c < 7; ++c)
-        p.drawLine(QPointF(4 + 210 * c + 0.5, 0), QPointF(4 + 210 * c + 0.5, DeedSheetHeight));
+        for (int y = 0; y < DeedSheetHeight; y += 6)
+            p.drawLine(QPointF(4 + 210 * c + 0.5, y), QPointF(4 + 210 * c + 0.5, qMin(y + 4, DeedSheetHeight)));
     for (int r = 1; r < 4; ++r)
-        p.drawLine(QPointF(0, 4 + 290 * r + 0.5), QPointF(DeedSheetWidth, 4 + 290 * r + 0.5));
+        for (int x = 0; x < DeedSheetWidth; x += 6)
+            p.drawLine(QPointF(x, 4 + 290 * r + 0.5), QPointF(qMin(x + 4, DeedSheetWidth), 4 + 290 * r + 0.5));
 
     const QString placeholder = QStringLiteral("Eigendomsbewijs");
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 7; ++c) {
             const QRect slot(9 + 210 * c, 9 + 290 * r, 200, 280);
+            if (!Reaches(p, QRectF(slot).adjusted(-2, -2, 2, 2)))
+                continue;
             p.fillRect(slot, QColor(200, 206, 214));
             p.fillRect(slot.adjusted(1, 1, -1, -1), QColor(253, 253, 250));
             p.save();
@@ -409,5 +421,4 @@ QImage DrawBlankDeedSheet()
             p.restore();
         }
     }
-    return image;
 }

@@ -18,6 +18,7 @@ QImage DrawBoardTemplate();    // Data-1: the board with its four corners and ce
 // program's own); a scaled painter draws it at a printer's resolution.
 void DrawBoardTemplate(QPainter &p, const QString &title, const QString &subtitle);
 QImage DrawBlankDeedSheet();   // Data-2: the sheet with 28 empty deed slots
+void DrawBlankDeedSheet(QPainter &p);  // the same on any painter, in sheet pixels
 QImage DrawBoardOverview();    // Data-3: the numbered overview the user clicks
 QImage DrawBoardOverview(const QString &title);  // the same with the game's own title
 // Data-4: 30 station pictures, 160 x 4050; with a `town`, every sign names that town.

@@ -101,6 +101,28 @@ SharpPicture SharpDeedSheet(const Algemeen &state)
                                    });
                                }});
     }
+    // Between the deeds the blank sheet shows, its cut guides and any slot still empty: drawn
+    // by the blank sheet's own code wherever the sheet still has its pixels.
+    const auto blank = [](const QRect &area) {
+        return SharpPart{area, [area](QSize size) {
+                             return RenderScaled(area.size(), size, [&](QPainter &p) {
+                                 p.translate(-area.topLeft());
+                                 DrawBlankDeedSheet(p);
+                             });
+                         }};
+    };
+    const QRect whole(0, 0, DeedSheetWidth, DeedSheetHeight);
+    for (int c = 0; c <= 7; ++c) {
+        const int left = c == 0 ? 0 : 9 + 210 * (c - 1) + DeedWidth, right = c == 7 ? whole.width() : 9 + 210 * c;
+        sharp.parts.push_back(blank(QRect(left, 0, right - left, whole.height())));
+    }
+    for (int r = 0; r <= 4; ++r) {
+        const int top = r == 0 ? 0 : 9 + 290 * (r - 1) + DeedHeight, bottom = r == 4 ? whole.height() : 9 + 290 * r;
+        sharp.parts.push_back(blank(QRect(0, top, whole.width(), bottom - top)));
+    }
+    for (int n = 1; n <= 36; ++n)
+        if (const auto slot = DeedSheetSlot(n); slot && !state.drawing.deeds[n])
+            sharp.parts.push_back(blank(QRect(*slot, QSize(DeedWidth, DeedHeight))));
     return KeepFaithfulParts(std::move(sharp));
 }
 
