@@ -125,8 +125,8 @@ StripArt FaithfulStripArt(const QImage &strip, QSize cell, int count,
 void DrawOnDevicePixels(QPainter &p, const QRectF &target, const std::function<QImage(QSize size)> &render)
 {
     const QTransform world = p.worldTransform();
-    if (world.type() > QTransform::TxScale) {
-        // Turned or slanted: drawn at the target's own size and turned by the painter.
+    if (world.type() > QTransform::TxScale || world.m11() < 0 || world.m22() < 0) {
+        // Turned, mirrored or slanted: drawn at the target's own size and turned by the painter.
         p.drawImage(target, render(target.size().toSize()));
         return;
     }
