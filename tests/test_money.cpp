@@ -187,6 +187,21 @@ private slots:
         QCOMPARE(note.pixelColor(15, 15), QColor(Qt::black));
         QCOMPARE(note.pixelColor(13, 100), QColor(255, 255, 160));
         QCOMPARE(note.pixel(5, 5), euro.pixel(5, 5));
+
+        // Printed three times as large, the picture is the artwork drawn at that size; from a
+        // strip changed by another tool it is that strip's picture, its pixels stretched.
+        BankNote chosen;
+        chosen.picture = 3;
+        QImage changed = strip;
+        changed.setPixelColor(100, 650, Qt::magenta);
+        const QRect inside(3, 3, 1194, 594);  // within the black outline
+        for (const QImage &s : {strip, changed}) {
+            const SharpPicture sharp = BankNoteDrawing(chosen, {}, s).sharpPicture(EuroPictureArt(s));
+            QCOMPARE(int(sharp.parts.size()), 1);
+            const QImage expected = s == strip ? DrawBanknotePicture(3, QSize(1200, 600))
+                                               : s.copy(0, 600, 400, 200).scaled(1200, 600);
+            QCOMPARE(sharp.parts[0].render(QSize(1200, 600)).copy(inside), expected.copy(inside));
+        }
     }
 
     void missingEuroStripChangesOnlyTheOutline()

@@ -15,6 +15,7 @@
 #include "files/drawingfile.h"
 #include "design/drawingrecord.h"
 #include "printing/sharpdesign.h"
+#include "drawing/deedsheet.h"
 #include "testwindow.h"
 
 #include <QAction>
@@ -355,6 +356,30 @@ private slots:
         // and the sheet's thirteen gaps between the deeds.
         QCOMPARE(squareParts(SharpBoard(d.state)), 30);
         QCOMPARE(int(SharpDeedSheet(d.state).parts.size()), 28 + 13);
+
+        // Printed three times as large, the station picture of square 23 (upright) and of its
+        // deed is the artwork's picture drawn at that size; from a strip changed by another
+        // tool (and pasted so) it is that strip's picture, its pixels stretched.
+        const int k = d.state.drawing.squares[23]->stationImage;
+        QCOMPARE(d.state.drawing.deeds[23]->stationImage, k);
+        const QPoint square = d.state.squarePosition[23], deed = *DeedSheetSlot(23), dot(80, 60);
+        auto printed = [](const SharpPicture &sharp, QPoint at, QSize size, QPoint picture) {
+            for (const SharpPart &part : sharp.parts)
+                if (part.area.topLeft() == at)
+                    return part.render(size * 3).copy(QRect(picture * 3, QSize(480, 405)));
+            return QImage();
+        };
+        const QImage drawn = DrawStationPicture(k, d.state.pictures.TreinPicTown, QSize(480, 405));
+        QCOMPARE(printed(SharpBoard(d.state), square, QSize(180, 280), QPoint(12, 75)), drawn);
+        QCOMPARE(printed(SharpDeedSheet(d.state), deed, QSize(200, 280), QPoint(21, 35)), drawn);
+        Design changed;
+        changed.state.pictures.TreinPic.setPixelColor(dot + QPoint(0, 135 * k), Qt::magenta);
+        changed.state.pictures.Speelbord.setPixelColor(square + QPoint(12, 75) + dot, Qt::magenta);
+        changed.state.pictures.EigenDomsPic.setPixelColor(deed + QPoint(21, 35) + dot, Qt::magenta);
+        const QImage stretched = changed.state.pictures.TreinPic.copy(0, 135 * k, 160, 135).scaled(480, 405);
+        QCOMPARE(stretched.pixelColor(dot * 3 + QPoint(1, 1)), QColor(Qt::magenta));
+        QCOMPARE(printed(SharpBoard(changed.state), square, QSize(180, 280), QPoint(12, 75)), stretched);
+        QCOMPARE(printed(SharpDeedSheet(changed.state), deed, QSize(200, 280), QPoint(21, 35)), stretched);
 
         // A square painted over by something else than its drawing prints from the pixels.
         const QRect area = squareArea(d.state, 21);

@@ -23,6 +23,9 @@ QImage DrawBoardOverview();    // Data-3: the numbered overview the user clicks
 QImage DrawBoardOverview(const QString &title);  // the same with the game's own title
 // Data-4: 30 station pictures, 160 x 4050; with a `town`, every sign names that town.
 QImage DrawStationStrip(const QString &town = QString());
+// Station picture k of that strip drawn into `size` pixels, scaled from its own 160 x 135 (at
+// that size it gives the strip's very pixels); a printer's resolution draws it anew.
+QImage DrawStationPicture(int k, const QString &town, QSize size = QSize(StationWidth, StationHeight));
 QImage DrawPlaceholder();
 
 // The board's artwork in pieces: the four corners and the centre (280, 280)-(1899, 1899) in

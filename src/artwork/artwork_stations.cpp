@@ -416,6 +416,14 @@ void DrawSnowfall(QPainter &p, const Scene &s)
 
 // Draws one part of the scene on its own layer, gives it the colour of the hour and lays it
 // on the picture; its windows and lamps light up on top of it, hidden by later parts.
+// A painter that draws in the picture's own 160 x 135 units on an image of any size.
+void SceneUnits(QPainter &p, const QImage &image)
+{
+    SmoothPainter(p);
+    if (image.size() != QSize(StationWidth, StationHeight))
+        p.scale(image.width() / Width, image.height() / Height);
+}
+
 template <typename Draw>
 void AddLayer(QImage &picture, Scene &s, Draw draw)
 {
@@ -425,23 +433,35 @@ void AddLayer(QImage &picture, Scene &s, Draw draw)
     layer.fill(Qt::transparent);
     {
         QPainter p(&layer);
-        SmoothPainter(p);
+        SceneUnits(p, layer);
+        const QTransform units = p.transform();
         draw(p);
+        // The windows and lamps were noted on the layer's pixels: back to picture units.
+        if (!units.isIdentity()) {
+            const QTransform back = units.inverted();
+            for (QRectF &w : s.windows)
+                w = back.mapRect(w);
+            for (QPointF &lamp : s.lamps)
+                lamp = back.map(lamp);
+        }
     }
     TintLayer(layer, Mood(s.time));
     QPainter p(&picture);
     SmoothPainter(p);
     p.drawImage(0, 0, layer);
+    SceneUnits(p, picture);
     DrawLights(p, s);
 }
 
-QImage DrawStationPicture(int i, const QString &town)
+} // namespace
+
+QImage DrawStationPicture(int i, const QString &town, QSize size)
 {
     Scene s = MakeScene(i, town);
-    QImage picture = BlankImage(StationWidth, StationHeight, Qt::white);
+    QImage picture = BlankImage(size.width(), size.height(), Qt::white);
     {
         QPainter p(&picture);
-        SmoothPainter(p);
+        SceneUnits(p, picture);
         DrawSky(p, s);
     }
     AddLayer(picture, s, [&s](QPainter &p) {
@@ -458,18 +478,16 @@ QImage DrawStationPicture(int i, const QString &town)
     {
         // The name sign is lit: it reads at night as by day, above the tinted scene.
         QPainter p(&picture);
-        SmoothPainter(p);
+        SceneUnits(p, picture);
         DrawNameSign(p, s.signAt, s.name);
     }
     if (s.time == TimeOfDay::Winter) {
         QPainter p(&picture);
-        SmoothPainter(p);
+        SceneUnits(p, picture);
         DrawSnowfall(p, s);
     }
     return picture;
 }
-
-} // namespace
 
 QImage DrawStationStrip(const QString &town)
 {

@@ -142,11 +142,12 @@ void PlaatsBedrag(QImage &note, const QString &amount, const RgbColour &amountCo
     PlaatsBedrag(p, amount, amountColour, background, title);
 }
 
-void PlaceEuroPicture(QPainter &p, const QImage &strip, int k)
+void PlaceEuroPicture(QPainter &p, const QImage &strip, int k, const StripArt &art)
 {
     const QRect source(0, NoteHeight * k, NoteWidth, NoteHeight);
     prepare(p);
-    if (k >= 0 && k < EuroPictureCount && !strip.isNull() && strip.rect().contains(source))
+    const bool drawnAnew = art && art(p, k, QRectF(0, 0, NoteWidth, NoteHeight));
+    if (!drawnAnew && k >= 0 && k < EuroPictureCount && !strip.isNull() && strip.rect().contains(source))
         p.drawImage(QPoint(0, 0), strip, source);
     FillOutline(p, 0, 0, 399, 199, Qt::black);
 }
@@ -161,18 +162,18 @@ void NoteDrawing::start(const RgbColour &background)
 {
     m_steps.clear();
     m_picture = NewNotePicture(background);
-    m_steps.push_back({Step::Start, [background](QPainter &p) {
+    m_steps.push_back({Step::Start, [background](QPainter &p, const StripArt &) {
                            p.fillRect(QRect(0, 0, NoteWidth, NoteHeight), toColor(background));
                        }});
 }
 
-void NoteDrawing::apply(Step kind, std::function<void(QPainter &)> step)
+void NoteDrawing::apply(Step kind, Drawing step)
 {
     if (m_picture.isNull())
         start(DefaultNoteBackColour);
     {
         QPainter p(&m_picture);
-        step(p);
+        step(p, {});
     }
     // An amount erases the amount before it and draws everything else over itself: the last
     // one alone makes the same note. A Euro picture covers the whole note.
@@ -185,43 +186,43 @@ void NoteDrawing::apply(Step kind, std::function<void(QPainter &)> step)
 
 void NoteDrawing::outlines(const QColor &inner)
 {
-    apply(Step::Other, [inner](QPainter &p) { DrawNoteOutlines(p, inner); });
+    apply(Step::Other, [inner](QPainter &p, const StripArt &) { DrawNoteOutlines(p, inner); });
 }
 
 void NoteDrawing::dots()
 {
-    apply(Step::Other, [](QPainter &p) { DrawNoteDots(p); });
+    apply(Step::Other, [](QPainter &p, const StripArt &) { DrawNoteDots(p); });
 }
 
 void NoteDrawing::ellipses()
 {
-    apply(Step::Other, [](QPainter &p) { DrawNoteEllipses(p); });
+    apply(Step::Other, [](QPainter &p, const StripArt &) { DrawNoteEllipses(p); });
 }
 
 void NoteDrawing::amount(const QString &text, const RgbColour &amountColour, const RgbColour &background,
                          const QString &title)
 {
-    apply(Step::Amount, [=](QPainter &p) { PlaatsBedrag(p, text, amountColour, background, title); });
+    apply(Step::Amount, [=](QPainter &p, const StripArt &) { PlaatsBedrag(p, text, amountColour, background, title); });
 }
 
 void NoteDrawing::euroPicture(const QImage &strip, int k)
 {
-    apply(Step::Euro, [strip, k](QPainter &p) { PlaceEuroPicture(p, strip, k); });
+    apply(Step::Euro, [strip, k](QPainter &p, const StripArt &art) { PlaceEuroPicture(p, strip, k, art); });
 }
 
-void NoteDrawing::draw(QPainter &p) const
+void NoteDrawing::draw(QPainter &p, const StripArt &euroArt) const
 {
     for (const auto &s : m_steps)
-        s.draw(p);
+        s.draw(p, euroArt);
 }
 
-SharpPicture NoteDrawing::sharpPicture() const
+SharpPicture NoteDrawing::sharpPicture(const StripArt &euroArt) const
 {
     SharpPicture sharp{m_picture, {}};
     const NoteDrawing copy = *this;
-    sharp.parts.push_back({QRect(0, 0, NoteWidth, NoteHeight), [copy](QSize size) {
+    sharp.parts.push_back({QRect(0, 0, NoteWidth, NoteHeight), [copy, euroArt](QSize size) {
                                return RenderScaled(QSize(NoteWidth, NoteHeight), size,
-                                                   [&copy](QPainter &p) { copy.draw(p); });
+                                                   [&](QPainter &p) { copy.draw(p, euroArt); });
                            }});
     return KeepFaithfulParts(std::move(sharp));
 }

@@ -58,7 +58,8 @@ void DrawNoteDots(QPainter &p);
 void DrawNoteEllipses(QPainter &p);
 void PlaatsBedrag(QPainter &p, const QString &amount, const RgbColour &amountColour,
                   const RgbColour &background, const QString &title = QString());
-void PlaceEuroPicture(QPainter &p, const QImage &strip, int k);
+// `art`, when given, draws the picture anew instead of copying it from the strip.
+void PlaceEuroPicture(QPainter &p, const QImage &strip, int k, const StripArt &art = {});
 
 // The note as the money designer makes it, step by step: the picture, and the steps that
 // made it, so that the note can be drawn again at a printer's resolution.
@@ -76,18 +77,20 @@ public:
 
     const QImage &picture() const { return m_picture; }
     int steps() const { return int(m_steps.size()); }
-    // Draws the steps again on `p`, in note pixels.
-    void draw(QPainter &p) const;
-    // The picture with its drawing, kept only where it gives the picture's very pixels.
-    SharpPicture sharpPicture() const;
+    // Draws the steps again on `p`, in note pixels; `euroArt` draws the ready-made picture.
+    void draw(QPainter &p, const StripArt &euroArt = {}) const;
+    // The picture with its drawing, kept only where it gives the picture's very pixels; with
+    // `euroArt` (EuroPictureArt) the ready-made picture prints drawn anew.
+    SharpPicture sharpPicture(const StripArt &euroArt = {}) const;
 
 private:
     enum class Step { Start, Amount, Euro, Other };
+    using Drawing = std::function<void(QPainter &, const StripArt &)>;
     struct Recorded {
         Step kind;
-        std::function<void(QPainter &)> draw;
+        Drawing draw;
     };
-    void apply(Step kind, std::function<void(QPainter &)> step);
+    void apply(Step kind, Drawing step);
     QImage m_picture;
     std::vector<Recorded> m_steps;
 };

@@ -250,7 +250,8 @@ void DrawStreetDeed(QImage &canvas, int n, const QString &street, const QString 
 }
 
 void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStrip,
-                     int stationImage, float base, const FactorTable &factors)
+                     int stationImage, float base, const FactorTable &factors,
+                     const StripArt &stationArt)
 {
     preparePainter(p);
     p.fillRect(QRect(0, 0, DeedWidth, DeedHeight), DeedBackground());
@@ -258,7 +259,8 @@ void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStri
     // The strip holds the pictures one below the other; what the strip lacks stays blank.
     const QRect source(0, stationImage * 135, 160, 135);
     const QRect inStrip = source.intersected(stationStrip.rect());
-    if (!inStrip.isEmpty())
+    const bool drawnAnew = stationArt && stationArt(p, stationImage, QRectF(21, 35, 160, 135));
+    if (!drawnAnew && !inStrip.isEmpty())
         p.drawImage(QPoint(21, 35) + (inStrip.topLeft() - source.topLeft()), stationStrip, inStrip);
     p.setFont(ArialFont(14, true));
     centredText(p, 10, name, InsideFrame);

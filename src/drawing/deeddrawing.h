@@ -3,6 +3,7 @@
 // deeds on it. Text is placed by its top-left corner; lines and copies are pixel-exact.
 
 #include "model/algemeen.h"
+#include "drawing/sharppicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -57,11 +58,13 @@ void DrawUtilityDeed(QImage &canvas, UtilityDeed which, const QImage &picture);
 
 // The same deeds on any painter, in deed pixels from its origin; the whole deed is drawn, its
 // background included (a larger painter scaled to the deed draws it at a printer's resolution).
+// `stationArt`, when given, draws the station picture anew instead of copying it from the strip.
 class QPainter;
 void DrawStreetDeed(QPainter &p, int n, const QString &street, const QString &city,
                     RgbColour groupColour, float base, const FactorTable &factors);
 void DrawStationDeed(QPainter &p, const QString &name, const QImage &stationStrip,
-                     int stationImage, float base, const FactorTable &factors);
+                     int stationImage, float base, const FactorTable &factors,
+                     const StripArt &stationArt = {});
 void DrawUtilityDeed(QPainter &p, UtilityDeed which, const QImage &picture);
 void DrawDeedAmounts(QPainter &p, DeedMode mode, float base, const FactorTable &factors);
 

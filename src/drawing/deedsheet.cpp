@@ -61,14 +61,15 @@ PastedDeed DefaultDeedRecord(const Algemeen &state, int n)
 }
 
 void DrawPastedDeed(QPainter &p, int n, const PastedDeed &deed, RgbColour colour,
-                    const QImage &stationStrip, const QImage &utilityPicture)
+                    const QImage &stationStrip, const QImage &utilityPicture,
+                    const StripArt &stationArt)
 {
     switch (deed.kind) {
     case DeedKind::Utility:
         DrawUtilityDeed(p, n == 8 ? UtilityDeed::WaterWorks : UtilityDeed::Electricity, utilityPicture);
         break;
     case DeedKind::Station:
-        DrawStationDeed(p, deed.street, stationStrip, deed.stationImage, deed.base, deed.factors);
+        DrawStationDeed(p, deed.street, stationStrip, deed.stationImage, deed.base, deed.factors, stationArt);
         break;
     case DeedKind::Street:
         DrawStreetDeed(p, n, deed.street, deed.city, colour, deed.base, deed.factors);

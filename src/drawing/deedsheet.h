@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/algemeen.h"
+#include "drawing/sharppicture.h"
 
 class QPainter;
 
@@ -25,9 +26,10 @@ bool PasteDeed(QImage &sheet, const QImage &deed, int n);
 // rent factors and the station picture of `state`.
 PastedDeed DefaultDeedRecord(const Algemeen &state, int n);
 // Draws deed `deed` of square n on `p`, in deed pixels; `colour` is the square's group colour,
-// `utilityPicture` the picture of a utility deed.
+// `utilityPicture` the picture of a utility deed; `stationArt` as for DrawStationDeed.
 void DrawPastedDeed(QPainter &p, int n, const PastedDeed &deed, RgbColour colour,
-                    const QImage &stationStrip, const QImage &utilityPicture);
+                    const QImage &stationStrip, const QImage &utilityPicture,
+                    const StripArt &stationArt = {});
 
 // The deed of square n as the program draws it for the default design: texts, colours and
 // amounts of `state`'s board (base = amount / 5), its rent factors and station picture.

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <tuple>
 
 QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter &)> &draw)
 {
@@ -20,6 +21,24 @@ QImage RenderScaled(QSize logical, QSize size, const std::function<void(QPainter
     return out;
 }
 
+namespace {
+// Whether `drawn` (any format) equals `pixels` (RGB32) over `area`, colour for colour.
+bool samePixels(const QImage &drawn, const QImage &pixels, const QRect &area)
+{
+    if (drawn.size() != area.size() || !pixels.rect().contains(area))
+        return false;
+    const QImage a32 = drawn.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < a32.height(); ++y) {
+        const QRgb *a = reinterpret_cast<const QRgb *>(a32.constScanLine(y));
+        const QRgb *b = reinterpret_cast<const QRgb *>(pixels.constScanLine(area.y() + y)) + area.x();
+        for (int x = 0; x < a32.width(); ++x)
+            if ((a[x] ^ b[x]) & 0xffffff)
+                return false;
+    }
+    return true;
+}
+}
+
 SharpPicture KeepFaithfulParts(SharpPicture picture)
 {
     std::vector<SharpPart> kept;
@@ -27,20 +46,7 @@ SharpPicture KeepFaithfulParts(SharpPicture picture)
     for (SharpPart &part : picture.parts) {
         if (part.area.isEmpty() || !pixels.rect().contains(part.area) || !part.render)
             continue;
-        const QImage drawn = part.render(part.area.size()).convertToFormat(QImage::Format_RGB32);
-        if (drawn.size() != part.area.size())
-            continue;
-        bool same = true;
-        for (int y = 0; y < drawn.height() && same; ++y) {
-            const QRgb *a = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
-            const QRgb *b = reinterpret_cast<const QRgb *>(pixels.constScanLine(part.area.y() + y)) + part.area.x();
-            for (int x = 0; x < drawn.width(); ++x)
-                if ((a[x] ^ b[x]) & 0xffffff) {
-                    same = false;
-                    break;
-                }
-        }
-        if (same)
+        if (samePixels(part.render(part.area.size()), pixels, part.area))
             kept.push_back(std::move(part));
     }
     picture.parts = std::move(kept);
@@ -66,6 +72,74 @@ void RememberRenders(SharpPicture &picture)
             return image;
         };
     }
+}
+
+StripArt FaithfulStripArt(const QImage &strip, QSize cell, int count,
+                          std::function<QImage(int k, QSize size)> draw)
+{
+    enum class Kind { Unknown, Faithful, Changed };
+    struct Shared {
+        QImage strip;
+        std::function<QImage(int, QSize)> draw;
+        std::vector<Kind> kinds;
+        std::map<std::tuple<int, int, int>, QImage> drawn;  // by picture, width and height
+        std::mutex mutex;
+    };
+    auto shared = std::make_shared<Shared>();
+    shared->strip = strip.convertToFormat(QImage::Format_RGB32);
+    shared->draw = std::move(draw);
+    shared->kinds.assign(size_t(qMax(count, 0)), Kind::Unknown);
+    return [shared, cell](QPainter &p, int k, const QRectF &target) {
+        {
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            if (k < 0 || k >= int(shared->kinds.size()))
+                return false;
+            Kind &kind = shared->kinds[size_t(k)];
+            if (kind == Kind::Unknown) {
+                const QImage own = shared->draw(k, cell);
+                kind = samePixels(own, shared->strip, QRect(QPoint(0, k * cell.height()), cell)) ? Kind::Faithful
+                                                                                                : Kind::Changed;
+                if (kind == Kind::Faithful)
+                    shared->drawn.emplace(std::make_tuple(k, cell.width(), cell.height()), own);
+            }
+            if (kind == Kind::Changed)
+                return false;
+        }
+        DrawOnDevicePixels(p, target, [&](QSize size) {
+            const auto key = std::make_tuple(k, size.width(), size.height());
+            {
+                const std::lock_guard<std::mutex> lock(shared->mutex);
+                const auto found = shared->drawn.find(key);
+                if (found != shared->drawn.end())
+                    return found->second;
+            }
+            const QImage image = shared->draw(k, size);
+            const std::lock_guard<std::mutex> lock(shared->mutex);
+            shared->drawn.emplace(key, image);
+            return image;
+        });
+        return true;
+    };
+}
+
+void DrawOnDevicePixels(QPainter &p, const QRectF &target, const std::function<QImage(QSize size)> &render)
+{
+    const QTransform world = p.worldTransform();
+    if (world.type() > QTransform::TxScale || world.m11() < 0 || world.m22() < 0) {
+        // Turned, mirrored or slanted: drawn at the target's own size and turned by the painter.
+        p.drawImage(target, render(target.size().toSize()));
+        return;
+    }
+    const QRectF on = world.mapRect(target);
+    const QPoint topLeft(int(std::lround(on.left())), int(std::lround(on.top())));
+    const QPoint end(int(std::lround(on.right())), int(std::lround(on.bottom())));
+    const QSize size(end.x() - topLeft.x(), end.y() - topLeft.y());
+    if (size.isEmpty())
+        return;
+    p.save();
+    p.resetTransform();
+    p.drawImage(topLeft, render(size));
+    p.restore();
 }
 
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset)

@@ -37,6 +37,23 @@ SharpPicture KeepFaithfulParts(SharpPicture picture);
 // (a note ten times on a sheet, a part of the board on two sheets) is drawn only once.
 void RememberRenders(SharpPicture &picture);
 
+// Picture k of a strip of pictures (one below the other) drawn anew over `target`, in the
+// coordinates of `p`, at the resolution of p's device, by the code that drew the strip. False
+// when it leaves that picture to the caller, who copies the strip's pixels as the screen does.
+using StripArt = std::function<bool(QPainter &p, int k, const QRectF &target)>;
+
+// The art of a strip of `count` pictures of `cell` pixels: `draw(k, size)` draws picture k
+// into `size` pixels. A picture is drawn anew only where the strip holds exactly what `draw`
+// gives at `cell`; each picture is compared once, the first time it is asked for, and each
+// picture drawn at a size is kept for the next part that asks for it at that size.
+StripArt FaithfulStripArt(const QImage &strip, QSize cell, int count,
+                          std::function<QImage(int k, QSize size)> draw);
+
+// Draws `render(size)`, a picture drawn for `size` pixels, over `target` (coordinates of `p`)
+// on the device pixels the target covers, rounded to whole pixels, so that it is neither
+// stretched nor blurred. On an unscaled painter this is a plain copy.
+void DrawOnDevicePixels(QPainter &p, const QRectF &target, const std::function<QImage(QSize size)> &render);
+
 // The same parts moved by `offset` pixels, for a picture cut out of a larger one.
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset);
 

@@ -134,6 +134,8 @@ void ComposeSquare(QPainter &p, int n, const SquareTexts &texts, const SquareArt
         drawTexts(p, n, texts);
         const int index = qBound(0, art.stationImage, StationPictures - 1);
         const QRect source(0, StripH * index, StripW, StripH);
+        if (art.stationArt && art.stationArt(p, index, QRectF(12, 75, StripW, StripH)))
+            break;
         if (art.stationStrip.rect().contains(source))
             p.drawImage(QPoint(12, 75), art.stationStrip, source);
         break;

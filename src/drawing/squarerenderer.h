@@ -3,6 +3,7 @@
 // template, turned by the square's side, into the 2180 x 2180 board picture.
 
 #include "model/algemeen.h"
+#include "drawing/sharppicture.h"
 
 #include <QColor>
 #include <QImage>
@@ -26,6 +27,7 @@ struct SquareArt {
     int stationImage = 0;  // which of them the stations show
     QImage picture;        // the picture of a utility or tax square, scaled into its place
     QImage placeholder;    // what the template shows while no square is chosen
+    StripArt stationArt;   // draws the station picture anew (a print); null: copied from the strip
 };
 
 // The hidden labels that measure a text's width before it is centred. The street name and the

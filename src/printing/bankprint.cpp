@@ -1,5 +1,6 @@
 #include "printing/bankprint.h"
 
+#include "drawing/banknoteart.h"
 #include "drawing/banknotedesign.h"
 #include "drawing/fonts.h"
 #include "printing/moneysheet.h"
@@ -42,12 +43,14 @@ bool PrintBank(PrinterPage &page, const std::vector<BankNote> &bank, int players
     page.setPlanSize(QSizeF(MoneySheetSlot(5, 2).right(), MoneySheetSlot(5, 2).bottom()));
     int drawnFor = -1;
     SharpPicture picture;
+    // The ready-made pictures drawn anew where the strip is the program's own.
+    const StripArt euroArt = page.sharpResolution() > 0 ? EuroPictureArt(strip) : StripArt();
     for (size_t i = 0; i < sheets.size(); ++i) {
         const BankSheet &sheet = sheets[i];
         if (i > 0 && !page.endPage())
             return false;
         if (sheet.note != drawnFor) {
-            picture = BankNoteDrawing(bank[size_t(sheet.note)], title, strip).sharpPicture();
+            picture = BankNoteDrawing(bank[size_t(sheet.note)], title, strip).sharpPicture(euroArt);
             // Every copy of the note lies on the page at the same size: each size is drawn once.
             RememberRenders(picture);
             drawnFor = sheet.note;

@@ -29,6 +29,14 @@ QImage turned(const QImage &upright, int side)
     }
 }
 
+// The station pictures drawn anew by the artwork wherever the strip in use is the artwork's
+// own for its town; one for the whole print, so each picture is compared and drawn once.
+StripArt stationArt(const Algemeen &state)
+{
+    const QString town = state.pictures.TreinPicTown;
+    return FaithfulStripArt(state.pictures.TreinPic, QSize(StationWidth, StationHeight), StationPictures,
+                            [town](int k, QSize size) { return DrawStationPicture(k, town, size); });
+}
 }
 
 SharpPicture SharpBoard(const Algemeen &state)
@@ -56,6 +64,7 @@ SharpPicture SharpBoard(const Algemeen &state)
                                                  side);
                                }});
     }
+    const StripArt stations = stationArt(state);
     for (int n = 1; n <= 36; ++n) {
         const auto &placed = state.drawing.squares[n];
         if (!placed || !IsComposableSquare(n))
@@ -68,6 +77,7 @@ SharpPicture SharpBoard(const Algemeen &state)
         art.colour = state.squareColour[n];
         art.stationStrip = state.pictures.TreinPic;
         art.stationImage = placed->stationImage;
+        art.stationArt = stations;
         art.picture = specialPicture(state, n);
         const SquareTexts texts{placed->street, placed->city, placed->amount};
         sharp.parts.push_back({area, [n, side, across, art, texts](QSize size) {
@@ -85,6 +95,7 @@ SharpPicture SharpBoard(const Algemeen &state)
 SharpPicture SharpDeedSheet(const Algemeen &state)
 {
     SharpPicture sharp(state.pictures.EigenDomsPic);
+    const StripArt stations = stationArt(state);
     for (int n = 1; n <= 36; ++n) {
         const auto &deed = state.drawing.deeds[n];
         const auto slot = DeedSheetSlot(n);
@@ -95,9 +106,9 @@ SharpPicture SharpDeedSheet(const Algemeen &state)
         const QImage picture = deed->kind == DeedKind::Utility ? specialPicture(state, n) : QImage();
         const PastedDeed record = *deed;
         sharp.parts.push_back({QRect(*slot, QSize(DeedWidth, DeedHeight)),
-                               [n, record, colour, strip, picture](QSize size) {
+                               [n, record, colour, strip, picture, stations](QSize size) {
                                    return RenderScaled(QSize(DeedWidth, DeedHeight), size, [&](QPainter &p) {
-                                       DrawPastedDeed(p, n, record, colour, strip, picture);
+                                       DrawPastedDeed(p, n, record, colour, strip, picture, stations);
                                    });
                                }});
     }

@@ -2,6 +2,7 @@
 
 #include "files/picturefile.h"
 #include "drawing/banknote.h"
+#include "drawing/banknoteart.h"
 #include "printing/moneysheet.h"
 #include "drawing/fonts.h"
 #include "dialogs/dialogs.h"
@@ -171,7 +172,9 @@ void GeldForm::print()
                             Dialogs::Icon::None))
         return;
     RunSheetPrinter(this, m_dialogs, m_printers, QStringLiteral("Speelgeld"), SheetPrintFailure(),
-                    [this](PrinterPage &page) { return PrintMoneySheet(page, m_note.sharpPicture()); },
+                    [this](PrinterPage &page) {
+                        return PrintMoneySheet(page, m_note.sharpPicture(EuroPictureArt(m_euroStrip)));
+                    },
                     m_state.SharpPrinting);
 }
 
