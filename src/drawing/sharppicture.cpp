@@ -1,6 +1,8 @@
 #include "drawing/sharppicture.h"
 
 #include <QRegion>
+#include <QThread>
+#include <atomic>
 #include <cmath>
 #include <future>
 #include <map>
@@ -150,6 +152,27 @@ std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint of
     return moved;
 }
 
+namespace {
+std::atomic<int> drawingThreads{0};
+thread_local bool countedAsDrawing = false;
+}
+
+BusyDrawing::BusyDrawing()
+{
+    if (!countedAsDrawing) {
+        countedAsDrawing = m_counted = true;
+        ++drawingThreads;
+    }
+}
+
+BusyDrawing::~BusyDrawing()
+{
+    if (m_counted) {
+        countedAsDrawing = false;
+        --drawingThreads;
+    }
+}
+
 void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &target,
                 const QRectF &source, const SharpRaster &raster)
 {
@@ -204,16 +227,25 @@ void PaintSharp(QPainter &painter, const SharpPicture &picture, const QRectF &ta
             placed.push_back({&part, QRect(x0, y0, w, h)});
     }
 
-    // The parts are drawn on both cores before anything reaches the page.
+    // The parts are drawn before anything reaches the page, on a second core too when one is
+    // free.
     std::vector<QImage> drawn(placed.size());
-    auto drawEvery = [&](size_t first) {
-        for (size_t i = first; i < placed.size(); i += 2)
+    std::atomic<size_t> next{0};
+    auto drawAll = [&] {
+        for (size_t i = next++; i < placed.size(); i = next++)
             drawn[i] = placed[i].part->render(placed[i].at.size());
     };
     {
-        auto other = std::async(std::launch::async, drawEvery, size_t(1));
-        drawEvery(0);
-        other.get();
+        const BusyDrawing self;
+        std::future<void> other;
+        if (placed.size() > 1 && drawingThreads.load() < qMax(1, QThread::idealThreadCount()))
+            other = std::async(std::launch::async, [&] {
+                const BusyDrawing helper;
+                drawAll();
+            });
+        drawAll();
+        if (other.valid())
+            other.get();
     }
 
     // The pixels first, smoothly scaled, unless the parts cover every one of them; then each

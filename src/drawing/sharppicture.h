@@ -57,6 +57,21 @@ void DrawOnDevicePixels(QPainter &p, const QRectF &target, const std::function<Q
 // The same parts moved by `offset` pixels, for a picture cut out of a larger one.
 std::vector<SharpPart> MovedParts(const std::vector<SharpPart> &parts, QPoint offset);
 
+// Marks the calling thread, for as long as it lives, as one that draws pages. PaintSharp draws
+// on a second thread only while fewer threads than cores draw: documents printed side by side
+// keep the cores busy already, and more threads than cores only slow each other down.
+class BusyDrawing
+{
+public:
+    BusyDrawing();
+    ~BusyDrawing();
+    BusyDrawing(const BusyDrawing &) = delete;
+    BusyDrawing &operator=(const BusyDrawing &) = delete;
+
+private:
+    bool m_counted = false;
+};
+
 // How a sharp picture reaches a page: the raster resolution of the redrawn parts, and where
 // the paper's own top-left corner lies in the painter's device coordinates, so that the raster
 // falls on the paper's grid.

@@ -70,6 +70,7 @@ bool ExportDocumentsAtOnce(const std::vector<ExportedDocument> &documents, const
     std::vector<std::unique_ptr<QThread>> workers;
     for (int t = 0; t < threads; ++t) {
         workers.emplace_back(QThread::create([&] {
+            const BusyDrawing busy;  // the documents keep this core busy
             for (size_t i = next++; i < documents.size(); i = next++)
                 written[i] = ExportDocuments({documents[i]}, folder, &errors[i], {}, sharpDpi);
         }));
