@@ -266,15 +266,17 @@ QImage DrawBanknotePicture(int k, QSize size)
 {
     // Smoothed edges and gradients come out a level or two apart at another place on the
     // page: at its own size the picture is the one drawn in its place in the strip.
-    if (size == QSize(400, 200))
-        return DrawBanknoteStrip().copy(0, 200 * qBound(0, k, 7), 400, 200);
+    // The strip is drawn once, however many of its pictures are asked for.
+    if (size == QSize(400, 200)) {
+        static const QImage strip = DrawBanknoteStrip();
+        return strip.copy(0, 200 * qBound(0, k, 7), 400, 200);
+    }
     QImage note(size, QImage::Format_RGB32);
     note.fill(Qt::white);
     QPainter p(&note);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    if (size != QSize(400, 200))
-        p.scale(size.width() / 400.0, size.height() / 200.0);
+    p.scale(size.width() / 400.0, size.height() / 200.0);
     p.setClipRect(QRect(0, 0, 400, 200));
     drawNote(p, looks[qBound(0, k, 7)]);
     return note;

@@ -8,6 +8,7 @@
 #include "drawing/deedsheet.h"
 
 #include <QTransform>
+#include <set>
 #include <cmath>
 
 namespace {
@@ -122,15 +123,25 @@ SharpPicture SharpDeedSheet(const Algemeen &state)
                              });
                          }};
     };
-    const QRect whole(0, 0, DeedSheetWidth, DeedSheetHeight);
-    for (int c = 0; c <= 7; ++c) {
-        const int left = c == 0 ? 0 : 9 + 210 * (c - 1) + DeedWidth, right = c == 7 ? whole.width() : 9 + 210 * c;
-        sharp.parts.push_back(blank(QRect(left, 0, right - left, whole.height())));
+    // The gaps run between the slots' columns and rows, from the sheet's edge to its edge.
+    std::set<int> columns, rows;
+    for (int n = 1; n <= 36; ++n)
+        if (const auto slot = DeedSheetSlot(n)) {
+            columns.insert(slot->x());
+            rows.insert(slot->y());
+        }
+    int left = 0;
+    for (const int x : columns) {
+        sharp.parts.push_back(blank(QRect(left, 0, x - left, DeedSheetHeight)));
+        left = x + DeedWidth;
     }
-    for (int r = 0; r <= 4; ++r) {
-        const int top = r == 0 ? 0 : 9 + 290 * (r - 1) + DeedHeight, bottom = r == 4 ? whole.height() : 9 + 290 * r;
-        sharp.parts.push_back(blank(QRect(0, top, whole.width(), bottom - top)));
+    sharp.parts.push_back(blank(QRect(left, 0, DeedSheetWidth - left, DeedSheetHeight)));
+    int top = 0;
+    for (const int y : rows) {
+        sharp.parts.push_back(blank(QRect(0, top, DeedSheetWidth, y - top)));
+        top = y + DeedHeight;
     }
+    sharp.parts.push_back(blank(QRect(0, top, DeedSheetWidth, DeedSheetHeight - top)));
     for (int n = 1; n <= 36; ++n)
         if (const auto slot = DeedSheetSlot(n); slot && !state.drawing.deeds[n])
             sharp.parts.push_back(blank(QRect(*slot, QSize(DeedWidth, DeedHeight))));
